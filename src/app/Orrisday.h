@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// The running program: its folder, services, store and main window.
+#pragma once
+
+#include "app/rules/ProgramFolder.h"
+#include "platform/Services.h"
+
+#include <QString>
+#include <memory>
+
+namespace store { class Database; }
+class Frm_Main;
+class RecordWindows;
+class SingleInstance;
+
+class Orrisday
+{
+public:
+    /// The application title, shown by every message box without a title of its own.
+    static inline const QString Title = QStringLiteral("Orrisday");
+    static inline const QString Version = QStringLiteral(ORRISDAY_VERSION);
+
+    /// Starts the program on its folder and shows the main window. When the program already runs
+    /// from that folder, asks it to come forward and gives nothing.
+    static std::unique_ptr<Orrisday> start(const QString &programFolder, Services services);
+    ~Orrisday();
+
+    const ProgramFolder &folder() const { return m_folder; }
+    Services &services() { return m_services; }
+    store::Database &db() { return *m_db; }
+    Frm_Main &mainWindow() { return *m_main; }
+    RecordWindows &windows();
+
+    /// Shows a message box through the dialogs service.
+    void message(const QString &text, MessageIcon icon, const QString &title);
+
+private:
+    Orrisday(const QString &programFolder, Services services);
+
+    ProgramFolder m_folder;
+    Services m_services;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<store::Database> m_db;
+    std::unique_ptr<Frm_Main> m_main;
+};

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/Services.h"
+
+class QtDialogs final : public Dialogs
+{
+public:
+    void message(const QString &text, MessageIcon icon, const QString &title) override;
+    std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
+};

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// Every effect outside the program's own windows and database goes through these interfaces.
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QMenu;
+
+/// The current local date and time.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    /// The current local date and time.
+    virtual QDateTime now() const = 0;
+};
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+/// Message boxes and file choosers.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    /// An OK-only message box; an empty title shows the application title.
+    virtual void message(const QString &text, MessageIcon icon, const QString &title) = 0;
+    /// The file-open chooser; an empty result means it was cancelled.
+    virtual std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) = 0;
+};
+
+/// Starts programs and opens documents and web addresses.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+    /// Starts a program or opens a document or web address; false when nothing could be opened.
+    virtual bool open(const QString &target, const QString &workingFolder) = 0;
+};
+
+/// Plays reminder sounds.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    /// Plays the file; a new sound replaces the one playing.
+    virtual void play(const QString &path) = 0;
+};
+
+/// The icon in the desktop's notification area.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+public:
+    /// Shows the icon with its tip text and context menu.
+    virtual void show(const QString &tip, QMenu *menu) = 0;
+    /// Removes the icon; nothing happens when it is not shown.
+    virtual void remove() = 0;
+    /// Whether the icon is shown.
+    virtual bool isShown() const = 0;
+    /// Whether the desktop has a notification area at all.
+    virtual bool isAvailable() const = 0;
+
+signals:
+    /// The user double-clicked the icon with the left button.
+    void doubleClicked();
+};
+
+/// Registration of the program to start with the user's session.
+class AutoStart
+{
+public:
+    virtual ~AutoStart() = default;
+    /// Registers the program at the given path to start with the session.
+    virtual bool enable(const QString &programPath) = 0;
+};
+
+/// Leaves the session or the computer.
+class SystemExit
+{
+public:
+    virtual ~SystemExit() = default;
+    /// Carries out a computer event given by its exit flags.
+    virtual bool exitSystem(int flags) = 0;
+};
+
+/// Ends the program.
+class Lifecycle
+{
+public:
+    virtual ~Lifecycle() = default;
+    /// Ends the whole program at once; nothing is asked or saved.
+    virtual void endProgram() = 0;
+};
+
+/// The platform services handed to the program at start.
+struct Services
+{
+    std::shared_ptr<Clock> clock;
+    std::shared_ptr<Dialogs> dialogs;
+    std::shared_ptr<Shell> shell;
+    std::shared_ptr<SoundPlayer> sound;
+    std::shared_ptr<TrayIcon> tray;
+    std::shared_ptr<AutoStart> autoStart;
+    std::shared_ptr<SystemExit> systemExit;
+    std::shared_ptr<Lifecycle> lifecycle;
+};

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "store/Database.h"
+
+#include "store/DateTimeText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <atomic>
+
+namespace store {
+namespace {
+
+constexpr auto PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("orrisday-store-%1").arg(++counter);
+}
+
+void createPrivateFile(const QString &file)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly))
+        throw Error(OtherError, QStringLiteral("cannot create %1: %2").arg(file, f.errorString()));
+    f.setPermissions(PrivateFile);
+}
+
+} // namespace
+
+QString Record::text(int column) const
+{
+    const QVariant &v = values.value(column);
+    if (v.isNull())
+        return {};
+    if (table && table->isDateTime(column))
+        return storedToText(v.toString());
+    return v.toString();
+}
+
+qint64 Record::number(int column) const
+{
+    return values.value(column).toLongLong();
+}
+
+Database::Database(const QString &file)
+    : m_file(file), m_connection(nextConnectionName())
+{
+    if (!QFileInfo::exists(file))
+        createPrivateFile(file);
+    auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(file);
+    if (!db.open()) {
+        const QString why = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connection);
+        throw Error(FileInUse, why);
+    }
+    for (const TableInfo &table : allTables())
+        run(QString(table.createStatement).replace(QStringLiteral("CREATE TABLE"),
+                                                   QStringLiteral("CREATE TABLE IF NOT EXISTS")));
+}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::close()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    {
+        auto db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+void Database::ensureOpen() const
+{
+    if (m_closed)
+        throw Error(ObjectInvalid, QStringLiteral("the database has been closed"));
+}
+
+QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
+{
+    ensureOpen();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.prepare(sql))
+        throw Error(OtherError, query.lastError().text() + QStringLiteral(" in ") + sql);
+    for (const QVariant &p : params)
+        query.addBindValue(p);
+    if (!query.exec())
+        throw Error(OtherError, query.lastError().text() + QStringLiteral(" in ") + sql);
+    return query;
+}
+
+QList<Record> Database::records(Table table, const QString &where, const QVariantList &params) const
+{
+    const TableInfo &info = tableInfo(table);
+    QString sql = QStringLiteral("SELECT rowid, * FROM %1").arg(info.name);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    sql += QStringLiteral(" ORDER BY rowid");
+    QSqlQuery query = run(sql, params);
+    QList<Record> result;
+    const int columns = int(info.columns.size());
+    while (query.next()) {
+        Record record{query.value(0).toLongLong(), {}, &info};
+        record.values.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            record.values << query.value(i + 1);
+        result << std::move(record);
+    }
+    return result;
+}
+
+QVariant Database::toStoredValue(const TableInfo &info, int column, const QVariant &value) const
+{
+    if (!info.isDateTime(column) || value.isNull())
+        return value;
+    auto stored = toStored(value.toString());
+    if (!stored)
+        throw Error(ConversionFailed,
+                    QStringLiteral("'%1' is no date or time for %2").arg(value.toString(), info.columns[column]));
+    return *stored;
+}
+
+qint64 Database::insert(Table table, const Values &values)
+{
+    const TableInfo &info = tableInfo(table);
+    QStringList columns, marks;
+    QVariantList params;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        columns << info.columns.at(it.key());
+        marks << QStringLiteral("?");
+        params << toStoredValue(info, it.key(), it.value());
+    }
+    const QString sql = columns.isEmpty()
+        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(info.name)
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(info.name, columns.join(QLatin1Char(',')),
+                                                               marks.join(QLatin1Char(',')));
+    return run(sql, params).lastInsertId().toLongLong();
+}
+
+void Database::update(Table table, qint64 rowid, const Values &values)
+{
+    const TableInfo &info = tableInfo(table);
+    QStringList assignments;
+    QVariantList params;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        assignments << info.columns.at(it.key()) + QStringLiteral(" = ?");
+        params << toStoredValue(info, it.key(), it.value());
+    }
+    params << rowid;
+    const QString set = assignments.isEmpty() ? QStringLiteral("rowid = rowid") : assignments.join(QLatin1Char(','));
+    if (run(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(info.name, set), params).numRowsAffected() == 0)
+        throw Error(RecordDeleted, QStringLiteral("the row has been deleted"));
+}
+
+void Database::remove(Table table, qint64 rowid)
+{
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tableInfo(table).name);
+    if (run(sql, {rowid}).numRowsAffected() == 0)
+        throw Error(RecordDeleted, QStringLiteral("the row has been deleted"));
+}
+
+qint64 Database::nextNumber(Table table) const
+{
+    const TableInfo &info = tableInfo(table);
+    const QString &key = info.columns.first();
+    QSqlQuery last = run(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid DESC LIMIT 1").arg(key, info.name));
+    if (!last.next())
+        return 1;
+    const qint64 candidate = last.value(0).toLongLong() + 1;
+    QSqlQuery used = run(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(info.name, key), {candidate});
+    if (!used.next())
+        return candidate;
+    QSqlQuery largest = run(QStringLiteral("SELECT MAX(%1) FROM %2").arg(key, info.name));
+    largest.next();
+    return largest.value(0).toLongLong() + 1;
+}
+
+void Database::begin()
+{
+    ensureOpen();
+    if (!QSqlDatabase::database(m_connection, false).transaction())
+        throw Error(OtherError, QStringLiteral("cannot begin a transaction"));
+}
+
+void Database::commit()
+{
+    ensureOpen();
+    auto db = QSqlDatabase::database(m_connection, false);
+    if (!db.commit())
+        throw Error(OtherError, db.lastError().text());
+}
+
+void Database::rollback()
+{
+    if (!m_closed)
+        QSqlDatabase::database(m_connection, false).rollback();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_db.rollback();
+}
+
+void Transaction::commit()
+{
+    m_db.commit();
+    m_done = true;
+}
+
+} // namespace store

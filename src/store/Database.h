@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// The record store: one SQLite file with the program's seven tables.
+#pragma once
+
+#include "store/Schema.h"
+#include "store/StoreError.h"
+
+#include <QList>
+#include <QMap>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+namespace store {
+
+/// One row of a table: its rowid and its values in column order.
+struct Record
+{
+    qint64 rowid = 0;
+    QVariantList values;
+    const TableInfo *table = nullptr;
+
+    /// The column as text; dates and times in their fixed text form.
+    QString text(int column) const;
+    /// The column as a whole number (0 when empty).
+    qint64 number(int column) const;
+};
+
+/// Values to write, by column position. Date and time columns take the program's texts.
+using Values = QMap<int, QVariant>;
+
+class Database
+{
+public:
+    /// Opens the file, creating it with the empty schema when it is missing. Throws Error.
+    explicit Database(const QString &file);
+    ~Database();
+    Q_DISABLE_COPY_MOVE(Database)
+
+    const QString &file() const { return m_file; }
+    bool isOpen() const { return !m_closed; }
+    /// Closes the file; every later use fails with ObjectInvalid.
+    void close();
+
+    /// The rows of a table in table order, optionally filtered by an SQL condition.
+    QList<Record> records(Table table, const QString &where = {}, const QVariantList &params = {}) const;
+    /// Adds a row; columns not given keep their default. Returns its rowid.
+    qint64 insert(Table table, const Values &values);
+    /// Changes a row; fails with RecordDeleted when it is gone.
+    void update(Table table, qint64 rowid, const Values &values);
+    /// Deletes a row; fails with RecordDeleted when it is gone.
+    void remove(Table table, qint64 rowid);
+    /// The number for a new row: the last row's number (column 0) plus one, or, when that is
+    /// still in use, the largest number plus one. An empty table gives 1.
+    qint64 nextNumber(Table table) const;
+
+    /// Runs a statement with bound parameters. Throws Error.
+    QSqlQuery run(const QString &sql, const QVariantList &params = {}) const;
+
+    void begin();
+    void commit();
+    void rollback();
+
+private:
+    void ensureOpen() const;
+    QVariant toStoredValue(const TableInfo &info, int column, const QVariant &value) const;
+
+    QString m_file;
+    QString m_connection;
+    bool m_closed = false;
+};
+
+/// Keeps a group of writes all or nothing: rolled back unless committed.
+class Transaction
+{
+public:
+    explicit Transaction(Database &db) : m_db(db) { m_db.begin(); }
+    ~Transaction();
+    Q_DISABLE_COPY_MOVE(Transaction)
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_done = false;
+};
+
+} // namespace store

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "store/DateTimeText.h"
+
+#include <QRegularExpression>
+
+namespace store {
+namespace {
+
+struct Parsed
+{
+    QDate date;
+    QTime time;
+};
+
+QDate readDate(const QString &text)
+{
+    static const QRegularExpression written(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    static const QRegularExpression canonical(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    if (auto m = written.match(text); m.hasMatch())
+        return QDate(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    if (auto m = canonical.match(text); m.hasMatch())
+        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    return {};
+}
+
+QTime readTime(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{1,2})\\s*:\\s*(\\d{1,2})(?:\\s*:\\s*(\\d{1,2}))?$"));
+    auto m = pattern.match(text);
+    if (!m.hasMatch())
+        return {};
+    return QTime(m.captured(1).toInt(), m.captured(2).toInt(),
+                 m.captured(3).isEmpty() ? 0 : m.captured(3).toInt());
+}
+
+std::optional<Parsed> parse(const QString &raw)
+{
+    const QString text = raw.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (QDate d = readDate(text); d.isValid())
+        return Parsed{d, {}};
+    if (QTime t = readTime(text); t.isValid())
+        return Parsed{{}, t};
+    static const QRegularExpression both(QStringLiteral("^(\\S+)\\s+(.+)$"));
+    if (auto m = both.match(text); m.hasMatch()) {
+        QDate d = readDate(m.captured(1));
+        QTime t = readTime(m.captured(2).trimmed());
+        if (d.isValid() && t.isValid())
+            return Parsed{d, t};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> toStored(const QString &text)
+{
+    auto parsed = parse(text);
+    if (!parsed)
+        return std::nullopt;
+    const QString day = parsed->date.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString time = parsed->time.toString(QStringLiteral("HH:mm:ss"));
+    if (parsed->date.isValid() && parsed->time.isValid())
+        return day + QLatin1Char(' ') + time;
+    return parsed->date.isValid() ? day : time;
+}
+
+QString storedToText(const QString &stored)
+{
+    auto parsed = parse(stored);
+    if (!parsed)
+        return stored;
+    if (parsed->date.isValid() && parsed->time.isValid())
+        return dateText(parsed->date) + QLatin1Char(' ') + timeText(parsed->time);
+    return parsed->date.isValid() ? dateText(parsed->date) : timeText(parsed->time);
+}
+
+QDate storedDate(const QString &stored)
+{
+    auto parsed = parse(stored);
+    return parsed ? parsed->date : QDate();
+}
+
+QTime storedTime(const QString &stored)
+{
+    auto parsed = parse(stored);
+    return parsed ? parsed->time : QTime();
+}
+
+QString dateText(QDate date)
+{
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString timeText(QTime time)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(time.hour())
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.second(), 2, 10, QLatin1Char('0'));
+}
+
+QString storedDateOf(QDate date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QDate parseDate(const QString &text)
+{
+    auto parsed = parse(text);
+    return parsed ? parsed->date : QDate();
+}
+
+} // namespace store

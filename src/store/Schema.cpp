@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "store/Schema.h"
+
+namespace store {
+namespace {
+
+TableInfo make(const QString &name, const QString &columns, QList<int> dateTimeColumns)
+{
+    TableInfo info;
+    info.name = name;
+    info.dateTimeColumns = std::move(dateTimeColumns);
+    info.createStatement = QStringLiteral("CREATE TABLE %1 (%2)").arg(name, columns);
+    for (const QString &definition : columns.split(QLatin1Char(',')))
+        info.columns << definition.trimmed().section(QLatin1Char(' '), 0, 0);
+    return info;
+}
+
+} // namespace
+
+const QList<TableInfo> &allTables()
+{
+    static const QList<TableInfo> tables{
+        make(QStringLiteral("TASK_INFO"),
+             QStringLiteral("TASK_CODE INTEGER, TASK_NAME TEXT, TASK_DESCRIPTION TEXT, TASK_DATE TEXT, "
+                            "TASK_TIME TEXT, TASK_STATUS TEXT, TASK_PRIORITY TEXT, TASK_CATEGORY TEXT, "
+                            "rem_no INTEGER NOT NULL DEFAULT 0"),
+             {3, 4}),
+        make(QStringLiteral("SCHEDULE_INFO"),
+             QStringLiteral("schedule_code INTEGER, schedule_name TEXT, schedule_description TEXT, "
+                            "schedule_start_date TEXT, schedulek_start_time TEXT, schedule_due_date TEXT, "
+                            "schedule_due_time TEXT, schedule_status TEXT, schedule_priority TEXT, "
+                            "schedule_category TEXT, rem_no INTEGER NOT NULL DEFAULT 0"),
+             {3, 4, 5, 6}),
+        make(QStringLiteral("NOTE_INFO"),
+             QStringLiteral("note_code INTEGER, note_name TEXT, note_description TEXT, note_date TEXT, "
+                            "note_time TEXT, rem_no INTEGER NOT NULL DEFAULT 0"),
+             {3, 4}),
+        make(QStringLiteral("CONTACT_INFO"),
+             QStringLiteral("contact_no INTEGER, contact_fname TEXT, contact_lname TEXT, contact_padd TEXT, "
+                            "contact_pcity TEXT, contact_pstate TEXT, contact_pcountry TEXT, "
+                            "contact_pphoneno TEXT, contact_pmobileno TEXT, contact_pmailid TEXT, "
+                            "contact_bdate TEXT, contact_cname TEXT, contact_jobtitle TEXT, "
+                            "contact_caddr TEXT, contact_ccity TEXT, contact_cstate TEXT, "
+                            "contact_ccountry TEXT, contact_website TEXT, contact_cmailid TEXT, "
+                            "contact_cphoneno TEXT, contact_cfaxno TEXT, contact_picture TEXT, "
+                            "contact_note TEXT, contact_category TEXT"),
+             {10}),
+        make(QStringLiteral("BIRTHDAY_INFO"),
+             QStringLiteral("birthday_id INTEGER PRIMARY KEY AUTOINCREMENT, birthday_contact_no INTEGER, "
+                            "birthday_date TEXT, rem_no INTEGER NOT NULL DEFAULT 0"),
+             {2}),
+        make(QStringLiteral("REMINDER_INFO"),
+             QStringLiteral("rem_no INTEGER, rem_date TEXT, rem_time TEXT, rem_sound TEXT, "
+                            "rem_message TEXT, rem_program TEXT"),
+             {1, 2}),
+        make(QStringLiteral("EVENT_INFO"),
+             QStringLiteral("event_id INTEGER PRIMARY KEY AUTOINCREMENT, event_name TEXT, event_date TEXT, "
+                            "event_time TEXT"),
+             {2, 3}),
+    };
+    return tables;
+}
+
+const TableInfo &tableInfo(Table table)
+{
+    return allTables().at(static_cast<int>(table));
+}
+
+} // namespace store

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace store {
+
+enum class Table { Task, Schedule, Note, Contact, Birthday, Reminder, Event };
+
+/// One table of the store: its name, its columns in order, and which hold dates or times.
+struct TableInfo
+{
+    QString name;
+    QStringList columns;
+    QList<int> dateTimeColumns;
+    QString createStatement;
+
+    bool isDateTime(int column) const { return dateTimeColumns.contains(column); }
+};
+
+/// The seven tables in the order they are created.
+const QList<TableInfo> &allTables();
+const TableInfo &tableInfo(Table table);
+
+} // namespace store

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "store/Views.h"
+
+#include "store/DateTimeText.h"
+
+#include <QSqlQuery>
+
+namespace store {
+
+QList<ViewGroup> groupedView(const Database &db, const ViewSpec &spec)
+{
+    const TableInfo &info = tableInfo(spec.table);
+    const QString where = spec.filterColumn < 0 ? QString() : info.columns.at(spec.filterColumn) + QStringLiteral(" = ?");
+    const QVariantList params = spec.filterColumn < 0 ? QVariantList() : QVariantList{spec.filterValue};
+    QList<Record> rows = db.records(spec.table, where, params);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Record &a, const Record &b) { return a.number(0) < b.number(0); });
+
+    QList<ViewGroup> groups;
+    for (const Record &row : rows) {
+        const QString key = spec.groupColumn < 0 ? QString() : row.text(spec.groupColumn);
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const ViewGroup &g) { return g.key == key; });
+        if (group == groups.end()) {
+            groups.append(ViewGroup{key, {}});
+            group = std::prev(groups.end());
+        }
+        QStringList texts;
+        for (const ViewColumn &column : spec.columns)
+            texts << row.text(column.column);
+        group->rows << texts;
+    }
+    return groups;
+}
+
+ViewSpec taskView(const QString &category)
+{
+    return ViewSpec{Table::Task,
+                    {{QStringLiteral("Priority"), 6},
+                     {QStringLiteral("CODE"), 0},
+                     {QStringLiteral("Name"), 1},
+                     {QStringLiteral("Description"), 2},
+                     {QStringLiteral("Date"), 3},
+                     {QStringLiteral("Time"), 4},
+                     {QStringLiteral("Status"), 5},
+                     {QStringLiteral("TASK_CATEGORY"), 7}},
+                    7,
+                    category,
+                    6};
+}
+
+namespace {
+
+// Owner columns: name; then the reminder's date, time, sound, message, program.
+void readOwned(const Database &db, ReminderKind kind, const QString &owner, const QString &nameColumn,
+               QList<JoinedReminder> &out)
+{
+    const QString sql = QStringLiteral(
+        "SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program "
+        "FROM %1 o JOIN REMINDER_INFO r ON o.rem_no = r.rem_no WHERE o.rem_no <> 0 "
+        "ORDER BY o.rowid, r.rowid").arg(owner, nameColumn);
+    QSqlQuery q = db.run(sql);
+    while (q.next()) {
+        out << JoinedReminder{kind, q.value(0).toString(), storedDate(q.value(1).toString()),
+                              storedTime(q.value(2).toString()), q.value(3).toString(),
+                              q.value(4).toString(), q.value(5).toString(), {}};
+    }
+}
+
+} // namespace
+
+QList<JoinedReminder> joinedReminders(const Database &db)
+{
+    QList<JoinedReminder> result;
+    readOwned(db, ReminderKind::Task, QStringLiteral("TASK_INFO"), QStringLiteral("TASK_NAME"), result);
+    readOwned(db, ReminderKind::Schedule, QStringLiteral("SCHEDULE_INFO"), QStringLiteral("schedule_name"), result);
+    readOwned(db, ReminderKind::Note, QStringLiteral("NOTE_INFO"), QStringLiteral("note_name"), result);
+    QSqlQuery q = db.run(QStringLiteral(
+        "SELECT r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, c.contact_pmobileno "
+        "FROM REMINDER_INFO r JOIN BIRTHDAY_INFO b ON r.rem_no = b.rem_no "
+        "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no WHERE r.rem_no <> 0 "
+        "ORDER BY r.rowid, b.rowid, c.rowid"));
+    while (q.next()) {
+        result << JoinedReminder{ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
+                                 storedTime(q.value(1).toString()), q.value(2).toString(),
+                                 q.value(3).toString(), q.value(4).toString(), q.value(5).toString()};
+    }
+    return result;
+}
+
+QList<AgendaItem> agendaTasks(const Database &db, QDate day)
+{
+    QList<AgendaItem> items;
+    for (const Record &row : db.records(Table::Task, QStringLiteral("substr(TASK_DATE, 1, 10) = ?"), {storedDateOf(day)}))
+        items << AgendaItem{row.text(1), row.text(2), {}};
+    return items;
+}
+
+QList<AgendaItem> agendaSchedules(const Database &db, QDate day)
+{
+    QList<AgendaItem> items;
+    for (const Record &row : db.records(Table::Schedule, QStringLiteral("substr(schedule_start_date, 1, 10) = ?"), {storedDateOf(day)}))
+        items << AgendaItem{row.text(1), row.text(2), row.text(4) + QStringLiteral("  -  ") + row.text(6)};
+    return items;
+}
+
+QString lastDescription(const Database &db, Table table, const QString &name)
+{
+    const TableInfo &info = tableInfo(table);
+    QSqlQuery q = db.run(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? ORDER BY rowid DESC LIMIT 1")
+                             .arg(info.columns.at(2), info.name, info.columns.at(1)),
+                         {name});
+    return q.next() ? q.value(0).toString() : QString();
+}
+
+} // namespace store

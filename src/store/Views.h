@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// Read-only views over the store: the list windows' grouped grids, the reminder scan's joined
+// sources and the main window's agenda.
+#pragma once
+
+#include "store/Database.h"
+
+#include <QDate>
+#include <QTime>
+
+namespace store {
+
+/// A view's column: its heading and the table column it shows.
+struct ViewColumn
+{
+    QString heading;
+    int column;
+};
+
+/// A list window's view: columns of one table in number order, optionally filtered by one
+/// column's value and grouped by another.
+struct ViewSpec
+{
+    Table table;
+    QList<ViewColumn> columns;
+    int filterColumn = -1;
+    QString filterValue;
+    int groupColumn = -1; ///< a table column; -1 for a flat view
+};
+
+/// One parent row of a grouped view with its child rows (texts in the view's column order).
+struct ViewGroup
+{
+    QString key;
+    QList<QStringList> rows;
+};
+
+/// Parents in order of first appearance, children in number order. A flat view gives one
+/// group with an empty key.
+QList<ViewGroup> groupedView(const Database &db, const ViewSpec &spec);
+
+/// The task grid of one category, grouped by priority.
+ViewSpec taskView(const QString &category);
+
+enum class ReminderKind { Task, Schedule, Note, Birthday };
+
+/// A reminder joined with its owner, as the reminder scan reads it.
+struct JoinedReminder
+{
+    ReminderKind kind;
+    QString ownerName;     ///< the task, schedule or note name; empty for a birthday
+    QDate date;            ///< invalid when the column holds no day
+    QTime time;            ///< invalid when the column holds no time of day
+    QString sound;
+    QString message;
+    QString program;
+    QString contactMobile; ///< birthdays only: the mobile number of the birthday's own contact
+};
+
+/// The four joined sources in order: tasks, schedules, notes, birthdays.
+QList<JoinedReminder> joinedReminders(const Database &db);
+
+struct AgendaItem
+{
+    QString name;
+    QString description;
+    QString span; ///< schedules only: start and due time joined by "  -  "
+};
+
+/// The tasks or schedules of one day, in table order.
+QList<AgendaItem> agendaTasks(const Database &db, QDate day);
+QList<AgendaItem> agendaSchedules(const Database &db, QDate day);
+
+/// The description (column 2) of the last row whose name (column 1) is the given one.
+QString lastDescription(const Database &db, Table table, const QString &name);
+
+} // namespace store

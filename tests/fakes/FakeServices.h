@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// Fakes of the platform services: they record what they were asked and answer from queues.
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QList>
+#include <QStringList>
+
+class FakeClock final : public Clock
+{
+public:
+    QDateTime current{QDate(2026, 12, 7), QTime(10, 0, 0)};
+    QDateTime now() const override { return current; }
+    void set(QDate day, QTime time) { current = QDateTime(day, time); }
+    void setTime(QTime time) { current.setTime(time); }
+    void advance(int seconds) { current = current.addSecs(seconds); }
+};
+
+struct ShownMessage
+{
+    QString text;
+    MessageIcon icon;
+    QString title;
+    bool operator==(const ShownMessage &) const = default;
+};
+
+class FakeDialogs final : public Dialogs
+{
+public:
+    QList<ShownMessage> shown;                       ///< every message box, in order
+    QList<std::optional<QString>> fileAnswers;       ///< answers for the next file choosers
+    QList<QPair<QString, QString>> fileRequests;     ///< filter and default suffix asked for
+    std::function<void()> onMessage;                 ///< runs while a box would be open
+
+    void message(const QString &text, MessageIcon icon, const QString &title) override;
+    std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
+
+    /// The texts shown so far, and forgets them.
+    QStringList takeTexts();
+};
+
+class FakeShell final : public Shell
+{
+public:
+    QList<QPair<QString, QString>> opened; ///< target and working folder
+    bool result = true;
+    bool open(const QString &target, const QString &workingFolder) override
+    {
+        opened.append({target, workingFolder});
+        return result;
+    }
+};
+
+class FakeSoundPlayer final : public SoundPlayer
+{
+public:
+    QStringList played;
+    void play(const QString &path) override { played << path; }
+};
+
+class FakeTrayIcon final : public TrayIcon
+{
+public:
+    QString tip;
+    QMenu *menu = nullptr;
+    bool shown = false;
+    bool available = true;
+    void show(const QString &t, QMenu *m) override { tip = t; menu = m; shown = true; }
+    void remove() override { shown = false; }
+    bool isShown() const override { return shown; }
+    bool isAvailable() const override { return available; }
+    void doubleClick() { emit doubleClicked(); }
+};
+
+class FakeAutoStart final : public AutoStart
+{
+public:
+    QStringList enabled;
+    bool enable(const QString &programPath) override { enabled << programPath; return true; }
+};
+
+class FakeSystemExit final : public SystemExit
+{
+public:
+    QList<int> requested;
+    bool exitSystem(int flags) override { requested << flags; return true; }
+};
+
+class FakeLifecycle final : public Lifecycle
+{
+public:
+    int ended = 0;
+    void endProgram() override { ++ended; }
+};
+
+/// A full set of fakes, and the services that hand them to the program.
+struct FakeServices
+{
+    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+    std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
+    std::shared_ptr<FakeShell> shell = std::make_shared<FakeShell>();
+    std::shared_ptr<FakeSoundPlayer> sound = std::make_shared<FakeSoundPlayer>();
+    std::shared_ptr<FakeTrayIcon> tray = std::make_shared<FakeTrayIcon>();
+    std::shared_ptr<FakeAutoStart> autoStart = std::make_shared<FakeAutoStart>();
+    std::shared_ptr<FakeSystemExit> systemExit = std::make_shared<FakeSystemExit>();
+    std::shared_ptr<FakeLifecycle> lifecycle = std::make_shared<FakeLifecycle>();
+
+    Services services() const
+    {
+        return Services{clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle};
+    }
+};
