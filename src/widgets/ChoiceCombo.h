@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QComboBox>
+
+class Orrisday;
+
+/// A fixed-choice combo (category, priority, status): filled with its items, nothing preselected.
+/// Leaving it with a text that is no item shows "Please Enter the value from list", empties it and
+/// takes the focus back. A combo that refuses typing first answers every typed key with
+/// "Please Do not Enter Any data" and sets its text to one blank.
+class ChoiceCombo final : public QComboBox
+{
+    Q_OBJECT
+public:
+    enum class Typing { Allowed, Refused };
+
+    ChoiceCombo(Orrisday &app, const QString &objectName, const QStringList &items, QWidget *parent,
+                Typing typing = Typing::Allowed);
+
+    /// The items the combo accepts.
+    QStringList items() const;
+};

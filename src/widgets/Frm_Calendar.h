@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+class Orrisday;
+class QCalendarWidget;
+class QLineEdit;
+class ImageButton;
+
+/// The calendar pop-up. Text2 names the requesting date combo; a pick routes the date text
+/// M/D/YYYY to the combo of that name on the requesting window. A name that is no date combo
+/// leaves the pop-up open.
+class Frm_Calendar final : public QWidget
+{
+    Q_OBJECT
+public:
+    Frm_Calendar(Orrisday &app, QWidget *requester);
+
+    /// Shows the pop-up for the named combo of the requesting window, over its top-left corner.
+    static Frm_Calendar *openFor(Orrisday &app, QWidget *requestingWindow, const QString &comboName);
+
+    QCalendarWidget *calendar() const { return Calendar1; }
+
+public slots:
+    /// The user picked a day.
+    void pick(QDate day);
+
+private:
+    Orrisday &m_app;
+    QWidget *m_requester;
+    QCalendarWidget *Calendar1;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    ImageButton *imgX;
+};
