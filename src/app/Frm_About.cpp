@@ -2,25 +2,37 @@
 #include "app/Frm_About.h"
 
 #include "app/Orrisday.h"
+#include "widgets/ImageButton.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 Frm_About::Frm_About(Orrisday &app, QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint)
+    : RecordWindow(app, QStringLiteral("Frm_About"), QStringLiteral("About Orrisday"), {409, 270}, owner)
 {
-    Q_UNUSED(app);
-    setObjectName(QStringLiteral("Frm_About"));
-    setFixedSize(409, 270);
-    auto *layout = new QVBoxLayout(this);
-    auto *name = new QLabel(QStringLiteral("<h2>Orrisday</h2>"), this);
+    auto *name = new QLabel(QStringLiteral("Orrisday"), this);
+    name->setObjectName(QStringLiteral("lblName"));
+    QFont large = name->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    name->setFont(large);
+    name->setGeometry(24, 46, 361, 40);
+
     auto *version = new QLabel(QStringLiteral("Version %1").arg(Orrisday::Version), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setGeometry(24, 88, 361, 20);
+
     auto *notice = new QLabel(QStringLiteral("A personal organiser for tasks, schedules, notes and contacts.\n\n"
-                                             "Copyright \u00a9 2026 The Orrisday developers.\n"
-                                             "Licensed under the terms in OrrisdayEULA.txt."), this);
+                                             "Copyright \u00a9 2026 The Orrisday developers. This program is "
+                                             "licensed under the terms in OrrisdayEULA.txt and comes without "
+                                             "any warranty."),
+                              this);
+    notice->setObjectName(QStringLiteral("lblNotice"));
     notice->setWordWrap(true);
-    layout->addWidget(name);
-    layout->addWidget(version);
-    layout->addWidget(notice);
-    layout->addStretch();
+    notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notice->setGeometry(24, 118, 361, 90);
+
+    auto *ok = new ImageButton(QStringLiteral("lblOk"), QStringLiteral(":/art/button.svg"),
+                               QStringLiteral(":/art/button_hover.svg"), this, QStringLiteral("OK"));
+    ok->setGeometry(309, 224, 80, 28);
+    connect(ok, &ImageButton::clicked, this, &QWidget::close);
 }

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
-class Orrisday;
+#include "widgets/RecordWindow.h"
 
 /// The about box: the program's name, version and legal notice.
-class Frm_About final : public QWidget
+class Frm_About final : public RecordWindow
 {
     Q_OBJECT
 public:

@@ -1,25 +1,109 @@
 // SPDX-License-Identifier: MIT
 #include "app/Frm_Main.h"
 
+#include "app/AgendaPanel.h"
+#include "app/AnalogClock.h"
 #include "app/Orrisday.h"
 #include "app/RecordWindows.h"
+#include "app/TrayController.h"
+#include "app/rules/TrayTip.h"
+#include "widgets/ImageButton.h"
 
+#include <QCalendarWidget>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+struct Navigation
+{
+    const char *name;
+    const char *art;
+    const char *key; ///< the record window it opens; none for the tell-a-friend page
+};
+
+constexpr Navigation NavigationButtons[] = {
+    {"lblTask", "task", "Frm_Task"},       {"lblAgenda", "agenda", "Frm_Schedule"},
+    {"lblNote", "note", "Frm_Note"},       {"lblContact", "contact", "Frm_Contact"},
+    {"lblOption", "option", "Frm_Option"}, {"lblAbout", "about", "Frm_About"},
+    {"lblTellFriend", "tellfriend", nullptr},
+};
+
+} // namespace
 
 Frm_Main::Frm_Main(Orrisday &app)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_app(app)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_app(app),
+      m_background(new QSvgRenderer(QStringLiteral(":/art/main_background.svg"), this)),
+      Text1(new QLineEdit(this)), Calendar1(new QCalendarWidget(this)), p1(new AnalogClock(*app.services().clock, this)),
+      m_agenda(new AgendaPanel(app.db(), this))
 {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(Orrisday::Title);
     setFixedSize(593, 462);
+    setMouseTracking(true);
 
-    Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->hide();
     m_windows = std::make_unique<RecordWindows>(app, this, Text1);
+    m_tray = new TrayController(*app.services().tray, *app.services().lifecycle, *this);
+
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setGeometry(18, 52, 256, 196);
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    connect(Calendar1, &QCalendarWidget::clicked, m_agenda, &AgendaPanel::showDay);
+
+    p1->setGeometry(91, 262, 110, 110);
+    m_agenda->setGeometry(294, 52, 285, 332);
+    createNavigation();
+    createPictures();
+    showToday();
 }
 
 Frm_Main::~Frm_Main() = default;
+
+void Frm_Main::createNavigation()
+{
+    int left = 26;
+    for (const Navigation &item : NavigationButtons) {
+        ImageButton *nav = button(QString::fromLatin1(item.name), QStringLiteral("nav_") + QLatin1String(item.art),
+                                  {left, 392, 72, 60});
+        left += 78;
+        m_navigation << nav;
+        if (item.key)
+            connect(nav, &ImageButton::clicked, this, [this, key = QString::fromLatin1(item.key)] { openRecordWindow(key); });
+        else
+            connect(nav, &ImageButton::clicked, this,
+                    [this] { m_app.services().shell->open(Orrisday::TellFriendPage, {}); });
+    }
+}
+
+void Frm_Main::createPictures()
+{
+    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), {497, 12, 24, 24}), &ImageButton::clicked,
+            this, [this] { m_app.services().shell->open(m_app.folder().helpPage(), m_app.folder().root); });
+    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), {525, 12, 24, 24}), &ImageButton::clicked,
+            this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
+    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), {553, 12, 24, 24}),
+            &ImageButton::clicked, this, [this] { m_app.services().lifecycle->endProgram(); });
+}
+
+ImageButton *Frm_Main::button(const QString &name, const QString &art, QRect geometry)
+{
+    const QString picture = QStringLiteral(":/art/") + art;
+    auto *widget = new ImageButton(name, picture + QStringLiteral(".svg"), picture + QStringLiteral("_hover.svg"), this);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void Frm_Main::showToday()
+{
+    const QDate today = m_app.services().clock->now().date();
+    Calendar1->setSelectedDate(today);
+    Calendar1->setCurrentPage(today.year(), today.month());
+}
 
 void Frm_Main::check()
 {
@@ -34,14 +118,68 @@ void Frm_Main::openRecordWindow(const QString &key)
 void Frm_Main::reload()
 {
     Text1->clear();
+    showToday();
+    m_agenda->reset();
+    fillAgenda();
     emit reloaded();
     show();
 }
 
 void Frm_Main::bringForward()
 {
+    m_tray->restore();
     setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
     raise();
     activateWindow();
+}
+
+void Frm_Main::fillAgenda()
+{
+    m_agenda->fillEmptyLists(m_app.services().clock->now().date());
+}
+
+void Frm_Main::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_background->isValid())
+        m_background->render(&painter, rect());
+    else
+        painter.fillRect(rect(), palette().window());
+}
+
+void Frm_Main::showEvent(QShowEvent *)
+{
+    fillAgenda();
+}
+
+void Frm_Main::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        fillAgenda();
+    QWidget::changeEvent(event);
+}
+
+void Frm_Main::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = true;
+    m_grab = event->position().toPoint();
+    check();
+}
+
+void Frm_Main::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging) {
+        move(event->globalPosition().toPoint() - m_grab);
+        m_windows->follow();
+        return;
+    }
+    for (ImageButton *nav : std::as_const(m_navigation))
+        nav->showNormalPicture();
+}
+
+void Frm_Main::mouseReleaseEvent(QMouseEvent *)
+{
+    m_dragging = false;
 }

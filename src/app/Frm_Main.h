@@ -2,12 +2,19 @@
 // The home window: calendar, clock, agenda and the buttons that open the record windows.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <memory>
 
+class AgendaPanel;
+class AnalogClock;
+class ImageButton;
 class Orrisday;
+class QCalendarWidget;
 class QLineEdit;
+class QSvgRenderer;
 class RecordWindows;
+class TrayController;
 
 class Frm_Main final : public QWidget
 {
@@ -17,6 +24,7 @@ public:
     ~Frm_Main() override;
 
     RecordWindows &windows() { return *m_windows; }
+    TrayController &tray() { return *m_tray; }
 
 public slots:
     /// Closes the record window that the marker names.
@@ -28,13 +36,36 @@ public slots:
     void reload();
     /// Shows the window restored and focused (another start of the program asked for it).
     void bringForward();
+    /// Fills the empty agenda lists with today's tasks and schedules (the window became active).
+    void fillAgenda();
 
 signals:
     /// The window was loaded afresh; whoever reads the store for it reads again.
     void reloaded();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
+    void createNavigation();
+    void createPictures();
+    ImageButton *button(const QString &name, const QString &art, QRect geometry);
+    void showToday();
+
     Orrisday &m_app;
-    QLineEdit *Text1 = nullptr;
+    QSvgRenderer *m_background;
+    QLineEdit *Text1;
+    QCalendarWidget *Calendar1;
+    AnalogClock *p1;
+    AgendaPanel *m_agenda;
+    QList<ImageButton *> m_navigation;
     std::unique_ptr<RecordWindows> m_windows;
+    TrayController *m_tray;
+    bool m_dragging = false;
+    QPoint m_grab;
 };

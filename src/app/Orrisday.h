@@ -19,6 +19,8 @@ public:
     /// The application title, shown by every message box without a title of its own.
     static inline const QString Title = QStringLiteral("Orrisday");
     static inline const QString Version = QStringLiteral(ORRISDAY_VERSION);
+    /// The maker's tell-a-friend web page.
+    static inline const QString TellFriendPage = QStringLiteral("https://orrisday.org/tell-a-friend");
 
     /// Starts the program on its folder and shows the main window. When the program already runs
     /// from that folder, asks it to come forward and gives nothing.

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "app/AgendaPanel.h"
+
+#include "store/DateTimeText.h"
+#include "store/Views.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace {
+
+template <typename T>
+T *control(const QString &name, QWidget *parent, QRect geometry)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *label(const QString &name, const QString &text, QWidget *parent, QRect geometry)
+{
+    QLabel *widget = control<QLabel>(name, parent, geometry);
+    widget->setText(text);
+    return widget;
+}
+
+const QString TaskHeading = QStringLiteral("Task");
+const QString ScheduleHeading = QStringLiteral("Schedule");
+
+} // namespace
+
+AgendaPanel::AgendaPanel(store::Database &db, QWidget *parent)
+    : QWidget(parent), m_db(db),
+      Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, {0, 0, 285, 22})),
+      Label2(label(QStringLiteral("Label2"), TaskHeading, this, {0, 26, 285, 18})),
+      Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, {0, 130, 140, 18})),
+      Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, {146, 130, 139, 18})),
+      lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, {0, 46, 285, 78})),
+      lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, {0, 150, 140, 78})),
+      lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, {146, 150, 139, 78})),
+      txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, {0, 236, 285, 96}))
+{
+    QFont bold = Label3->font();
+    bold.setBold(true);
+    Label3->setFont(bold);
+    txtdesp->setReadOnly(true);
+    connect(lsttask, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { showDescription(item, store::Table::Task); });
+    connect(lstschedule, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { showDescription(item, store::Table::Schedule); });
+}
+
+void AgendaPanel::reset()
+{
+    for (QListWidget *list : {lsttask, lstschedule, lstschedule1}) {
+        list->clear();
+        list->setEnabled(true);
+    }
+    Label2->setText(TaskHeading);
+    Label1->setText(ScheduleHeading);
+    txtdesp->clear();
+}
+
+void AgendaPanel::fillEmptyLists(QDate today)
+{
+    if (lsttask->count() == 0)
+        fillTasks(today, QStringLiteral("No Task For Today"));
+    if (lstschedule->count() == 0)
+        fillSchedules(today, false);
+}
+
+void AgendaPanel::showDay(QDate day)
+{
+    lsttask->clear();
+    lstschedule->clear();
+    lstschedule1->clear();
+    const QString date = store::dateText(day);
+    Label1->setText(QStringLiteral("Schedule Of  ") + date);
+    Label2->setText(QStringLiteral("Task  Of   ") + date);
+    fillTasks(day, QStringLiteral(" No Task For Today"));
+    fillSchedules(day, true);
+}
+
+void AgendaPanel::fillTasks(QDate day, const QString &noneText)
+{
+    try {
+        const QList<store::AgendaItem> tasks = store::agendaTasks(m_db, day);
+        for (const store::AgendaItem &task : tasks)
+            lsttask->addItem(task.name);
+        lsttask->setEnabled(!tasks.isEmpty());
+        if (tasks.isEmpty())
+            lsttask->addItem(noneText);
+    } catch (const store::Error &) {
+        // The agenda reports nothing; the list stays as far as it got.
+    }
+}
+
+void AgendaPanel::fillSchedules(QDate day, bool disableSpansWhenNone)
+{
+    try {
+        const QList<store::AgendaItem> schedules = store::agendaSchedules(m_db, day);
+        for (const store::AgendaItem &schedule : schedules) {
+            lstschedule->addItem(schedule.name);
+            lstschedule1->addItem(schedule.span);
+        }
+        lstschedule->setEnabled(!schedules.isEmpty());
+        if (disableSpansWhenNone || !schedules.isEmpty())
+            lstschedule1->setEnabled(!schedules.isEmpty());
+        if (schedules.isEmpty())
+            lstschedule->addItem(QStringLiteral("No Schedule For Today"));
+    } catch (const store::Error &) {
+    }
+}
+
+void AgendaPanel::showDescription(QListWidgetItem *item, store::Table table)
+{
+    try {
+        txtdesp->setPlainText(store::lastDescription(m_db, table, item->text()));
+    } catch (const store::Error &) {
+    }
+}

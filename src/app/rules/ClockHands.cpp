@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "app/rules/ClockHands.h"
+
+#include <cmath>
+
+namespace {
+
+// The clock's own rounded pi; the hands are drawn with it.
+constexpr double Pi = 3.1415;
+const double BarbAngle = std::atan(1.0) * 3;
+
+double radians(double degrees)
+{
+    return degrees * Pi / 180;
+}
+
+QPointF along(double angle, double length)
+{
+    return {length * std::sin(angle), length * std::cos(angle)};
+}
+
+QList<QLineF> arrowHand(QPointF centre, double angle)
+{
+    const QPointF tip = centre + along(angle, 500);
+    const QPointF tail = centre - along(angle, 100);
+    const QPointF barb = along(angle + BarbAngle, 90);
+    return {QLineF(tail, tip), QLineF(tip, tail + barb), QLineF(tail + barb, tail - barb), QLineF(tail - barb, tip)};
+}
+
+} // namespace
+
+ClockHands clockHands(QTime time, QPointF centre)
+{
+    // An angle of 180 degrees points to twelve o'clock.
+    const double hour = radians(180 - 30.0 * time.hour() - time.minute() / 2.0);
+    const double minute = radians(180 - 6.0 * time.minute());
+    const double second = radians(180 - 6.0 * time.second());
+    return {arrowHand(centre, hour), arrowHand(centre, minute), QLineF(centre, centre + along(second, 700))};
+}
