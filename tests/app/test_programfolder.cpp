@@ -170,7 +170,7 @@ private slots:
         for (const char *what : {"task", "agenda", "note", "contact", "option", "about", "tellfriend"})
             for (const char *suffix : {"", "_hover"}) {
                 const QString name = QStringLiteral("nav_%1%2").arg(QLatin1String(what), QLatin1String(suffix));
-                QTest::newRow(qPrintable(name)) << name << QSize(64, 64);
+                QTest::newRow(qPrintable(name)) << name << QSize(72, 60);
             }
     }
     void artIsCompiledIn()
