@@ -7,6 +7,7 @@
 #include "app/RecordWindows.h"
 #include "app/TrayController.h"
 #include "app/rules/TrayTip.h"
+#include "reminders/ReminderScan.h"
 #include "widgets/ImageButton.h"
 
 #include <QCalendarWidget>
@@ -60,6 +61,7 @@ Frm_Main::Frm_Main(Orrisday &app)
     createNavigation();
     createPictures();
     showToday();
+    m_reminderScan = new ReminderScan(app, *this);
 }
 
 Frm_Main::~Frm_Main() = default;

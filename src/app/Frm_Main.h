@@ -14,6 +14,7 @@ class QCalendarWidget;
 class QLineEdit;
 class QSvgRenderer;
 class RecordWindows;
+class ReminderScan;
 class TrayController;
 
 class Frm_Main final : public QWidget
@@ -25,6 +26,7 @@ public:
 
     RecordWindows &windows() { return *m_windows; }
     TrayController &tray() { return *m_tray; }
+    ReminderScan &reminderScan() { return *m_reminderScan; }
 
 public slots:
     /// Closes the record window that the marker names.
@@ -68,4 +70,5 @@ private:
     TrayController *m_tray;
     bool m_dragging = false;
     QPoint m_grab;
+    ReminderScan *m_reminderScan = nullptr;
 };

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// The alert pop-up: slides up out of the bottom right corner of the screen, stays three seconds,
+// slides back down and closes.
+#pragma once
+
+#include <QWidget>
+
+class ImageButton;
+class QLabel;
+class QSvgRenderer;
+class QTimer;
+
+class Frm_Alert final : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Width = 226;   // 3390 twips
+    static constexpr int Height = 140;  // 2100 twips
+    static constexpr int Step = 2;      // 30 twips
+    static constexpr int StepInterval = 15;
+    static constexpr int StayTime = 3000;
+
+    /// Loads the window just below the screen's bottom right corner and starts its slide-in.
+    Frm_Alert();
+
+    /// Fills the title, name and description lines.
+    void setTexts(const QString &title, const QString &name, const QString &description);
+    /// Whether the window is still on its way; false once it has closed.
+    bool isLoaded() const { return m_loaded; }
+
+public slots:
+    /// One step of the slide-in (Timer1).
+    void slideIn();
+    /// The stay is over (Timer2).
+    void endStay();
+    /// One step of the slide-out (Timer3); closes the window back at the screen bottom.
+    void slideOut();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QLabel *addLabel(const QString &name, const QString &text, QRect geometry);
+
+    QSvgRenderer *m_background;
+    QLabel *lbltitle;
+    QLabel *Label1;
+    QLabel *Lblname;
+    QLabel *Label2;
+    QLabel *lbldesp;
+    ImageButton *imgX;
+    ImageButton *imgPointer;
+    QTimer *Timer1;
+    QTimer *Timer2;
+    QTimer *Timer3;
+    int m_left = 0;
+    int m_screenBottom = 0;
+    int m_top = 0;
+    bool m_loaded = true;
+};

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "reminders/rules/DueIndex.h"
+
+#include "reminders/rules/ReminderRules.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace reminders {
+
+void DueIndex::rebuild(const QList<std::pair<QDate, QTime>> &reminders, QDate day)
+{
+    m_day = day;
+    m_due.clear();
+    const QDate dayBefore = day.addDays(-1);
+    for (int i = 0; i < reminders.size(); ++i) {
+        const auto &[date, time] = reminders.at(i);
+        if (time.isValid() && (date == day || date == dayBefore))
+            m_due.emplace_back(wallSecond(date, time), i);
+    }
+    std::sort(m_due.begin(), m_due.end());
+}
+
+void DueIndex::clear()
+{
+    m_day = {};
+    m_due.clear();
+}
+
+QList<int> DueIndex::dueBetween(qint64 after, qint64 upTo) const
+{
+    QList<int> positions;
+    if (upTo <= after)
+        return positions;
+    auto it = std::upper_bound(m_due.begin(), m_due.end(), std::pair<qint64, int>(after, INT_MAX));
+    for (; it != m_due.end() && it->first <= upTo; ++it)
+        positions << it->second;
+    return positions;
+}
+
+} // namespace reminders

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "reminders/rules/ReminderRules.h"
+
+namespace reminders {
+
+namespace {
+constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+}
+
+bool isDue(QDate date, QTime time, const QDateTime &now)
+{
+    return date.isValid() && time.isValid() && wallSecond(date, time) == wallSecond(now);
+}
+
+qint64 wallSecond(QDate date, QTime time)
+{
+    if (!date.isValid() || !time.isValid())
+        return -1;
+    return date.toJulianDay() * SecondsPerDay + time.msecsSinceStartOfDay() / 1000;
+}
+
+qint64 wallSecond(const QDateTime &moment)
+{
+    return wallSecond(moment.date(), moment.time());
+}
+
+SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, int catchUp)
+{
+    if (now < lastScanned)
+        return {now - 1, now};
+    return {std::max(lastScanned, now - catchUp), now};
+}
+
+bool namesSound(const QString &sound)
+{
+    const QString text = sound.trimmed();
+    return !text.isEmpty() && text != QLatin1String("No Sound");
+}
+
+bool namesProgram(const QString &program)
+{
+    const QString text = program.trimmed();
+    return !text.isEmpty() && text != QLatin1String("No Prg");
+}
+
+QString workingFolderOf(const QString &path)
+{
+    const qsizetype separator = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (separator <= 0)
+        return QStringLiteral("/");
+    return path.left(separator);
+}
+
+} // namespace reminders
