@@ -25,9 +25,11 @@ void RecordWindow::paintEvent(QPaintEvent *)
     static QSvgRenderer background(QStringLiteral(":/art/window_background.svg"));
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (background.isValid())
-        background.render(&painter, rect());
-    else
+    if (background.isValid()) {
+        // The panel stretches with the window; the title band keeps its height.
+        background.render(&painter, QStringLiteral("body"), rect());
+        background.render(&painter, QStringLiteral("band"), QRect(0, 0, width(), 32));
+    } else
         painter.fillRect(rect(), palette().window());
     QFont font = painter.font();
     font.setBold(true);

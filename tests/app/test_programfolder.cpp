@@ -186,6 +186,15 @@ private slots:
         else
             QVERIFY(!renderer.defaultSize().isEmpty());
     }
+
+    void recordWindowBackgroundHasItsParts()
+    {
+        // Record windows stretch the body but keep the title band's height, so both parts must be named.
+        QSvgRenderer renderer(QStringLiteral(":/art/window_background.svg"));
+        QVERIFY(renderer.elementExists(QStringLiteral("body")));
+        QVERIFY(renderer.elementExists(QStringLiteral("band")));
+        QCOMPARE(renderer.boundsOnElement(QStringLiteral("band")).height(), 32.0);
+    }
 };
 
 QTEST_MAIN(TestProgramFolder)
