@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// The reminder scan's cost: one tick over many reminders of which none is due, its growth with
+// rows that cannot be due today, and the idle CPU of the hidden program.
+//
+//   bench_scan [idle-seconds]   (default 10; 0 skips the idle measure)
+
+#include "app/Frm_Main.h"
+#include "app/Orrisday.h"
+#include "platform/LinuxServices.h"
+#include "reminders/ReminderScan.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+
+/// Adds tasks with reminders on other days than today (none can be due today).
+void seedNotDueToday(store::Database &db, int count)
+{
+    store::Transaction transaction(db);
+    for (int i = 1; i <= count; ++i) {
+        QDate day = Today.addDays(1 + i % 360);
+        const QString time = QStringLiteral("%1:%2:%3").arg(i % 24, 2, 10, QLatin1Char('0'))
+                                 .arg(i % 60, 2, 10, QLatin1Char('0')).arg((i * 7) % 60, 2, 10, QLatin1Char('0'));
+        db.run(QStringLiteral("INSERT INTO REMINDER_INFO VALUES (?, ?, ?, '', 'Please Check This Out', '')"),
+               {i, day.toString(Qt::ISODate), time});
+        db.run(QStringLiteral("INSERT INTO TASK_INFO VALUES (?, ?, '', ?, ?, 'Not Started', 'High', 'Business', ?)"),
+               {i, QStringLiteral("Task %1").arg(i), day.toString(Qt::ISODate), time, i});
+    }
+    transaction.commit();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct TickFigures
+{
+    double tickMedianUs;
+    double reloadMs;
+};
+
+TickFigures measureTicks(int reminders)
+{
+    TestProgram program;
+    seedNotDueToday(program.seed(), reminders);
+    program.fakes.clock->set(Today, QTime(8, 0, 0));
+    program.start();
+    Frm_Main &main = program.app().mainWindow();
+    ReminderScan &scan = main.reminderScan();
+    scan.stop(); // only the measured ticks run
+
+    QElapsedTimer clock;
+    clock.start();
+    main.reload();
+    const double reloadMs = clock.nsecsElapsed() / 1e6;
+    scan.stop();
+
+    std::vector<double> ticks;
+    for (int i = 0; i < 3001; ++i) {
+        program.fakes.clock->advance(1); // every tick looks at a new second
+        clock.restart();
+        scan.tick();
+        ticks.push_back(clock.nsecsElapsed() / 1e3);
+    }
+    return {median(ticks), reloadMs};
+}
+
+double cpuSeconds()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name in parentheses; utime and stime are fields 14 and 15.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return (fields.at(11).toDouble() + fields.at(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+void measureIdle(int seconds)
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("sys/dll"));
+    {
+        store::Database db(folder.filePath(QStringLiteral("sys/dll/sysks.dll")));
+        seedNotDueToday(db, 10000);
+    }
+    auto app = Orrisday::start(folder.path(), makeLinuxServices());
+    if (!app) {
+        std::printf("idle: the program did not start\n");
+        return;
+    }
+    app->mainWindow().hide();
+    QCoreApplication::processEvents();
+    const double before = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    const double used = cpuSeconds() - before;
+    const double elapsed = wall.nsecsElapsed() / 1e9;
+    std::printf("idle, main window hidden, 10,000 reminders, real services: %.3f s CPU in %.1f s = %.3f %% of a core\n",
+                used, elapsed, 100.0 * used / elapsed);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 10;
+
+    std::printf("scan tick, none due (median of 3001 ticks, a new second each):\n");
+    for (int reminders : {100, 1000, 10000, 50000}) {
+        const TickFigures figures = measureTicks(reminders);
+        std::printf("  %6d reminders: tick %.2f us, reload (read and index) %.1f ms\n", reminders,
+                    figures.tickMedianUs, figures.reloadMs);
+    }
+    if (idleSeconds > 0)
+        measureIdle(idleSeconds);
+    return 0;
+}
