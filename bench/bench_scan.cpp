@@ -22,14 +22,14 @@ namespace {
 
 const QDate Today(2026, 12, 7);
 
-/// Adds tasks with reminders on other days than today (none can be due today).
-void seedNotDueToday(store::Database &db, int count)
+/// Adds tasks with reminders on other days than today, or today after 9:00 (the measured ticks
+/// run from 8:00 to 8:50, so none is due in them).
+void seedNotDue(store::Database &db, int count, bool today = false)
 {
     store::Transaction transaction(db);
     for (int i = 1; i <= count; ++i) {
-        QDate day = Today.addDays(1 + i % 360);
-        const QString time = QStringLiteral("%1:%2:%3").arg(i % 24, 2, 10, QLatin1Char('0'))
-                                 .arg(i % 60, 2, 10, QLatin1Char('0')).arg((i * 7) % 60, 2, 10, QLatin1Char('0'));
+        const QDate day = today ? Today : Today.addDays(1 + i % 360);
+        const QString time = QTime(9, 0, 0).addSecs(i % (14 * 3600)).toString(QStringLiteral("HH:mm:ss"));
         db.run(QStringLiteral("INSERT INTO REMINDER_INFO VALUES (?, ?, ?, '', 'Please Check This Out', '')"),
                {i, day.toString(Qt::ISODate), time});
         db.run(QStringLiteral("INSERT INTO TASK_INFO VALUES (?, ?, '', ?, ?, 'Not Started', 'High', 'Business', ?)"),
@@ -50,10 +50,10 @@ struct TickFigures
     double reloadMs;
 };
 
-TickFigures measureTicks(int reminders)
+TickFigures measureTicks(int reminders, bool today = false)
 {
     TestProgram program;
-    seedNotDueToday(program.seed(), reminders);
+    seedNotDue(program.seed(), reminders, today);
     program.fakes.clock->set(Today, QTime(8, 0, 0));
     program.start();
     Frm_Main &main = program.app().mainWindow();
@@ -93,7 +93,7 @@ void measureIdle(int seconds)
     QDir(folder.path()).mkpath(QStringLiteral("sys/dll"));
     {
         store::Database db(folder.filePath(QStringLiteral("sys/dll/sysks.dll")));
-        seedNotDueToday(db, 10000);
+        seedNotDue(db, 10000);
     }
     auto app = Orrisday::start(folder.path(), makeLinuxServices());
     if (!app) {
@@ -125,9 +125,12 @@ int main(int argc, char *argv[])
     std::printf("scan tick, none due (median of 3001 ticks, a new second each):\n");
     for (int reminders : {100, 1000, 10000, 50000}) {
         const TickFigures figures = measureTicks(reminders);
-        std::printf("  %6d reminders: tick %.2f us, reload (read and index) %.1f ms\n", reminders,
+        std::printf("  %6d reminders on other days: tick %.2f us; main window reload %.1f ms\n", reminders,
                     figures.tickMedianUs, figures.reloadMs);
     }
+    const TickFigures sameDay = measureTicks(10000, true);
+    std::printf("  %6d reminders today at other seconds: tick %.2f us; main window reload %.1f ms\n", 10000,
+                sameDay.tickMedianUs, sameDay.reloadMs);
     if (idleSeconds > 0)
         measureIdle(idleSeconds);
     return 0;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build, the tests and the running program (WAV decoding for the
+# reminder sounds) need, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-          libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libgl-dev)
+          libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libgl-dev
+          gstreamer1.0-plugins-good)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
