@@ -20,4 +20,21 @@ public:
 
     /// The items the combo accepts.
     QStringList items() const;
+
+    /// Replaces the texts of the leave check's and the refused key's messages, for the windows
+    /// that word them otherwise.
+    void setMessages(const QString &leaveMessage, const QString &typingMessage, const QString &title);
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    /// Whether the focus went from this combo to another control of its window.
+    bool leftForAnotherControl(const QFocusEvent &event) const;
+
+    Orrisday &m_app;
+    Typing m_typing;
+    QString m_leaveMessage = QStringLiteral("Please Enter the value from list");
+    QString m_typingMessage = QStringLiteral("Please Do not Enter Any data");
+    QString m_title = QStringLiteral("Orrisdaye");
 };

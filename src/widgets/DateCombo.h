@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QPointer>
 
 class Orrisday;
 
@@ -27,8 +28,12 @@ public:
     void hidePopup() override;
 
 private:
+    /// Whether the picked date keeps the order with the bases; a base that holds no date
+    /// gives nothing to compare with and lets every date pass.
+    bool keepsOrder(const QString &dateText);
+
     Orrisday &m_app;
-    DateCombo *m_notBefore = nullptr;
-    DateCombo *m_notAfter = nullptr;
-    DateCombo *m_notAfterFallback = nullptr;
+    QPointer<DateCombo> m_notBefore;
+    QPointer<DateCombo> m_notAfter;
+    QPointer<DateCombo> m_notAfterFallback;
 };

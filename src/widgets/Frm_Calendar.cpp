@@ -1,14 +1,83 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/Frm_Calendar.h"
 
+#include "app/Orrisday.h"
+#include "store/DateTimeText.h"
+#include "widgets/DateCombo.h"
+#include "widgets/ImageButton.h"
+
 #include <QCalendarWidget>
 #include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+// The date combos a pick may be routed to, by the name the requesting combo writes into Text2.
+const QStringList routedCombos{
+    QStringLiteral("cmbdate"),     QStringLiteral("cmbstartdate"), QStringLiteral("cmbnotedate"),
+    QStringLiteral("cmbrem2date"), QStringLiteral("cmbbdate"),     QStringLiteral("cmbeventdate"),
+    QStringLiteral("cmbremdate"),  QStringLiteral("cmbduedate"),   QStringLiteral("cmbrem1date"),
+};
+
+// There is one pop-up at a time, whichever window asked for it.
+QPointer<Frm_Calendar> openPopup;
+
+} // namespace
 
 Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
-    : QWidget(requester, Qt::Window | Qt::FramelessWindowHint), m_app(app), m_requester(requester),
-      Calendar1(new QCalendarWidget(this)), Text1(new QLineEdit(this)), Text2(new QLineEdit(this)), imgX(nullptr)
+    : RecordWindow(app, QStringLiteral("Frm_Calendar"), QStringLiteral("Calendar"), QSize(300, 262), requester),
+      m_requester(requester), Calendar1(new QCalendarWidget(this)), Text1(new QLineEdit(this)),
+      Text2(new QLineEdit(this)),
+      imgX(new ImageButton(QStringLiteral("imgX"), QStringLiteral(":/art/close_x.svg"),
+                           QStringLiteral(":/art/close_x_hover.svg"), this))
 {
-    setObjectName(QStringLiteral("Frm_Calendar"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text1->hide();
+    Text2->hide();
+
+    Calendar1->setGeometry(8, 34, width() - 16, height() - 42);
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setGridVisible(true);
+    imgX->setGeometry(width() - 30, 4, 24, 24);
+
+    const QDate today = app.services().clock->now().date();
+    Calendar1->setSelectedDate(today);
+    Calendar1->setCurrentPage(today.year(), today.month());
+
+    connect(Calendar1, &QCalendarWidget::clicked, this, &Frm_Calendar::pick);
+    connect(Calendar1, &QCalendarWidget::activated, this, &Frm_Calendar::pick);
+    connect(imgX, &ImageButton::clicked, this, &QWidget::close);
 }
-Frm_Calendar *Frm_Calendar::openFor(Orrisday &, QWidget *, const QString &) { return nullptr; }
-void Frm_Calendar::pick(QDate) {}
+
+Frm_Calendar *Frm_Calendar::openFor(Orrisday &app, QWidget *requestingWindow, const QString &comboName)
+{
+    QWidget *owner = requestingWindow->window();
+    if (openPopup && openPopup->m_requester != owner) {
+        openPopup->close();
+        openPopup = nullptr;
+    }
+    if (!openPopup)
+        openPopup = new Frm_Calendar(app, owner);
+    openPopup->Text2->setText(comboName);
+    openPopup->move(owner->pos());
+    openPopup->show();
+    openPopup->raise();
+    openPopup->activateWindow();
+    return openPopup;
+}
+
+void Frm_Calendar::pick(QDate day)
+{
+    if (!isVisible())
+        return;
+    Text1->setText(store::dateText(day));
+    const QString name = Text2->text();
+    if (!routedCombos.contains(name))
+        return;
+    if (auto *combo = m_requester->findChild<DateCombo *>(name))
+        combo->acceptPick(Text1->text());
+    close();
+}

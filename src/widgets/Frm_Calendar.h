@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
+#include "widgets/RecordWindow.h"
 
 class Orrisday;
 class QCalendarWidget;
@@ -11,7 +11,7 @@ class ImageButton;
 /// The calendar pop-up. Text2 names the requesting date combo; a pick routes the date text
 /// M/D/YYYY to the combo of that name on the requesting window. A name that is no date combo
 /// leaves the pop-up open.
-class Frm_Calendar final : public QWidget
+class Frm_Calendar final : public RecordWindow
 {
     Q_OBJECT
 public:
@@ -21,13 +21,13 @@ public:
     static Frm_Calendar *openFor(Orrisday &app, QWidget *requestingWindow, const QString &comboName);
 
     QCalendarWidget *calendar() const { return Calendar1; }
+    QWidget *requester() const { return m_requester; }
 
 public slots:
     /// The user picked a day.
     void pick(QDate day);
 
 private:
-    Orrisday &m_app;
     QWidget *m_requester;
     QCalendarWidget *Calendar1;
     QLineEdit *Text1;

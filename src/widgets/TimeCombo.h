@@ -35,6 +35,8 @@ signals:
 
 private:
     void pickMinute();
+    /// Puts the lists over the combo, inside the window's edge.
+    void placeLists();
 
     Orrisday &m_app;
     QListWidget *m_hours;

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// Keys typed into the date and time combos, answered by the owning window's rule.
+
+#include "EntryWindow.h"
+#include "support/TestProgram.h"
+#include "widgets/DateCombo.h"
+#include "widgets/TimeCombo.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+
+class TestKeyRules final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typedKey_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("toLineEdit");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QString>("textAfter");
+        QTest::addColumn<bool>("keyLands");
+
+        struct Row
+        {
+            const char *name;
+            const char *window;
+            const char *combo;
+            int key;
+            const char *message;
+            const char *title;
+            MessageIcon icon;
+            const char *textAfter;
+            bool keyLands;
+        };
+        // Dates start as "5/6/2027", times as "9 : 30".
+        constexpr auto Info = MessageIcon::Information;
+        constexpr auto None = MessageIcon::None;
+        const Row rows[] = {
+            {"task start date", "frmtask_info", "cmbdate", Qt::Key_X, "Please do not entry any data", "Orrisdaye",
+             Info, "x", true},
+            {"task reminder date", "frmtask_info", "cmbremdate", Qt::Key_X, " Please Do not Enter Any Data",
+             "Orrisdaye", Info, "", false},
+            {"task reminder date, backspace", "frmtask_info", "cmbremdate", Qt::Key_Backspace,
+             " Please Do not Enter Any Data", "Orrisdaye", Info, "", false},
+            {"task time", "frmtask_info", "cmbtime", Qt::Key_X, "Please Do not Enter Any Data", "Orrisdaye", Info,
+             "9 : 30x", true},
+            {"task time, backspace", "frmtask_info", "cmbtime", Qt::Key_Backspace, "Please Do not Enter Any Data",
+             "Orrisdaye", Info, "9 : 3", true},
+            {"task reminder time", "frmtask_info", "cmbremtime", Qt::Key_7, "Please Do not Enter Any Data",
+             "Orrisdaye", Info, "9 : 307", true},
+            {"schedule start date", "frmschedule_info", "cmbstartdate", Qt::Key_X, "Please dont entry any data", "",
+             None, "x", true},
+            {"schedule due date", "frmschedule_info", "cmbduedate", Qt::Key_X, "Please do not entry any data",
+             "Orrisdaye", Info, "x", true},
+            {"schedule due time", "frmschedule_info", "cmbduetime", Qt::Key_X, "Please do not entry any data",
+             "Orrisdaye", Info, "x", true},
+            {"schedule reminder date", "frmschedule_info", "cmbrem1date", Qt::Key_X, "Please do not entry any data",
+             "Orrisdaye", Info, "x", true},
+            {"schedule reminder time", "frmschedule_info", "cmbremtime", Qt::Key_X, "Please dont entry any data",
+             "Orrisdaye", Info, "x", true},
+            {"note date", "frmnote_info", "cmbnotedate", Qt::Key_X, "Please Do not Enter Any data", "Orrisdaye", Info,
+             "5/6/2027x", true},
+            {"schedule start time", "frmschedule_info", "cmbstarttime", Qt::Key_X, "", "", None, "9 : 30x", true},
+            {"note time", "frmnote_info", "cmbnotetime", Qt::Key_X, "", "", None, "9 : 30x", true},
+            {"note reminder date", "frmnote_info", "cmbrem2date", Qt::Key_X, "", "", None, "5/6/2027x", true},
+            {"note reminder time", "frmnote_info", "cmbremtime", Qt::Key_X, "", "", None, "9 : 30x", true},
+            {"birthday", "FrmContact_Info", "cmbbdate", Qt::Key_X, "", "", None, "5/6/2027x", true},
+            {"birthday reminder time", "FrmContact_Info", "cmbeventtime", Qt::Key_X, "", "", None, "9 : 30x", true},
+            {"event date", "Frm_Option", "cmbeventdate", Qt::Key_X, "", "", None, "5/6/2027x", true},
+            {"event time", "Frm_Option", "cmbeventtime", Qt::Key_X, "", "", None, "9 : 30x", true},
+            {"task start date, cursor key", "frmtask_info", "cmbdate", Qt::Key_Left, "", "", None, "5/6/2027", false},
+        };
+        for (const Row &row : rows) {
+            for (bool toLineEdit : {false, true}) {
+                QTest::addRow("%s%s", row.name, toLineEdit ? ", sent to the line edit" : "")
+                    << row.window << row.combo << row.key << toLineEdit << row.message << row.title << row.icon
+                    << row.textAfter << row.keyLands;
+            }
+        }
+    }
+
+    void typedKey()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, combo);
+        QFETCH(int, key);
+        QFETCH(bool, toLineEdit);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(MessageIcon, icon);
+        QFETCH(QString, textAfter);
+        QFETCH(bool, keyLands);
+
+        TestProgram p;
+        p.start();
+        EntryWindow owner(window);
+        QComboBox *target = nullptr;
+        if (combo.contains(QStringLiteral("time"))) {
+            target = new TimeCombo(p.app(), combo, QStringLiteral("List1"), QStringLiteral("List2"), &owner.window);
+            target->setEditText(QStringLiteral("9 : 30"));
+        } else {
+            target = new DateCombo(p.app(), combo, &owner.window);
+            target->setEditText(QStringLiteral("5/6/2027"));
+        }
+        QVERIFY(owner.showActive());
+        target->setFocus();
+        QSignalSpy edits(target->lineEdit(), &QLineEdit::textEdited);
+
+        QWidget *receiver = toLineEdit ? static_cast<QWidget *>(target->lineEdit()) : target;
+        QTest::keyClick(receiver, Qt::Key(key));
+
+        QList<ShownMessage> expected;
+        if (!message.isEmpty())
+            expected << ShownMessage{message, icon, title};
+        QCOMPARE(p.fakes.dialogs->shown, expected);
+        QCOMPARE(target->currentText(), textAfter);
+        QCOMPARE(!edits.isEmpty(), keyLands);
+    }
+
+    void tabLeavesWithoutAMessage()
+    {
+        TestProgram p;
+        p.start();
+        EntryWindow task(QStringLiteral("frmtask_info"));
+        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
+        auto *next = new QLineEdit(&task.window);
+        QVERIFY(task.showActive());
+        cmbdate->setFocus();
+
+        QTest::keyClick(cmbdate, Qt::Key_Tab);
+
+        QVERIFY(next->hasFocus());
+        QVERIFY(p.fakes.dialogs->shown.isEmpty());
+    }
+
+    void everyKeyIsAnswered()
+    {
+        TestProgram p;
+        p.start();
+        EntryWindow task(QStringLiteral("frmtask_info"));
+        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
+        QVERIFY(task.showActive());
+        cmbdate->setFocus();
+
+        QTest::keyClicks(cmbdate, QStringLiteral("3/5"));
+
+        QCOMPARE(p.fakes.dialogs->shown.size(), 3);
+        QCOMPARE(cmbdate->currentText(), QStringLiteral("5"));
+    }
+};
+
+QTEST_MAIN(TestKeyRules)
+#include "test_keyrules.moc"
