@@ -27,21 +27,27 @@ QLabel *label(const QString &name, const QString &text, QWidget *parent, QRect g
 }
 
 const QString TaskHeading = QStringLiteral("Task");
+const QString AgendaLook = QStringLiteral(
+    "QLabel { color: #2b4058; }"
+    "QListWidget, QPlainTextEdit { background: #ffffff; color: #203043; border: 1px solid #c8d6df;"
+    " border-radius: 6px; selection-background-color: #4fb3a9; selection-color: #ffffff; }"
+    "QListWidget:disabled { color: #8796a3; background: #f4f7f9; }");
 const QString ScheduleHeading = QStringLiteral("Schedule");
 
 } // namespace
 
 AgendaPanel::AgendaPanel(store::Database &db, QWidget *parent)
     : QWidget(parent), m_db(db),
-      Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, {0, 0, 285, 22})),
-      Label2(label(QStringLiteral("Label2"), TaskHeading, this, {0, 26, 285, 18})),
-      Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, {0, 130, 140, 18})),
-      Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, {146, 130, 139, 18})),
-      lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, {0, 46, 285, 78})),
-      lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, {0, 150, 140, 78})),
-      lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, {146, 150, 139, 78})),
-      txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, {0, 236, 285, 96}))
+      Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, {0, 0, 471, 18})),
+      Label2(label(QStringLiteral("Label2"), TaskHeading, this, {0, 20, 150, 16})),
+      Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, {156, 20, 150, 16})),
+      Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, {312, 20, 159, 16})),
+      lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, {0, 38, 150, 80})),
+      lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, {156, 38, 150, 80})),
+      lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, {312, 38, 159, 80})),
+      txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, {0, 124, 471, 36}))
 {
+    setStyleSheet(AgendaLook);
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTextCharFormat>
 
 namespace {
 
@@ -23,14 +24,30 @@ struct Navigation
     const char *name;
     const char *art;
     const char *key; ///< the record window it opens; none for the tell-a-friend page
+    const char *tip;
 };
 
 constexpr Navigation NavigationButtons[] = {
-    {"lblTask", "task", "Frm_Task"},       {"lblAgenda", "agenda", "Frm_Schedule"},
-    {"lblNote", "note", "Frm_Note"},       {"lblContact", "contact", "Frm_Contact"},
-    {"lblOption", "option", "Frm_Option"}, {"lblAbout", "about", "Frm_About"},
-    {"lblTellFriend", "tellfriend", nullptr},
+    {"lblTask", "task", "Frm_Task", "Tasks"},
+    {"lblAgenda", "agenda", "Frm_Schedule", "Schedules"},
+    {"lblNote", "note", "Frm_Note", "Notes"},
+    {"lblContact", "contact", "Frm_Contact", "Contacts"},
+    {"lblOption", "option", "Frm_Option", "Options"},
+    {"lblAbout", "about", "Frm_About", "About Orrisday"},
+    {"lblTellFriend", "tellfriend", nullptr, "Tell a friend"},
 };
+
+// Laid over the panels of the background art.
+const QString CalendarLook = QStringLiteral(
+    "QWidget#qt_calendar_navigationbar { background: #2e4259; }"
+    "QToolButton { color: #eaf1f5; background: transparent; font-weight: bold; }"
+    "QToolButton:hover { color: #8fd3c9; }"
+    "QAbstractItemView { background: #ffffff; selection-background-color: #4fb3a9;"
+    " selection-color: #ffffff; outline: 0; }");
+
+constexpr QRect CalendarPlace(100, 58, 266, 196);
+constexpr QRect ClockPlace(419, 90, 130, 130);
+constexpr QRect AgendaPlace(102, 284, 471, 160);
 
 } // namespace
 
@@ -51,13 +68,18 @@ Frm_Main::Frm_Main(Orrisday &app)
     m_tray = new TrayController(*app.services().tray, *app.services().lifecycle, *this);
 
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setGeometry(18, 52, 256, 196);
+    Calendar1->setGeometry(CalendarPlace);
+    Calendar1->setStyleSheet(CalendarLook);
+    QTextCharFormat weekend;
+    weekend.setForeground(QColor(0xb0, 0x5a, 0x4e));
+    Calendar1->setWeekdayTextFormat(Qt::Saturday, weekend);
+    Calendar1->setWeekdayTextFormat(Qt::Sunday, weekend);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     connect(Calendar1, &QCalendarWidget::clicked, m_agenda, &AgendaPanel::showDay);
 
-    p1->setGeometry(91, 262, 110, 110);
-    m_agenda->setGeometry(294, 52, 285, 332);
+    p1->setGeometry(ClockPlace);
+    m_agenda->setGeometry(AgendaPlace);
     createNavigation();
     createPictures();
     showToday();
@@ -68,11 +90,12 @@ Frm_Main::~Frm_Main() = default;
 
 void Frm_Main::createNavigation()
 {
-    int left = 26;
+    int top = 52;
     for (const Navigation &item : NavigationButtons) {
         ImageButton *nav = button(QString::fromLatin1(item.name), QStringLiteral("nav_") + QLatin1String(item.art),
-                                  {left, 392, 72, 60});
-        left += 78;
+                                  {19, top, 52, 52});
+        nav->setToolTip(QString::fromLatin1(item.tip));
+        top += 57;
         m_navigation << nav;
         if (item.key)
             connect(nav, &ImageButton::clicked, this, [this, key = QString::fromLatin1(item.key)] { openRecordWindow(key); });
@@ -84,11 +107,11 @@ void Frm_Main::createNavigation()
 
 void Frm_Main::createPictures()
 {
-    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), {497, 12, 24, 24}), &ImageButton::clicked,
+    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), {509, 12, 20, 20}), &ImageButton::clicked,
             this, [this] { m_app.services().shell->open(m_app.folder().helpPage(), m_app.folder().root); });
-    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), {525, 12, 24, 24}), &ImageButton::clicked,
+    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), {533, 12, 20, 20}), &ImageButton::clicked,
             this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
-    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), {553, 12, 24, 24}),
+    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), {557, 12, 20, 20}),
             &ImageButton::clicked, this, [this] { m_app.services().lifecycle->endProgram(); });
 }
 

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// Start-up cost with a full store: 10,000 tasks and 10,000 schedules, 500 of each on today.
+//
+//   bench_startup                      in-process: open the store, create and show the main window
+//   bench_startup --program PATH       the real executable: time to the main window shown, memory
+//   bench_startup --grab FILE.png      saves pictures of the main window (sample agenda) and the about box
+#include "app/Orrisday.h"
+#include "app/Frm_Main.h"
+#include "fakes/FakeServices.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int Rows = 10000;
+constexpr int RowsToday = 500;
+const QDate Today(2026, 12, 7);
+
+void seed(const QString &folder, int rows, int rowsToday)
+{
+    store::Database db(folder + QStringLiteral("/sys/dll/sysks.dll"));
+    store::Transaction transaction(db);
+    for (int i = 1; i <= rows; ++i) {
+        const QDate day = i <= rowsToday ? Today : Today.addDays(1 + i % 700);
+        const QString date = QStringLiteral("%1/%2/%3").arg(day.month()).arg(day.day()).arg(day.year());
+        db.insert(store::Table::Task, {{0, i}, {1, QStringLiteral("Task %1").arg(i)}, {2, QStringLiteral("Notes")},
+                                       {3, date}, {4, QStringLiteral("9:30:00")}, {6, QStringLiteral("High")}});
+        db.insert(store::Table::Schedule, {{0, i}, {1, QStringLiteral("Meeting %1").arg(i)}, {3, date},
+                                           {4, QStringLiteral("10:00:00")}, {5, date}, {6, QStringLiteral("11:15:00")}});
+    }
+    transaction.commit();
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+FakeServices fakesOnToday()
+{
+    FakeServices fakes;
+    fakes.clock->set(Today, QTime(10, 0, 0));
+    return fakes;
+}
+
+int inProcess()
+{
+    QTemporaryDir folder;
+    seed(folder.path(), Rows, RowsToday);
+    QList<double> runs;
+    for (int run = 0; run < 25; ++run) {
+        FakeServices fakes = fakesOnToday();
+        QElapsedTimer timer;
+        timer.start();
+        auto app = Orrisday::start(folder.path(), fakes.services());
+        QApplication::processEvents();
+        runs << timer.nsecsElapsed() / 1e6;
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::printf("in-process start (store + main window shown with its agenda): median %.1f ms, best %.1f ms "
+                "over %lld runs\n",
+                median(runs), *std::min_element(runs.begin(), runs.end()), qlonglong(runs.size()));
+    return 0;
+}
+
+int wholeProgram(const QString &program)
+{
+    // The program keeps its database beside itself, so it runs from a copy on a seeded folder.
+    QTemporaryDir folder;
+    seed(folder.path(), Rows, RowsToday);
+    const QString copy = folder.filePath(QStringLiteral("orrisday"));
+    if (!QFile::copy(program, copy)) {
+        std::fprintf(stderr, "cannot copy %s\n", qPrintable(program));
+        return 1;
+    }
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    environment.insert(QStringLiteral("HOME"), QDir::homePath());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("ORRISDAY_BENCH_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+
+    QList<double> wall, shown, memory;
+    for (int run = 0; run < 15; ++run) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        QElapsedTimer timer;
+        timer.start();
+        process.start(copy, {});
+        if (!process.waitForReadyRead(10000)) {
+            std::fprintf(stderr, "the program reported nothing: %s\n", process.readAllStandardError().constData());
+            return 1;
+        }
+        wall << timer.nsecsElapsed() / 1e6;
+        process.waitForFinished(10000);
+        // "shown_ms=<from main()> rss_kb=<resident set>"
+        const QString report = QString::fromLatin1(process.readAllStandardOutput().trimmed());
+        shown << report.section(u' ', 0, 0).section(u'=', 1).toDouble();
+        memory << report.section(u' ', 1, 1).section(u'=', 1).toDouble() / 1024;
+    }
+    std::printf("whole program, exec to main window shown: median %.1f ms (of which %.1f ms inside main()), "
+                "resident memory %.1f MB, over %lld runs\n",
+                median(wall), median(shown), median(memory), qlonglong(wall.size()));
+    return 0;
+}
+
+int grab(const QString &file)
+{
+    QTemporaryDir folder;
+    seed(folder.path(), 6, 3);
+    FakeServices fakes = fakesOnToday();
+    auto app = Orrisday::start(folder.path(), fakes.services());
+    QApplication::processEvents();
+    bool saved = app->mainWindow().grab().save(file);
+    app->mainWindow().openRecordWindow(QStringLiteral("Frm_About"));
+    const QString about = QString(file).replace(QStringLiteral(".png"), QStringLiteral("_about.png"));
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("Frm_About"))
+            saved = window->grab().save(about) && saved;
+    std::printf("%s %s and %s\n", saved ? "saved" : "could not save", qPrintable(file), qPrintable(about));
+    return saved ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--program"))
+        return wholeProgram(arguments.at(2));
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--grab"))
+        return grab(arguments.at(2));
+    return inProcess();
+}
