@@ -10,8 +10,7 @@
 
 namespace {
 
-template <typename T>
-T *control(const QString &name, QWidget *parent, QRect geometry)
+template <typename T> T *control(const QString &name, QWidget *parent, QRect geometry)
 {
     auto *widget = new T(parent);
     widget->setObjectName(name);
@@ -27,40 +26,39 @@ QLabel *label(const QString &name, const QString &text, QWidget *parent, QRect g
 }
 
 const QString TaskHeading = QStringLiteral("Task");
-const QString AgendaLook = QStringLiteral(
-    "QLabel { color: #2b4058; }"
-    "QListWidget, QPlainTextEdit { background: #ffffff; color: #203043; border: 1px solid #c8d6df;"
-    " border-radius: 6px; selection-background-color: #4fb3a9; selection-color: #ffffff; }"
-    "QListWidget:disabled { color: #8796a3; background: #f4f7f9; }");
 const QString ScheduleHeading = QStringLiteral("Schedule");
 
 } // namespace
 
 AgendaPanel::AgendaPanel(store::Database &db, QWidget *parent)
-    : QWidget(parent), m_db(db),
-      Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, {0, 0, 471, 18})),
-      Label2(label(QStringLiteral("Label2"), TaskHeading, this, {0, 20, 150, 16})),
-      Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, {156, 20, 150, 16})),
-      Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, {312, 20, 159, 16})),
-      lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, {0, 38, 150, 80})),
-      lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, {156, 38, 150, 80})),
-      lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, {312, 38, 159, 80})),
-      txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, {0, 124, 471, 36}))
+    : QWidget(parent)
+    , m_db(db)
+    , Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, { 0, 0, 471, 18 }))
+    , Label2(label(QStringLiteral("Label2"), TaskHeading, this, { 0, 20, 150, 16 }))
+    , Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, { 156, 20, 150, 16 }))
+    , Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, { 312, 20, 159, 16 }))
+    , lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, { 0, 38, 150, 80 }))
+    , lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, { 156, 38, 150, 80 }))
+    , lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, { 312, 38, 159, 80 }))
+    , txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, { 0, 124, 471, 36 }))
 {
-    setStyleSheet(AgendaLook);
+    QPalette look = palette();
+    look.setColor(QPalette::WindowText, QColor(0x2b, 0x40, 0x58));
+    look.setColor(QPalette::Highlight, QColor(0x4f, 0xb3, 0xa9));
+    setPalette(look);
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
     txtdesp->setReadOnly(true);
     connect(lsttask, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showDescription(item, store::Table::Task); });
+        [this](QListWidgetItem *item) { showDescription(item, store::Table::Task); });
     connect(lstschedule, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showDescription(item, store::Table::Schedule); });
+        [this](QListWidgetItem *item) { showDescription(item, store::Table::Schedule); });
 }
 
 void AgendaPanel::reset()
 {
-    for (QListWidget *list : {lsttask, lstschedule, lstschedule1}) {
+    for (QListWidget *list : { lsttask, lstschedule, lstschedule1 }) {
         list->clear();
         list->setEnabled(true);
     }
@@ -93,8 +91,10 @@ void AgendaPanel::fillTasks(QDate day, const QString &noneText)
 {
     try {
         const QList<store::AgendaItem> tasks = store::agendaTasks(m_db, day);
+        QStringList names;
         for (const store::AgendaItem &task : tasks)
-            lsttask->addItem(task.name);
+            names << task.name;
+        lsttask->addItems(names);
         lsttask->setEnabled(!tasks.isEmpty());
         if (tasks.isEmpty())
             lsttask->addItem(noneText);
@@ -107,10 +107,13 @@ void AgendaPanel::fillSchedules(QDate day, bool disableSpansWhenNone)
 {
     try {
         const QList<store::AgendaItem> schedules = store::agendaSchedules(m_db, day);
+        QStringList names, spans;
         for (const store::AgendaItem &schedule : schedules) {
-            lstschedule->addItem(schedule.name);
-            lstschedule1->addItem(schedule.span);
+            names << schedule.name;
+            spans << schedule.span;
         }
+        lstschedule->addItems(names);
+        lstschedule1->addItems(spans);
         lstschedule->setEnabled(!schedules.isEmpty());
         if (disableSpansWhenNone || !schedules.isEmpty())
             lstschedule1->setEnabled(!schedules.isEmpty());

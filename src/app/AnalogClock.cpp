@@ -13,8 +13,10 @@ constexpr double TwipsPerPixel = 15;
 }
 
 AnalogClock::AnalogClock(const Clock &clock, QWidget *parent)
-    : QWidget(parent), m_clock(clock), Clock_timer(new QTimer(this)),
-      m_face(new QSvgRenderer(QStringLiteral(":/art/clock_face.svg"), this))
+    : QWidget(parent)
+    , m_clock(clock)
+    , Clock_timer(new QTimer(this))
+    , m_face(new QSvgRenderer(QStringLiteral(":/art/clock_face.svg"), this))
 {
     setObjectName(QStringLiteral("p1"));
     Clock_timer->setObjectName(QStringLiteral("Clock_timer"));

@@ -7,7 +7,7 @@
 #include <QLabel>
 
 Frm_About::Frm_About(Orrisday &app, QWidget *owner)
-    : RecordWindow(app, QStringLiteral("Frm_About"), QStringLiteral("About Orrisday"), {409, 270}, owner)
+    : RecordWindow(app, QStringLiteral("Frm_About"), QStringLiteral("About Orrisday"), { 409, 270 }, owner)
 {
     auto *name = new QLabel(QStringLiteral("Orrisday"), this);
     name->setObjectName(QStringLiteral("lblName"));
@@ -25,14 +25,14 @@ Frm_About::Frm_About(Orrisday &app, QWidget *owner)
                                              "Copyright \u00a9 2026 The Orrisday developers. This program is "
                                              "licensed under the terms in OrrisdayEULA.txt and comes without "
                                              "any warranty."),
-                              this);
+        this);
     notice->setObjectName(QStringLiteral("lblNotice"));
     notice->setWordWrap(true);
     notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notice->setGeometry(24, 118, 361, 90);
 
     auto *ok = new ImageButton(QStringLiteral("lblOk"), QStringLiteral(":/art/button.svg"),
-                               QStringLiteral(":/art/button_hover.svg"), this, QStringLiteral("OK"));
+        QStringLiteral(":/art/button_hover.svg"), this, QStringLiteral("OK"));
     ok->setGeometry(309, 224, 80, 28);
     connect(ok, &ImageButton::clicked, this, &QWidget::close);
 }

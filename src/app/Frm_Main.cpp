@@ -28,23 +28,16 @@ struct Navigation
 };
 
 constexpr Navigation NavigationButtons[] = {
-    {"lblTask", "task", "Frm_Task", "Tasks"},
-    {"lblAgenda", "agenda", "Frm_Schedule", "Schedules"},
-    {"lblNote", "note", "Frm_Note", "Notes"},
-    {"lblContact", "contact", "Frm_Contact", "Contacts"},
-    {"lblOption", "option", "Frm_Option", "Options"},
-    {"lblAbout", "about", "Frm_About", "About Orrisday"},
-    {"lblTellFriend", "tellfriend", nullptr, "Tell a friend"},
+    { "lblTask", "task", "Frm_Task", "Tasks" },
+    { "lblAgenda", "agenda", "Frm_Schedule", "Schedules" },
+    { "lblNote", "note", "Frm_Note", "Notes" },
+    { "lblContact", "contact", "Frm_Contact", "Contacts" },
+    { "lblOption", "option", "Frm_Option", "Options" },
+    { "lblAbout", "about", "Frm_About", "About Orrisday" },
+    { "lblTellFriend", "tellfriend", nullptr, "Tell a friend" },
 };
 
 // Laid over the panels of the background art.
-const QString CalendarLook = QStringLiteral(
-    "QWidget#qt_calendar_navigationbar { background: #2e4259; }"
-    "QToolButton { color: #eaf1f5; background: transparent; font-weight: bold; }"
-    "QToolButton:hover { color: #8fd3c9; }"
-    "QAbstractItemView { background: #ffffff; selection-background-color: #4fb3a9;"
-    " selection-color: #ffffff; outline: 0; }");
-
 constexpr QRect CalendarPlace(100, 58, 266, 196);
 constexpr QRect ClockPlace(419, 90, 130, 130);
 constexpr QRect AgendaPlace(102, 284, 471, 160);
@@ -52,10 +45,13 @@ constexpr QRect AgendaPlace(102, 284, 471, 160);
 } // namespace
 
 Frm_Main::Frm_Main(Orrisday &app)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_app(app),
-      m_background(new QSvgRenderer(QStringLiteral(":/art/main_background.svg"), this)),
-      Text1(new QLineEdit(this)), Calendar1(new QCalendarWidget(this)), p1(new AnalogClock(*app.services().clock, this)),
-      m_agenda(new AgendaPanel(app.db(), this))
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_app(app)
+    , m_background(new QSvgRenderer(QStringLiteral(":/art/main_background.svg"), this))
+    , Text1(new QLineEdit(this))
+    , Calendar1(new QCalendarWidget(this))
+    , p1(new AnalogClock(*app.services().clock, this))
+    , m_agenda(new AgendaPanel(app.db(), this))
 {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(Orrisday::Title);
@@ -69,7 +65,9 @@ Frm_Main::Frm_Main(Orrisday &app)
 
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setGeometry(CalendarPlace);
-    Calendar1->setStyleSheet(CalendarLook);
+    QPalette look = Calendar1->palette();
+    look.setColor(QPalette::Highlight, QColor(0x3f, 0x9a, 0x91));
+    Calendar1->setPalette(look);
     QTextCharFormat weekend;
     weekend.setForeground(QColor(0xb0, 0x5a, 0x4e));
     Calendar1->setWeekdayTextFormat(Qt::Saturday, weekend);
@@ -92,33 +90,36 @@ void Frm_Main::createNavigation()
 {
     int top = 52;
     for (const Navigation &item : NavigationButtons) {
-        ImageButton *nav = button(QString::fromLatin1(item.name), QStringLiteral("nav_") + QLatin1String(item.art),
-                                  {19, top, 52, 52});
+        ImageButton *nav = button(
+            QString::fromLatin1(item.name), QStringLiteral("nav_") + QLatin1String(item.art), { 19, top, 52, 52 });
         nav->setToolTip(QString::fromLatin1(item.tip));
         top += 57;
         m_navigation << nav;
         if (item.key)
-            connect(nav, &ImageButton::clicked, this, [this, key = QString::fromLatin1(item.key)] { openRecordWindow(key); });
+            connect(nav, &ImageButton::clicked, this,
+                [this, key = QString::fromLatin1(item.key)] { openRecordWindow(key); });
         else
             connect(nav, &ImageButton::clicked, this,
-                    [this] { m_app.services().shell->open(Orrisday::TellFriendPage, {}); });
+                [this] { m_app.services().shell->open(Orrisday::TellFriendPage, {}); });
     }
 }
 
 void Frm_Main::createPictures()
 {
-    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), {509, 12, 20, 20}), &ImageButton::clicked,
-            this, [this] { m_app.services().shell->open(m_app.folder().helpPage(), m_app.folder().root); });
-    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), {533, 12, 20, 20}), &ImageButton::clicked,
-            this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
-    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), {557, 12, 20, 20}),
-            &ImageButton::clicked, this, [this] { m_app.services().lifecycle->endProgram(); });
+    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), { 509, 12, 20, 20 }),
+        &ImageButton::clicked, this,
+        [this] { m_app.services().shell->open(m_app.folder().helpPage(), m_app.folder().root); });
+    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), { 533, 12, 20, 20 }),
+        &ImageButton::clicked, this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
+    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), { 557, 12, 20, 20 }),
+        &ImageButton::clicked, this, [this] { m_app.services().lifecycle->endProgram(); });
 }
 
 ImageButton *Frm_Main::button(const QString &name, const QString &art, QRect geometry)
 {
     const QString picture = QStringLiteral(":/art/") + art;
-    auto *widget = new ImageButton(name, picture + QStringLiteral(".svg"), picture + QStringLiteral("_hover.svg"), this);
+    auto *widget
+        = new ImageButton(name, picture + QStringLiteral(".svg"), picture + QStringLiteral("_hover.svg"), this);
     widget->setGeometry(geometry);
     return widget;
 }

@@ -7,7 +7,11 @@
 #include <QMenu>
 
 TrayController::TrayController(TrayIcon &tray, Lifecycle &lifecycle, Frm_Main &main)
-    : QObject(&main), m_tray(tray), m_lifecycle(lifecycle), m_main(main), mnuMain(new QMenu(&main))
+    : QObject(&main)
+    , m_tray(tray)
+    , m_lifecycle(lifecycle)
+    , m_main(main)
+    , mnuMain(new QMenu(&main))
 {
     setObjectName(QStringLiteral("ModTray"));
     mnuMain->setObjectName(QStringLiteral("mnuMain"));
@@ -19,7 +23,7 @@ TrayController::TrayController(TrayIcon &tray, Lifecycle &lifecycle, Frm_Main &m
         restore();
     });
     connect(action(QStringLiteral("exit"), QStringLiteral("Exit")), &QAction::triggered, this,
-            &TrayController::exitProgram);
+        &TrayController::exitProgram);
     connect(&m_tray, &TrayIcon::doubleClicked, this, &TrayController::restore);
 }
 

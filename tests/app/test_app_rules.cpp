@@ -80,8 +80,10 @@ void TestAppRules::trayTip_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("tip");
     QTest::newRow("1.7.0") << QStringLiteral("1.7.0") << QStringLiteral("Double click icon: Orrisday 1.7.0");
-    QTest::newRow("exactly 64 bytes") << QString(36, u'9') << QStringLiteral("Double click icon: Orrisday ") + QString(36, u'9');
-    QTest::newRow("cut to 64 bytes") << QString(50, u'1') << QStringLiteral("Double click icon: Orrisday ") + QString(36, u'1');
+    QTest::newRow("exactly 64 bytes") << QString(36, u'9')
+                                      << QStringLiteral("Double click icon: Orrisday ") + QString(36, u'9');
+    QTest::newRow("cut to 64 bytes") << QString(50, u'1')
+                                     << QStringLiteral("Double click icon: Orrisday ") + QString(36, u'1');
     QTest::newRow("never splits a character")
         << QString(20, QChar(0x00e9)) << QStringLiteral("Double click icon: Orrisday ") + QString(18, QChar(0x00e9));
 }

@@ -75,21 +75,24 @@ QStringList TestMainWindow::items(const QString &list)
 void TestMainWindow::addTask(const QString &name, const QString &description, const QString &date)
 {
     auto &db = m_program->seed();
-    db.insert(store::Table::Task, {{0, db.nextNumber(store::Table::Task)}, {1, name}, {2, description}, {3, date},
-                                   {4, QStringLiteral("9 : 0 : 0")}});
+    db.insert(store::Table::Task,
+        { { 0, db.nextNumber(store::Table::Task) }, { 1, name }, { 2, description }, { 3, date },
+            { 4, QStringLiteral("9 : 0 : 0") } });
 }
 
 void TestMainWindow::addSchedule(const QString &name, const QString &date, const QString &start, const QString &due)
 {
     auto &db = m_program->seed();
-    db.insert(store::Table::Schedule, {{0, db.nextNumber(store::Table::Schedule)}, {1, name}, {2, name + QStringLiteral(" notes")},
-                                       {3, date}, {4, start}, {5, date}, {6, due}});
+    db.insert(store::Table::Schedule,
+        { { 0, db.nextNumber(store::Table::Schedule) }, { 1, name }, { 2, name + QStringLiteral(" notes") },
+            { 3, date }, { 4, start }, { 5, date }, { 6, due } });
 }
 
 void TestMainWindow::chooseDay(int day)
 {
     // Day numbers from 15 upwards to the month's end are unique in the calendar's grid.
-    auto *view = findIn<QTableView>(findWidget(QStringLiteral("Calendar1")), QStringLiteral("qt_calendar_calendarview"));
+    auto *view
+        = findIn<QTableView>(findWidget(QStringLiteral("Calendar1")), QStringLiteral("qt_calendar_calendarview"));
     QVERIFY(view);
     for (int row = 0; row < view->model()->rowCount(); ++row)
         for (int column = 0; column < view->model()->columnCount(); ++column) {
@@ -105,18 +108,18 @@ void TestMainWindow::chooseDay(int day)
 void TestMainWindow::registerDummy(const QString &key)
 {
     m_program->app().windows().add(key, [key](Orrisday &app, QWidget *owner) {
-        return new RecordWindow(app, key, key, {300, 200}, owner);
+        return new RecordWindow(app, key, key, { 300, 200 }, owner);
     });
 }
 
 void TestMainWindow::emptyDayTexts()
 {
     m_program->start();
-    QCOMPARE(items("lsttask"), QStringList{"No Task For Today"});
+    QCOMPARE(items("lsttask"), QStringList { "No Task For Today" });
     QVERIFY(!enabled("lsttask"));
-    QCOMPARE(items("lstschedule"), QStringList{"No Schedule For Today"});
+    QCOMPARE(items("lstschedule"), QStringList { "No Schedule For Today" });
     QVERIFY(!enabled("lstschedule"));
-    QCOMPARE(items("lstschedule1"), QStringList{});
+    QCOMPARE(items("lstschedule1"), QStringList {});
     QCOMPARE(text("Label2"), "Task");
     QCOMPARE(text("Label1"), "Schedule");
     QCOMPARE(text("Label3"), "Preview Tasks/Schedules");
@@ -124,8 +127,8 @@ void TestMainWindow::emptyDayTexts()
     QCOMPARE(findWidget<QCalendarWidget>("Calendar1")->selectedDate(), Today);
 
     chooseDay(16);
-    QCOMPARE(items("lsttask"), QStringList{" No Task For Today"});
-    QCOMPARE(items("lstschedule"), QStringList{"No Schedule For Today"});
+    QCOMPARE(items("lsttask"), QStringList { " No Task For Today" });
+    QCOMPARE(items("lstschedule"), QStringList { "No Schedule For Today" });
     QVERIFY(!enabled("lsttask"));
     QVERIFY(!enabled("lstschedule"));
     QVERIFY(!enabled("lstschedule1"));
@@ -141,10 +144,10 @@ void TestMainWindow::todaysAgenda()
     addSchedule("Stand-up", "12/7/2026", "9 : 15 : 0", "9:30");
     addSchedule("Last year", "12/7/2025", "9:00", "10:00");
     m_program->start();
-    QCOMPARE(items("lsttask"), (QStringList{"Dentist", "Invoices"}));
+    QCOMPARE(items("lsttask"), (QStringList { "Dentist", "Invoices" }));
     QVERIFY(enabled("lsttask"));
-    QCOMPARE(items("lstschedule"), QStringList{"Stand-up"});
-    QCOMPARE(items("lstschedule1"), QStringList{"9:15:00  -  9:30:00"});
+    QCOMPARE(items("lstschedule"), QStringList { "Stand-up" });
+    QCOMPARE(items("lstschedule1"), QStringList { "9:15:00  -  9:30:00" });
     QVERIFY(enabled("lstschedule"));
 }
 
@@ -155,13 +158,13 @@ void TestMainWindow::chosenDay_data()
     QTest::addColumn<QStringList>("schedules");
     QTest::addColumn<QStringList>("spans");
     QTest::addColumn<bool>("listsEnabled");
-    QTest::newRow("busy day") << 15 << QStringList{"Write report", "Call bank"}
-                              << QStringList{"Workshop", "Dinner"}
-                              << QStringList{"9:00:00  -  12:30:00", "19:00:00  -  21:00:00"} << true;
-    QTest::newRow("tasks only") << 20 << QStringList{"Sunday walk"} << QStringList{"No Schedule For Today"}
-                                << QStringList{} << false;
-    QTest::newRow("nothing") << 28 << QStringList{" No Task For Today"} << QStringList{"No Schedule For Today"}
-                             << QStringList{} << false;
+    QTest::newRow("busy day") << 15 << QStringList { "Write report", "Call bank" }
+                              << QStringList { "Workshop", "Dinner" }
+                              << QStringList { "9:00:00  -  12:30:00", "19:00:00  -  21:00:00" } << true;
+    QTest::newRow("tasks only") << 20 << QStringList { "Sunday walk" } << QStringList { "No Schedule For Today" }
+                                << QStringList {} << false;
+    QTest::newRow("nothing") << 28 << QStringList { " No Task For Today" } << QStringList { "No Schedule For Today" }
+                             << QStringList {} << false;
 }
 
 void TestMainWindow::chosenDay()
@@ -203,14 +206,14 @@ void TestMainWindow::lastRowOfANameGivesTheDescription()
     m_program->start();
 
     auto *tasks = findWidget<QListWidget>("lsttask");
-    QCOMPARE(items("lsttask"), (QStringList{"Gym", "Gym"}));
+    QCOMPARE(items("lsttask"), (QStringList { "Gym", "Gym" }));
     QTest::mouseClick(tasks->viewport(), Qt::LeftButton, {}, tasks->visualItemRect(tasks->item(0)).center());
     // The last row of that name in the table, whatever its day.
     QCOMPARE(findWidget<QPlainTextEdit>("txtdesp")->toPlainText(), "Another day");
 
     auto *schedules = findWidget<QListWidget>("lstschedule");
-    QTest::mouseClick(schedules->viewport(), Qt::LeftButton, {},
-                      schedules->visualItemRect(schedules->item(0)).center());
+    QTest::mouseClick(
+        schedules->viewport(), Qt::LeftButton, {}, schedules->visualItemRect(schedules->item(0)).center());
     QCOMPARE(findWidget<QPlainTextEdit>("txtdesp")->toPlainText(), "Review notes");
 }
 
@@ -252,7 +255,7 @@ void TestMainWindow::keyWithoutWindowOpensNothing()
     clickOn(findWidget("lblAbout"));
     QPointer<QWidget> about = findWidget("Frm_About");
     const int windowsBefore = QApplication::topLevelWidgets().size();
-    for (const char *name : {"lblTask", "lblAgenda", "lblNote", "lblContact", "lblOption"}) {
+    for (const char *name : { "lblTask", "lblAgenda", "lblNote", "lblContact", "lblOption" }) {
         clickOn(findWidget(name));
         QVERIFY2(m_program->fakes.dialogs->shown.isEmpty(), name);
     }
@@ -348,7 +351,7 @@ void TestMainWindow::reloadReturnsToToday()
     QCOMPARE(findWidget<QLineEdit>("Text1")->text(), QString());
     QCOMPARE(findWidget<QCalendarWidget>("Calendar1")->selectedDate(), Today);
     QCOMPARE(text("Label2"), "Task");
-    QCOMPARE(items("lsttask"), (QStringList{"Dentist", "Dentist again"}));
+    QCOMPARE(items("lsttask"), (QStringList { "Dentist", "Dentist again" }));
     QVERIFY(enabled("lstschedule1"));
 }
 

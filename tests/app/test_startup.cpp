@@ -31,8 +31,9 @@ void TestStartup::missingDatabaseIsCreatedEmpty()
     QStringList names;
     while (tables.next())
         names << tables.value(0).toString();
-    QCOMPARE(names, (QStringList{"BIRTHDAY_INFO", "CONTACT_INFO", "EVENT_INFO", "NOTE_INFO", "REMINDER_INFO",
-                                 "SCHEDULE_INFO", "TASK_INFO"}));
+    QCOMPARE(names,
+        (QStringList { "BIRTHDAY_INFO", "CONTACT_INFO", "EVENT_INFO", "NOTE_INFO", "REMINDER_INFO", "SCHEDULE_INFO",
+            "TASK_INFO" }));
     QCOMPARE(QCoreApplication::applicationName(), "Orrisday");
     QVERIFY(findWidget("Frm_Main")->isVisible());
     QVERIFY(program.fakes.dialogs->shown.isEmpty());
@@ -69,7 +70,7 @@ void TestStartup::unreachableFirstInstanceIsReported()
 
     QVERIFY(!Orrisday::start(program.folder(), program.fakes.services()));
     QCOMPARE(program.fakes.dialogs->shown,
-             (QList<ShownMessage>{{"Orrisday is already running.", MessageIcon::None, QString()}}));
+        (QList<ShownMessage> { { "Orrisday is already running.", MessageIcon::None, QString() } }));
     QVERIFY(!findWidget("Frm_Main"));
     QVERIFY(!QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
 }

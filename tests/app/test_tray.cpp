@@ -79,8 +79,8 @@ void TestTray::menuOffersShowAndExit()
         names << item->objectName();
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(names, (QStringList{"mnuorrisday", "p", "mnuShow", "exit"}));
-    QCOMPARE(captions, (QStringList{"Orrisday v1.6", "-", "&Show in Full Mode", "Exit"}));
+    QCOMPARE(names, (QStringList { "mnuorrisday", "p", "mnuShow", "exit" }));
+    QCOMPARE(captions, (QStringList { "Orrisday v1.6", "-", "&Show in Full Mode", "Exit" }));
 
     hideToTray();
     menuItem("mnuShow")->trigger();

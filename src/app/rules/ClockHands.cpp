@@ -16,7 +16,7 @@ double radians(double degrees)
 
 QPointF along(double angle, double length)
 {
-    return {length * std::sin(angle), length * std::cos(angle)};
+    return { length * std::sin(angle), length * std::cos(angle) };
 }
 
 QList<QLineF> arrowHand(QPointF centre, double angle)
@@ -24,7 +24,7 @@ QList<QLineF> arrowHand(QPointF centre, double angle)
     const QPointF tip = centre + along(angle, 500);
     const QPointF tail = centre - along(angle, 100);
     const QPointF barb = along(angle + BarbAngle, 90);
-    return {QLineF(tail, tip), QLineF(tip, tail + barb), QLineF(tail + barb, tail - barb), QLineF(tail - barb, tip)};
+    return { QLineF(tail, tip), QLineF(tip, tail + barb), QLineF(tail + barb, tail - barb), QLineF(tail - barb, tip) };
 }
 
 } // namespace
@@ -35,5 +35,5 @@ ClockHands clockHands(QTime time, QPointF centre)
     const double hour = radians(180 - 30.0 * time.hour() - time.minute() / 2.0);
     const double minute = radians(180 - 6.0 * time.minute());
     const double second = radians(180 - 6.0 * time.second());
-    return {arrowHand(centre, hour), arrowHand(centre, minute), QLineF(centre, centre + along(second, 700))};
+    return { arrowHand(centre, hour), arrowHand(centre, minute), QLineF(centre, centre + along(second, 700)) };
 }
