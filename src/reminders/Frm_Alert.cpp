@@ -32,6 +32,10 @@ Frm_Alert::Frm_Alert()
     // The alert closing by itself must not end a program whose main window is hidden.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(Width, Height);
+    // Dark text on the light art, whatever the desktop's colour scheme.
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, QColor(0x1f, 0x2d, 0x3a));
+    setPalette(colours);
 
     imgPointer = new ImageButton(QStringLiteral("imgPointer"), QStringLiteral(":/art/pointer.svg"), {}, this);
     imgPointer->setGeometry(8, 7, 20, 20);
