@@ -33,14 +33,14 @@ const QString ScheduleHeading = QStringLiteral("Schedule");
 AgendaPanel::AgendaPanel(store::Database &db, QWidget *parent)
     : QWidget(parent)
     , m_db(db)
-    , Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, { 0, 0, 471, 18 }))
-    , Label2(label(QStringLiteral("Label2"), TaskHeading, this, { 0, 20, 150, 16 }))
-    , Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, { 156, 20, 150, 16 }))
-    , Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, { 312, 20, 159, 16 }))
-    , lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, { 0, 38, 150, 80 }))
-    , lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, { 156, 38, 150, 80 }))
-    , lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, { 312, 38, 159, 80 }))
-    , txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, { 0, 124, 471, 36 }))
+    , Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, { 0, 0, 285, 22 }))
+    , Label2(label(QStringLiteral("Label2"), TaskHeading, this, { 0, 26, 285, 18 }))
+    , Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, { 0, 130, 140, 18 }))
+    , Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, { 146, 130, 139, 18 }))
+    , lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, { 0, 46, 285, 78 }))
+    , lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, { 0, 150, 140, 78 }))
+    , lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, { 146, 150, 139, 78 }))
+    , txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, { 0, 236, 285, 94 }))
 {
     QPalette look = palette();
     look.setColor(QPalette::WindowText, QColor(0x2b, 0x40, 0x58));

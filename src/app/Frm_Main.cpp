@@ -38,9 +38,9 @@ constexpr Navigation NavigationButtons[] = {
 };
 
 // Laid over the panels of the background art.
-constexpr QRect CalendarPlace(100, 58, 266, 196);
-constexpr QRect ClockPlace(419, 90, 130, 130);
-constexpr QRect AgendaPlace(102, 284, 471, 160);
+constexpr QRect CalendarPlace(18, 52, 256, 196);
+constexpr QRect ClockPlace(91, 262, 110, 110);
+constexpr QRect AgendaPlace(294, 52, 285, 330);
 
 } // namespace
 
@@ -88,12 +88,12 @@ Frm_Main::~Frm_Main() = default;
 
 void Frm_Main::createNavigation()
 {
-    int top = 52;
+    int left = 26;
     for (const Navigation &item : NavigationButtons) {
         ImageButton *nav = button(
-            QString::fromLatin1(item.name), QStringLiteral("nav_") + QLatin1String(item.art), { 19, top, 52, 52 });
+            QString::fromLatin1(item.name), QStringLiteral("nav_") + QLatin1String(item.art), { left, 392, 72, 60 });
         nav->setToolTip(QString::fromLatin1(item.tip));
-        top += 57;
+        left += 78;
         m_navigation << nav;
         if (item.key)
             connect(nav, &ImageButton::clicked, this,
@@ -106,12 +106,12 @@ void Frm_Main::createNavigation()
 
 void Frm_Main::createPictures()
 {
-    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), { 509, 12, 20, 20 }),
+    connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), { 497, 12, 24, 24 }),
         &ImageButton::clicked, this,
         [this] { m_app.services().shell->open(m_app.folder().helpPage(), m_app.folder().root); });
-    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), { 533, 12, 20, 20 }),
+    connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), { 525, 12, 24, 24 }),
         &ImageButton::clicked, this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
-    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), { 557, 12, 20, 20 }),
+    connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), { 553, 12, 24, 24 }),
         &ImageButton::clicked, this, [this] { m_app.services().lifecycle->endProgram(); });
 }
 
