@@ -41,6 +41,9 @@ Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
     Calendar1->setGeometry(8, 34, width() - 16, height() - 42);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setGridVisible(true);
+    QPalette teal = Calendar1->palette();
+    teal.setColor(QPalette::Highlight, QColor(0x2f, 0x6f, 0x78));
+    Calendar1->setPalette(teal);
     imgX->setGeometry(width() - 30, 4, 24, 24);
 
     const QDate today = app.services().clock->now().date();

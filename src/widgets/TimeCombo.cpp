@@ -8,15 +8,18 @@
 
 namespace {
 
-constexpr int ListWidth = 52;
+constexpr int ListWidth = 56;
 constexpr int ListHeight = 150;
+constexpr int Margin = 4;
 
 QListWidget *numberList(const QString &name, int count, QWidget *parent)
 {
     auto *list = new QListWidget(parent);
     list->setObjectName(name);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         list->addItem(QString::number(i));
+        list->item(i)->setTextAlignment(Qt::AlignCenter);
+    }
     list->setFixedSize(ListWidth, ListHeight);
     list->hide();
     return list;
@@ -86,8 +89,8 @@ void TimeCombo::placeLists()
     QWidget *area = parentWidget();
     QPoint at = geometry().topLeft();
     if (area) {
-        at.setX(std::clamp(at.x(), 0, std::max(0, area->width() - 2 * ListWidth - 2)));
-        at.setY(std::clamp(at.y(), 0, std::max(0, area->height() - ListHeight)));
+        at.setX(std::clamp(at.x(), 0, std::max(0, area->width() - 2 * ListWidth - 2 - Margin)));
+        at.setY(std::clamp(at.y(), 0, std::max(0, area->height() - ListHeight - Margin)));
     }
     m_hours->move(at);
     m_minutes->move(at + QPoint(ListWidth + 2, 0));

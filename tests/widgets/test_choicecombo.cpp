@@ -2,7 +2,7 @@
 // The fixed-choice combos: the leave check and the refused typing of the category combos.
 
 #include "EntryWindow.h"
-#include "support/TestProgram.h"
+#include "support/SharedProgramTest.h"
 #include "widgets/ChoiceCombo.h"
 
 #include <QLineEdit>
@@ -17,15 +17,15 @@ const ShownMessage NoTyping{QStringLiteral("Please Do not Enter Any data"), Mess
 
 } // namespace
 
-class TestChoiceCombo final : public QObject
+class TestChoiceCombo final : public SharedProgramTest
 {
     Q_OBJECT
+
 
 private slots:
     void startsWithNothingChosen()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *cmbpriority = new ChoiceCombo(p.app(), QStringLiteral("cmbpriority"),
                                             {"Urgent", "High", "Medium", "Low"}, &task.window);
@@ -52,8 +52,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, refused);
 
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *combo = new ChoiceCombo(p.app(), QStringLiteral("cmbcategory"), Categories, &task.window);
         auto *next = new QLineEdit(&task.window);
@@ -78,8 +77,7 @@ private slots:
 
     void clickOnAnotherControlLeavesToo()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *combo = new ChoiceCombo(p.app(), QStringLiteral("cmbstatus"), {"Not Started", "Completed"}, &task.window);
         auto *next = new QLineEdit(&task.window);
@@ -96,8 +94,7 @@ private slots:
 
     void choosingFromTheListPasses()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *combo = new ChoiceCombo(p.app(), QStringLiteral("cmbcategory"), Categories, &task.window);
         auto *next = new QLineEdit(&task.window);
@@ -117,8 +114,7 @@ private slots:
 
     void otherWindowTakingTheFocusIsNoLeave()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *combo = new ChoiceCombo(p.app(), QStringLiteral("cmbcategory"), Categories, &task.window);
         new QLineEdit(&task.window);
@@ -135,8 +131,7 @@ private slots:
     // Leaving one empty choice combo for another refuses once and stays in the first.
     void refusalIsNotHandedOnToTheNextCombo()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *category = new ChoiceCombo(p.app(), QStringLiteral("cmbcategory"), Categories, &task.window);
         auto *priority = new ChoiceCombo(p.app(), QStringLiteral("cmbpriority"), {"Urgent", "Low"}, &task.window);
@@ -161,8 +156,7 @@ private slots:
 
     void refusedTypingAnswersEveryKey()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *combo = new ChoiceCombo(p.app(), QStringLiteral("cmbcategory"), Categories, &task.window,
                                       ChoiceCombo::Typing::Refused);
@@ -185,8 +179,7 @@ private slots:
 
     void windowsMayWordTheMessagesTheirWay()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow list(QStringLiteral("Frm_Schedule"));
         auto *combo = new ChoiceCombo(p.app(), QStringLiteral("cmbcategory"), Categories, &list.window,
                                       ChoiceCombo::Typing::Refused);

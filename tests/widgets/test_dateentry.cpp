@@ -2,7 +2,7 @@
 // The calendar pop-up and the date combos: opening, routing a pick, the order checks.
 
 #include "EntryWindow.h"
-#include "support/TestProgram.h"
+#include "support/SharedProgramTest.h"
 #include "widgets/DateCombo.h"
 #include "widgets/Frm_Calendar.h"
 
@@ -16,9 +16,10 @@ const QString ValidDate = QStringLiteral("Please enter the valid Date");
 
 } // namespace
 
-class TestDateEntry final : public QObject
+class TestDateEntry final : public SharedProgramTest
 {
     Q_OBJECT
+
 
 private slots:
     void cleanup()
@@ -29,9 +30,8 @@ private slots:
 
     void dropDownOpensThePopupOverTheWindow()
     {
-        TestProgram p;
+        TestProgram &p = program();
         p.fakes.clock->set(QDate(2026, 12, 7), QTime(10, 0));
-        p.start();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
         cmbdate->move(200, 120);
@@ -81,9 +81,8 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(QString, text);
 
+        TestProgram &p = program();
         QLocale::setDefault(QLocale(locale));
-        TestProgram p;
-        p.start();
         EntryWindow owner(window);
         auto *target = new DateCombo(p.app(), combo, &owner.window);
         auto *other = new DateCombo(p.app(), QStringLiteral("cmbother"), &owner.window);
@@ -101,8 +100,7 @@ private slots:
 
     void enterOnTheCalendarPicksTheSelectedDay()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow note(QStringLiteral("frmnote_info"));
         auto *cmbnotedate = new DateCombo(p.app(), QStringLiteral("cmbnotedate"), &note.window);
         QVERIFY(note.showActive());
@@ -118,8 +116,7 @@ private slots:
 
     void nameOutsideTheRoutingLeavesThePopupOpen()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *odd = new DateCombo(p.app(), QStringLiteral("cmbwhatever"), &task.window);
         QVERIFY(task.showActive());
@@ -135,8 +132,7 @@ private slots:
 
     void closePictureWritesNothing()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
         cmbdate->setEditText(QStringLiteral("1/2/2027"));
@@ -151,8 +147,7 @@ private slots:
 
     void onePopupServesTheLastRequest()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
         auto *cmbremdate = new DateCombo(p.app(), QStringLiteral("cmbremdate"), &task.window);
@@ -170,8 +165,7 @@ private slots:
 
     void popupFollowsAnotherWindowsRequest()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *taskDate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
         EntryWindow note(QStringLiteral("frmnote_info"));
@@ -248,8 +242,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
 
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow editor(window);
         const bool isTask = window == QStringLiteral("frmtask_info");
         auto *startDate = new DateCombo(p.app(), isTask ? "cmbdate" : "cmbstartdate", &editor.window);

@@ -2,16 +2,17 @@
 // Keys typed into the date and time combos, answered by the owning window's rule.
 
 #include "EntryWindow.h"
-#include "support/TestProgram.h"
+#include "support/SharedProgramTest.h"
 #include "widgets/DateCombo.h"
 #include "widgets/TimeCombo.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
 
-class TestKeyRules final : public QObject
+class TestKeyRules final : public SharedProgramTest
 {
     Q_OBJECT
+
 
 private slots:
     void typedKey_data()
@@ -97,8 +98,7 @@ private slots:
         QFETCH(QString, textAfter);
         QFETCH(bool, keyLands);
 
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow owner(window);
         QComboBox *target = nullptr;
         if (combo.contains(QStringLiteral("time"))) {
@@ -125,8 +125,7 @@ private slots:
 
     void tabLeavesWithoutAMessage()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
         auto *next = new QLineEdit(&task.window);
@@ -141,8 +140,7 @@ private slots:
 
     void everyKeyIsAnswered()
     {
-        TestProgram p;
-        p.start();
+        TestProgram &p = program();
         EntryWindow task(QStringLiteral("frmtask_info"));
         auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
         QVERIFY(task.showActive());

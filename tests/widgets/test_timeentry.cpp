@@ -2,7 +2,7 @@
 // The time combos: hour and minute lists, the combo text and the picked time.
 
 #include "EntryWindow.h"
-#include "support/TestProgram.h"
+#include "support/SharedProgramTest.h"
 #include "widgets/TimeCombo.h"
 
 #include <QListWidget>
@@ -34,20 +34,33 @@ QStringList numbers(int count)
     return all;
 }
 
+bool listsShown(const TimeCombo *combo)
+{
+    return combo->hourList()->isVisible() && combo->minuteList()->isVisible();
+}
+
+bool listsHidden(const TimeCombo *combo)
+{
+    return combo->hourList()->isHidden() && combo->minuteList()->isHidden();
+}
+
 } // namespace
 
-class TestTimeEntry final : public QObject
+class TestTimeEntry final : public SharedProgramTest
 {
     Q_OBJECT
+
+
+    TimeCombo *timeCombo(EntryWindow &owner, const QString &name, const QString &hours, const QString &minutes)
+    {
+        return new TimeCombo(app(), name, hours, minutes, &owner.window);
+    }
 
 private slots:
     void listsAreNamedSiblingsWithPlainNumbers()
     {
-        TestProgram p;
-        p.start();
         EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbremtime = new TimeCombo(p.app(), QStringLiteral("cmbremtime"), QStringLiteral("List3"),
-                                         QStringLiteral("List4"), &task.window);
+        TimeCombo *cmbremtime = timeCombo(task, "cmbremtime", "List3", "List4");
 
         auto *hours = findIn<QListWidget>(&task.window, QStringLiteral("List3"));
         auto *minutes = findIn<QListWidget>(&task.window, QStringLiteral("List4"));
@@ -56,16 +69,13 @@ private slots:
         QCOMPARE(hours->parentWidget(), &task.window);
         QCOMPARE(texts(hours), numbers(24));
         QCOMPARE(texts(minutes), numbers(60));
-        QVERIFY(hours->isHidden() && minutes->isHidden());
+        QVERIFY(listsHidden(cmbremtime));
     }
 
     void dropDownShowsTheListsInsteadOfTheCombo()
     {
-        TestProgram p;
-        p.start();
         EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbtime = new TimeCombo(p.app(), QStringLiteral("cmbtime"), QStringLiteral("List1"),
-                                      QStringLiteral("List2"), &task.window);
+        TimeCombo *cmbtime = timeCombo(task, "cmbtime", "List1", "List2");
         cmbtime->setGeometry(380, 380, 120, 24);
         QVERIFY(task.showActive());
         cmbtime->setFocus();
@@ -73,68 +83,73 @@ private slots:
         QTest::keyClick(cmbtime, Qt::Key_F4);
 
         QVERIFY(cmbtime->isHidden());
-        QVERIFY(cmbtime->hourList()->isVisible() && cmbtime->minuteList()->isVisible());
+        QVERIFY(listsShown(cmbtime));
         QVERIFY(cmbtime->hourList()->hasFocus());
         const QRect inside = task.window.rect();
         QVERIFY(inside.contains(cmbtime->hourList()->geometry()));
         QVERIFY(inside.contains(cmbtime->minuteList()->geometry()));
-        QVERIFY(p.fakes.dialogs->shown.isEmpty());
+        QVERIFY(fakes().dialogs->shown.isEmpty());
+    }
+
+    void minuteClickCompletesThePick_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QTime>("openedAt");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QTime>("minuteClickedAt");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("picked");
+
+        QTest::newRow("task time") << "frmtask_info" << "cmbtime" << QTime(14, 5, 37) << 9 << 30 << QTime(14, 5, 37)
+                                   << "9 : 30" << "9 : 30 : 37";
+        QTest::newRow("seconds of the minute click") << "Frm_Option" << "cmbeventtime" << QTime(23, 0, 0) << 23 << 5
+                                                     << QTime(23, 1, 40) << "23 : 5" << "23 : 5 : 40";
+        QTest::newRow("midnight") << "frmnote_info" << "cmbremtime" << QTime(0, 0, 0) << 0 << 0 << QTime(0, 0, 59)
+                                  << "0 : 0" << "0 : 0 : 59";
     }
 
     void minuteClickCompletesThePick()
     {
-        TestProgram p;
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(14, 5, 37));
-        p.start();
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbtime = new TimeCombo(p.app(), QStringLiteral("cmbtime"), QStringLiteral("List1"),
-                                      QStringLiteral("List2"), &task.window);
-        cmbtime->setPickedTime(QStringLiteral("10 : 0 : 0"));
-        QSignalSpy picks(cmbtime, &TimeCombo::picked);
-        QVERIFY(task.showActive());
+        QFETCH(QString, window);
+        QFETCH(QString, combo);
+        QFETCH(QTime, openedAt);
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(QTime, minuteClickedAt);
+        QFETCH(QString, text);
+        QFETCH(QString, picked);
 
-        cmbtime->showPopup();
-        clickItem(cmbtime->hourList(), 9);
-        QVERIFY(cmbtime->hourList()->isVisible() && cmbtime->minuteList()->isVisible());
-        QCOMPARE(cmbtime->pickedTime(), QStringLiteral("10 : 0 : 0"));
-        QCOMPARE(cmbtime->currentText(), QString());
+        fakes().clock->setTime(openedAt);
+        EntryWindow owner(window);
+        TimeCombo *target = timeCombo(owner, combo, "List1", "List2");
+        target->setPickedTime(QStringLiteral("10 : 0 : 0"));
+        QSignalSpy picks(target, &TimeCombo::picked);
+        QVERIFY(owner.showActive());
+
+        target->showPopup();
+        clickItem(target->hourList(), hour);
+        QVERIFY(listsShown(target));
+        QCOMPARE(target->pickedTime(), QStringLiteral("10 : 0 : 0"));
+        QCOMPARE(target->currentText(), QString());
         QCOMPARE(picks.count(), 0);
 
-        clickItem(cmbtime->minuteList(), 30);
-        QCOMPARE(cmbtime->currentText(), QStringLiteral("9 : 30"));
-        QCOMPARE(cmbtime->pickedTime(), QStringLiteral("9 : 30 : 37"));
-        QVERIFY(cmbtime->isVisible());
-        QVERIFY(cmbtime->hourList()->isHidden() && cmbtime->minuteList()->isHidden());
+        fakes().clock->setTime(minuteClickedAt);
+        clickItem(target->minuteList(), minute);
+        QCOMPARE(target->currentText(), text);
+        QCOMPARE(target->pickedTime(), picked);
+        QVERIFY(target->isVisible());
+        QVERIFY(listsHidden(target));
         QCOMPARE(picks.count(), 1);
-        QVERIFY(p.fakes.dialogs->shown.isEmpty());
-    }
-
-    void secondsAreTheClocksAtTheMinuteClick()
-    {
-        TestProgram p;
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(23, 0, 0));
-        p.start();
-        EntryWindow options(QStringLiteral("Frm_Option"));
-        auto *cmbeventtime = new TimeCombo(p.app(), QStringLiteral("cmbeventtime"), QStringLiteral("List3"),
-                                           QStringLiteral("List4"), &options.window);
-        QVERIFY(options.showActive());
-
-        cmbeventtime->showPopup();
-        clickItem(cmbeventtime->hourList(), 23);
-        p.fakes.clock->setTime(QTime(23, 1, 40));
-        clickItem(cmbeventtime->minuteList(), 5);
-
-        QCOMPARE(cmbeventtime->pickedTime(), QStringLiteral("23 : 5 : 40"));
+        QVERIFY(fakes().dialogs->shown.isEmpty());
     }
 
     void enterInTheMinuteListPicks()
     {
-        TestProgram p;
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(7, 0, 3));
-        p.start();
+        fakes().clock->setTime(QTime(7, 0, 3));
         EntryWindow note(QStringLiteral("frmnote_info"));
-        auto *cmbnotetime = new TimeCombo(p.app(), QStringLiteral("cmbnotetime"), QStringLiteral("List1"),
-                                          QStringLiteral("List2"), &note.window);
+        TimeCombo *cmbnotetime = timeCombo(note, "cmbnotetime", "List1", "List2");
         QVERIFY(note.showActive());
 
         cmbnotetime->showPopup();
@@ -149,14 +164,10 @@ private slots:
 
     void eachPairTakesItsOwnHour()
     {
-        TestProgram p;
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(12, 0, 0));
-        p.start();
+        fakes().clock->setTime(QTime(12, 0, 0));
         EntryWindow schedule(QStringLiteral("frmschedule_info"));
-        auto *start = new TimeCombo(p.app(), QStringLiteral("cmbstarttime"), QStringLiteral("List1"),
-                                    QStringLiteral("List2"), &schedule.window);
-        auto *due = new TimeCombo(p.app(), QStringLiteral("cmbduetime"), QStringLiteral("List3"),
-                                  QStringLiteral("List4"), &schedule.window);
+        TimeCombo *start = timeCombo(schedule, "cmbstarttime", "List1", "List2");
+        TimeCombo *due = timeCombo(schedule, "cmbduetime", "List3", "List4");
         due->move(0, 200);
         QVERIFY(schedule.showActive());
 
@@ -173,23 +184,20 @@ private slots:
 
     void preselectionAtLoadCountsAsAPick()
     {
-        TestProgram p;
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(8, 2, 11));
-        p.start();
+        fakes().clock->setTime(QTime(8, 2, 11));
         EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbtime = new TimeCombo(p.app(), QStringLiteral("cmbtime"), QStringLiteral("List1"),
-                                      QStringLiteral("List2"), &task.window);
+        TimeCombo *cmbtime = timeCombo(task, "cmbtime", "List1", "List2");
         QSignalSpy picks(cmbtime, &TimeCombo::picked);
 
         cmbtime->preselectNow();
         cmbtime->setEditText(QString());
-        p.fakes.clock->setTime(QTime(8, 40, 0));
+        fakes().clock->setTime(QTime(8, 40, 0));
 
         QCOMPARE(picks.count(), 1);
         QCOMPARE(cmbtime->pickedTime(), QStringLiteral("8 : 2 : 11"));
         QCOMPARE(cmbtime->hourList()->currentItem()->text(), QStringLiteral("8"));
         QCOMPARE(cmbtime->minuteList()->currentItem()->text(), QStringLiteral("2"));
-        QVERIFY(cmbtime->hourList()->isHidden() && cmbtime->minuteList()->isHidden());
+        QVERIFY(listsHidden(cmbtime));
         QVERIFY(!cmbtime->isHidden());
 
         // The lists open on the preselection.
