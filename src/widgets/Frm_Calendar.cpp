@@ -58,7 +58,8 @@ Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
 Frm_Calendar *Frm_Calendar::openFor(Orrisday &app, QWidget *requestingWindow, const QString &comboName)
 {
     QWidget *owner = requestingWindow->window();
-    if (openPopup && openPopup->m_requester != owner) {
+    // A closed pop-up only waits to be deleted; the next request loads a fresh one.
+    if (openPopup && (openPopup->m_requester != owner || !openPopup->isVisible())) {
         openPopup->close();
         openPopup = nullptr;
     }

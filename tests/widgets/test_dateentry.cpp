@@ -163,6 +163,26 @@ private slots:
         QCOMPARE(cmbremdate->currentText(), QStringLiteral("4/1/2027"));
     }
 
+    void nextDropDownLoadsAFreshPopup()
+    {
+        TestProgram &p = program();
+        p.fakes.clock->set(QDate(2026, 12, 7), QTime(10, 0));
+        EntryWindow task(QStringLiteral("frmtask_info"));
+        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
+        QVERIFY(task.showActive());
+
+        cmbdate->showPopup();
+        clickDay(QDate(2027, 4, 1));
+        cmbdate->showPopup();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        Frm_Calendar *popup = openCalendar();
+        QVERIFY(popup);
+        QCOMPARE(popup->calendar()->selectedDate(), QDate(2026, 12, 7));
+        clickDay(QDate(2027, 4, 2));
+        QCOMPARE(cmbdate->currentText(), QStringLiteral("4/2/2027"));
+    }
+
     void popupFollowsAnotherWindowsRequest()
     {
         TestProgram &p = program();
