@@ -31,9 +31,9 @@ void seedNotDue(store::Database &db, int count, bool today = false)
         const QDate day = today ? Today : Today.addDays(1 + i % 360);
         const QString time = QTime(9, 0, 0).addSecs(i % (14 * 3600)).toString(QStringLiteral("HH:mm:ss"));
         db.run(QStringLiteral("INSERT INTO REMINDER_INFO VALUES (?, ?, ?, '', 'Please Check This Out', '')"),
-               {i, day.toString(Qt::ISODate), time});
+            { i, day.toString(Qt::ISODate), time });
         db.run(QStringLiteral("INSERT INTO TASK_INFO VALUES (?, ?, '', ?, ?, 'Not Started', 'High', 'Business', ?)"),
-               {i, QStringLiteral("Task %1").arg(i), day.toString(Qt::ISODate), time, i});
+            { i, QStringLiteral("Task %1").arg(i), day.toString(Qt::ISODate), time, i });
     }
     transaction.commit();
 }
@@ -73,7 +73,7 @@ TickFigures measureTicks(int reminders, bool today = false)
         scan.tick();
         ticks.push_back(clock.nsecsElapsed() / 1e3);
     }
-    return {median(ticks), reloadMs};
+    return { median(ticks), reloadMs };
 }
 
 double cpuSeconds()
@@ -110,7 +110,7 @@ void measureIdle(int seconds)
     const double used = cpuSeconds() - before;
     const double elapsed = wall.nsecsElapsed() / 1e9;
     std::printf("idle, main window hidden, 10,000 reminders, real services: %.3f s CPU in %.1f s = %.3f %% of a core\n",
-                used, elapsed, 100.0 * used / elapsed);
+        used, elapsed, 100.0 * used / elapsed);
 }
 
 } // namespace
@@ -123,14 +123,14 @@ int main(int argc, char *argv[])
     const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 10;
 
     std::printf("scan tick, none due (median of 3001 ticks, a new second each):\n");
-    for (int reminders : {100, 1000, 10000, 50000}) {
+    for (int reminders : { 100, 1000, 10000, 50000 }) {
         const TickFigures figures = measureTicks(reminders);
         std::printf("  %6d reminders on other days: tick %.2f us; main window reload %.1f ms\n", reminders,
-                    figures.tickMedianUs, figures.reloadMs);
+            figures.tickMedianUs, figures.reloadMs);
     }
     const TickFigures sameDay = measureTicks(10000, true);
     std::printf("  %6d reminders today at other seconds: tick %.2f us; main window reload %.1f ms\n", 10000,
-                sameDay.tickMedianUs, sameDay.reloadMs);
+        sameDay.tickMedianUs, sameDay.reloadMs);
     if (idleSeconds > 0)
         measureIdle(idleSeconds);
     return 0;

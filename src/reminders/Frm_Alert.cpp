@@ -22,9 +22,11 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval)
 
 } // namespace
 
+// Placed and moved by the program itself, below the screen edge too, so no window manager may
+// put it elsewhere.
 Frm_Alert::Frm_Alert()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_background(new QSvgRenderer(QStringLiteral(":/art/alert_background.svg"), this))
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint)
+    , m_background(new QSvgRenderer(QStringLiteral(":/art/alert_background.svg"), this))
 {
     setObjectName(QStringLiteral("Frm_Alert"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,8 +43,8 @@ Frm_Alert::Frm_Alert()
     imgPointer->setGeometry(8, 7, 20, 20);
     imgPointer->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgPointer->setCursor(Qt::ArrowCursor);
-    imgX = new ImageButton(QStringLiteral("imgX"), QStringLiteral(":/art/close_x.svg"),
-                           QStringLiteral(":/art/close_x_hover.svg"), this);
+    imgX = new ImageButton(
+        QStringLiteral("imgX"), QStringLiteral(":/art/close_x.svg"), QStringLiteral(":/art/close_x_hover.svg"), this);
     imgX->setGeometry(Width - 24, 7, 16, 16);
     connect(imgX, &ImageButton::clicked, this, &QWidget::close);
 

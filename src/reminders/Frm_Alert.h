@@ -14,9 +14,9 @@ class Frm_Alert final : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int Width = 226;   // 3390 twips
-    static constexpr int Height = 140;  // 2100 twips
-    static constexpr int Step = 2;      // 30 twips
+    static constexpr int Width = 226; // 3390 twips
+    static constexpr int Height = 140; // 2100 twips
+    static constexpr int Step = 2; // 30 twips
     static constexpr int StepInterval = 15;
     static constexpr int StayTime = 3000;
 

@@ -33,7 +33,9 @@ QString alertTitle(ReminderKind kind)
 } // namespace
 
 ReminderScan::ReminderScan(Orrisday &app, Frm_Main &mainWindow)
-    : QObject(&mainWindow), m_app(app), Timer_popup(new QTimer(this))
+    : QObject(&mainWindow)
+    , m_app(app)
+    , Timer_popup(new QTimer(this))
 {
     setObjectName(QStringLiteral("ReminderScan"));
     Timer_popup->setObjectName(QStringLiteral("Timer_popup"));
@@ -94,7 +96,7 @@ void ReminderScan::indexFor(QDate day)
     QList<std::pair<QDate, QTime>> instants;
     instants.reserve(m_reminders.size());
     for (const JoinedReminder &reminder : std::as_const(m_reminders))
-        instants.append({reminder.date, reminder.time});
+        instants.append({ reminder.date, reminder.time });
     m_due.rebuild(instants, day);
 }
 
@@ -129,7 +131,7 @@ void ReminderScan::raise(const JoinedReminder &reminder)
     }
     const bool birthday = reminder.kind == ReminderKind::Birthday;
     m_alert->setTexts(alertTitle(reminder.kind), birthday ? reminder.message : reminder.ownerName,
-                      birthday ? QStringLiteral("Contact Phone No : ") + reminder.contactMobile : reminder.message);
+        birthday ? QStringLiteral("Contact Phone No : ") + reminder.contactMobile : reminder.message);
     if (reminders::namesSound(reminder.sound))
         m_app.services().sound->play(reminder.sound);
     if (!birthday && reminders::namesProgram(reminder.program))
@@ -142,7 +144,7 @@ void ReminderScan::abandonTick(const store::Error &error)
         return;
     // No tick may come while the message is open.
     stop();
-    m_app.message(QStringLiteral("Orrisday Needs to be Restarted"), MessageIcon::Information,
-                  QStringLiteral("Orrisday"));
+    m_app.message(
+        QStringLiteral("Orrisday Needs to be Restarted"), MessageIcon::Information, QStringLiteral("Orrisday"));
     m_app.services().lifecycle->endProgram();
 }

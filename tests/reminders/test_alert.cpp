@@ -53,9 +53,8 @@ private slots:
         QCOMPARE(alert->size(), QSize(226, 140));
         QVERIFY(alert->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(alert->pos(), QPoint(screenArea().right() + 1 - 226, screenArea().bottom() + 1));
-        const QList<QPair<QString, QString>> texts{
-            {"lbltitle", ""}, {"Label1", "Name"}, {"Lblname", "Your text here"}, {"Label2", "Description"},
-            {"lbldesp", " No Message"}};
+        const QList<QPair<QString, QString>> texts { { "lbltitle", "" }, { "Label1", "Name" },
+            { "Lblname", "Your text here" }, { "Label2", "Description" }, { "lbldesp", " No Message" } };
         for (const auto &[name, text] : texts)
             QCOMPARE(findIn<QLabel>(alert, name)->text(), text);
         QVERIFY(findIn<ImageButton>(alert, "imgX"));
@@ -105,9 +104,9 @@ private slots:
     {
         TestProgram program;
         ReminderRows rows(program.seed());
-        rows.task("First", {"12/7/2026", "10 : 30 : 0", "", "one", ""});
-        rows.task("Second", {"12/7/2026", "10 : 30 : 5", "", "two", ""});
-        rows.task("Third", {"12/7/2026", "10 : 30 : 6", "", "three", ""});
+        rows.task("First", { "12/7/2026", "10 : 30 : 0", "", "one", "" });
+        rows.task("Second", { "12/7/2026", "10 : 30 : 5", "", "two", "" });
+        rows.task("Third", { "12/7/2026", "10 : 30 : 6", "", "three", "" });
         program.fakes.clock->set(QDate(2026, 12, 7), QTime(10, 29, 59));
         program.start();
         ReminderScan &scan = program.app().mainWindow().reminderScan();

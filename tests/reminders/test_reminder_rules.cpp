@@ -27,7 +27,8 @@ private slots:
         QTest::addColumn<bool>("due");
         const QDateTime now(Today, QTime(10, 30, 0, 400));
         QTest::newRow("its second") << Today << QTime(10, 30, 0) << now << true;
-        QTest::newRow("its second, end") << Today << QTime(10, 30, 0) << QDateTime(Today, QTime(10, 30, 0, 999)) << true;
+        QTest::newRow("its second, end") << Today << QTime(10, 30, 0) << QDateTime(Today, QTime(10, 30, 0, 999))
+                                         << true;
         QTest::newRow("second before") << Today << QTime(10, 29, 59) << now << false;
         QTest::newRow("second after") << Today << QTime(10, 30, 1) << now << false;
         QTest::newRow("tomorrow") << Today.addDays(1) << QTime(10, 30, 0) << now << false;
@@ -58,9 +59,8 @@ private slots:
         QTest::newRow("a minute late") << t << t + 60 << t << t + 60;
         QTest::newRow("longer: last minute only") << t << t + 500 << t + 440 << t + 500;
         QTest::newRow("clock went back") << t << t - 3600 << t - 3601 << t - 3600;
-        QTest::newRow("over midnight")
-            << at(QTime(23, 59, 58)) << at(QTime(0, 0, 1), Today.addDays(1)) << at(QTime(23, 59, 58))
-            << at(QTime(0, 0, 1), Today.addDays(1));
+        QTest::newRow("over midnight") << at(QTime(23, 59, 58)) << at(QTime(0, 0, 1), Today.addDays(1))
+                                       << at(QTime(23, 59, 58)) << at(QTime(0, 0, 1), Today.addDays(1));
     }
     void secondsToScan()
     {
@@ -97,13 +97,20 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("program in a folder") << "/usr/local/bin/tool" << "/usr/local/bin";
-        QTest::newRow("document") << "/home/me/docs/plan.odt" << "/home/me/docs";
-        QTest::newRow("bare name") << "notes.txt" << "/";
-        QTest::newRow("in the root") << "/tool" << "/";
-        QTest::newRow("backslashes") << "C:\\Program Files\\app.exe" << "C:\\Program Files";
-        QTest::newRow("mixed, last wins") << "/home/me\\odd/x" << "/home/me\\odd";
-        QTest::newRow("web address") << "https://example.org/page" << "https://example.org";
+        QTest::newRow("program in a folder") << "/usr/local/bin/tool"
+                                             << "/usr/local/bin";
+        QTest::newRow("document") << "/home/me/docs/plan.odt"
+                                  << "/home/me/docs";
+        QTest::newRow("bare name") << "notes.txt"
+                                   << "/";
+        QTest::newRow("in the root") << "/tool"
+                                     << "/";
+        QTest::newRow("backslashes") << "C:\\Program Files\\app.exe"
+                                     << "C:\\Program Files";
+        QTest::newRow("mixed, last wins") << "/home/me\\odd/x"
+                                          << "/home/me\\odd";
+        QTest::newRow("web address") << "https://example.org/page"
+                                     << "https://example.org";
     }
     void workingFolder()
     {
@@ -119,13 +126,13 @@ private slots:
         QTest::addColumn<QList<int>>("positions");
         // Reminders: 0 today 10:30:00, 1 tomorrow 10:30:00, 2 today 10:29:59, 3 no time,
         // 4 today 10:30:00, 5 yesterday 23:59:59, 6 no day.
-        QTest::newRow("one second") << at(QTime(10, 29, 59)) << at(QTime(10, 30, 0)) << QList<int>{0, 4};
+        QTest::newRow("one second") << at(QTime(10, 29, 59)) << at(QTime(10, 30, 0)) << QList<int> { 0, 4 };
         QTest::newRow("by second, then in order")
-            << at(QTime(10, 29, 0)) << at(QTime(10, 31, 0)) << QList<int>{2, 0, 4};
-        QTest::newRow("nothing then") << at(QTime(10, 30, 0)) << at(QTime(10, 30, 30)) << QList<int>{};
-        QTest::newRow("empty range") << at(QTime(10, 30, 0)) << at(QTime(10, 30, 0)) << QList<int>{};
-        QTest::newRow("over midnight")
-            << at(QTime(23, 59, 58), Today.addDays(-1)) << at(QTime(0, 0, 1)) << QList<int>{5};
+            << at(QTime(10, 29, 0)) << at(QTime(10, 31, 0)) << QList<int> { 2, 0, 4 };
+        QTest::newRow("nothing then") << at(QTime(10, 30, 0)) << at(QTime(10, 30, 30)) << QList<int> {};
+        QTest::newRow("empty range") << at(QTime(10, 30, 0)) << at(QTime(10, 30, 0)) << QList<int> {};
+        QTest::newRow("over midnight") << at(QTime(23, 59, 58), Today.addDays(-1)) << at(QTime(0, 0, 1))
+                                       << QList<int> { 5 };
     }
     void dueIndex()
     {
@@ -133,14 +140,10 @@ private slots:
         QFETCH(qint64, upTo);
         QFETCH(QList<int>, positions);
         DueIndex index;
-        index.rebuild({{Today, QTime(10, 30, 0)},
-                       {Today.addDays(1), QTime(10, 30, 0)},
-                       {Today, QTime(10, 29, 59)},
-                       {Today, QTime()},
-                       {Today, QTime(10, 30, 0)},
-                       {Today.addDays(-1), QTime(23, 59, 59)},
-                       {QDate(), QTime(10, 30, 0)}},
-                      Today);
+        index.rebuild({ { Today, QTime(10, 30, 0) }, { Today.addDays(1), QTime(10, 30, 0) },
+                          { Today, QTime(10, 29, 59) }, { Today, QTime() }, { Today, QTime(10, 30, 0) },
+                          { Today.addDays(-1), QTime(23, 59, 59) }, { QDate(), QTime(10, 30, 0) } },
+            Today);
         QCOMPARE(index.size(), 4);
         QCOMPARE(index.dueBetween(after, upTo), positions);
     }

@@ -15,9 +15,9 @@ const QString TodayText = QStringLiteral("12/7/2026");
 const QString DueTime = QStringLiteral("10 : 30 : 0");
 
 SeededReminder dueAt(const QString &message, const QString &sound = {}, const QString &program = {},
-                     const QString &time = DueTime, const QString &date = TodayText)
+    const QString &time = DueTime, const QString &date = TodayText)
 {
-    return SeededReminder{date, time, sound, message, program};
+    return SeededReminder { date, time, sound, message, program };
 }
 
 QString labelText(const QString &name)
@@ -28,8 +28,8 @@ QString labelText(const QString &name)
 
 QStringList alertTexts()
 {
-    return {labelText(QStringLiteral("lbltitle")), labelText(QStringLiteral("Lblname")),
-            labelText(QStringLiteral("lbldesp"))};
+    return { labelText(QStringLiteral("lbltitle")), labelText(QStringLiteral("Lblname")),
+        labelText(QStringLiteral("lbldesp")) };
 }
 
 } // namespace
@@ -73,26 +73,28 @@ private slots:
 
     void dueDuringItsSecondOnly()
     {
-        rows().task(QStringLiteral("Call the bank"), dueAt(QStringLiteral("Please Check This Out"), QStringLiteral("/w/a.wav")));
-        rows().task(QStringLiteral("Tomorrow's"), dueAt(QStringLiteral("later"), QStringLiteral("/w/b.wav"), {}, DueTime,
-                                                         QStringLiteral("12/8/2026")));
-        rows().task(QStringLiteral("Never"), dueAt(QStringLiteral("no date"), QStringLiteral("/w/c.wav"), {},
-                                                    QStringLiteral("1/3/1900"), QStringLiteral("1/3/1900")));
+        rows().task(QStringLiteral("Call the bank"),
+            dueAt(QStringLiteral("Please Check This Out"), QStringLiteral("/w/a.wav")));
+        rows().task(QStringLiteral("Tomorrow's"),
+            dueAt(QStringLiteral("later"), QStringLiteral("/w/b.wav"), {}, DueTime, QStringLiteral("12/8/2026")));
+        rows().task(QStringLiteral("Never"),
+            dueAt(QStringLiteral("no date"), QStringLiteral("/w/c.wav"), {}, QStringLiteral("1/3/1900"),
+                QStringLiteral("1/3/1900")));
         startAt(QTime(10, 29, 58));
         tickAt(QTime(10, 29, 59));
         QVERIFY(!findWidget<Frm_Alert>(QStringLiteral("Frm_Alert")));
 
         tickAt(QTime(10, 30, 0));
-        QCOMPARE(alertTexts(), QStringList({"Task Alert", "Call the bank", "Please Check This Out"}));
-        QCOMPARE(fakes().sound->played, QStringList{"/w/a.wav"});
+        QCOMPARE(alertTexts(), QStringList({ "Task Alert", "Call the bank", "Please Check This Out" }));
+        QCOMPARE(fakes().sound->played, QStringList { "/w/a.wav" });
         tickAt(QTime(10, 30, 1));
         tickAt(QTime(11, 0, 0));
-        QCOMPARE(fakes().sound->played, QStringList{"/w/a.wav"});
+        QCOMPARE(fakes().sound->played, QStringList { "/w/a.wav" });
 
         // The next day's reminder rises on its own day.
         tickAt(QTime(10, 29, 59), Today.addDays(1));
         tickAt(QTime(10, 30, 0), Today.addDays(1));
-        QCOMPARE(fakes().sound->played, QStringList({"/w/a.wav", "/w/b.wav"}));
+        QCOMPARE(fakes().sound->played, QStringList({ "/w/a.wav", "/w/b.wav" }));
         QCOMPARE(labelText(QStringLiteral("Lblname")), QStringLiteral("Tomorrow's"));
         QVERIFY(fakes().dialogs->shown.isEmpty());
     }
@@ -103,21 +105,24 @@ private slots:
         QTest::addColumn<QList<QTime>>("ticks");
         QTest::addColumn<int>("raised");
         const QTime before(10, 29, 58);
-        QTest::newRow("two ticks in its second") << before << QList<QTime>{{10, 30, 0}, {10, 30, 0}, {10, 30, 1}} << 1;
-        QTest::newRow("tick 3 s late") << before << QList<QTime>{{10, 29, 59}, {10, 30, 3}, {10, 30, 3}} << 1;
-        QTest::newRow("tick a minute late") << before << QList<QTime>{{10, 29, 59}, {10, 30, 59}} << 1;
-        QTest::newRow("tick over a minute late") << before << QList<QTime>{{10, 29, 59}, {10, 31, 1}} << 0;
-        QTest::newRow("started in its second") << QTime(10, 30, 0) << QList<QTime>{{10, 30, 0}, {10, 30, 1}} << 1;
-        QTest::newRow("started after it") << QTime(10, 30, 1) << QList<QTime>{{10, 30, 1}, {10, 30, 2}} << 0;
+        QTest::newRow("two ticks in its second")
+            << before << QList<QTime> { { 10, 30, 0 }, { 10, 30, 0 }, { 10, 30, 1 } } << 1;
+        QTest::newRow("tick 3 s late") << before << QList<QTime> { { 10, 29, 59 }, { 10, 30, 3 }, { 10, 30, 3 } } << 1;
+        QTest::newRow("tick a minute late") << before << QList<QTime> { { 10, 29, 59 }, { 10, 30, 59 } } << 1;
+        QTest::newRow("tick over a minute late") << before << QList<QTime> { { 10, 29, 59 }, { 10, 31, 1 } } << 0;
+        QTest::newRow("started in its second")
+            << QTime(10, 30, 0) << QList<QTime> { { 10, 30, 0 }, { 10, 30, 1 } } << 1;
+        QTest::newRow("started after it") << QTime(10, 30, 1) << QList<QTime> { { 10, 30, 1 }, { 10, 30, 2 } } << 0;
         QTest::newRow("clock went back past it")
-            << before << QList<QTime>{{10, 30, 0}, {10, 29, 59}, {10, 30, 0}} << 2;
+            << before << QList<QTime> { { 10, 30, 0 }, { 10, 29, 59 }, { 10, 30, 0 } } << 2;
     }
     void raisedOnceThoughTicksComeLateOrTwice()
     {
         QFETCH(QTime, start);
         QFETCH(QList<QTime>, ticks);
         QFETCH(int, raised);
-        rows().task(QStringLiteral("Pay rent"), dueAt(QStringLiteral("now"), QStringLiteral("/w/a.wav"), QStringLiteral("/opt/x/run")));
+        rows().task(QStringLiteral("Pay rent"),
+            dueAt(QStringLiteral("now"), QStringLiteral("/w/a.wav"), QStringLiteral("/opt/x/run")));
         startAt(start);
         for (QTime time : ticks)
             tickAt(time);
@@ -130,9 +135,15 @@ private slots:
         QTest::addColumn<QString>("scheduleSound");
         QTest::addColumn<QString>("noteSound");
         QTest::addColumn<QString>("lastSound");
-        QTest::newRow("note's") << "/w/s.wav" << "/w/n.wav" << "/w/n.wav";
-        QTest::newRow("schedule's") << "/w/s.wav" << "" << "/w/s.wav";
-        QTest::newRow("task's") << "No Sound" << "" << "/w/t.wav";
+        QTest::newRow("note's") << "/w/s.wav"
+                                << "/w/n.wav"
+                                << "/w/n.wav";
+        QTest::newRow("schedule's") << "/w/s.wav"
+                                    << ""
+                                    << "/w/s.wav";
+        QTest::newRow("task's") << "No Sound"
+                                << ""
+                                << "/w/t.wav";
     }
     void lastOfTaskScheduleAndNoteStaysWithLastSound()
     {
@@ -145,7 +156,7 @@ private slots:
         rows().task(QStringLiteral("Report"), dueAt(QStringLiteral("send it"), QStringLiteral("/w/t.wav")));
         startAt(QTime(10, 29, 59));
         tickAt(QTime(10, 30, 0));
-        QCOMPARE(alertTexts(), QStringList({"Note Alert", "Shopping list", "milk"}));
+        QCOMPARE(alertTexts(), QStringList({ "Note Alert", "Shopping list", "milk" }));
         QCOMPARE(fakes().sound->played.last(), lastSound);
         QCOMPARE(fakes().sound->played.first(), QStringLiteral("/w/t.wav"));
     }
@@ -154,13 +165,13 @@ private slots:
     {
         rows().task(QStringLiteral("First"), dueAt(QStringLiteral("one"), {}, QStringLiteral("/opt/a/first")));
         rows().task(QStringLiteral("Second"), dueAt(QStringLiteral("two"), {}, QStringLiteral("/opt/b/second")));
-        rows().task(QStringLiteral("Other time"), dueAt(QStringLiteral("three"), {}, QStringLiteral("/opt/c/third"),
-                                                         QStringLiteral("10 : 31 : 0")));
+        rows().task(QStringLiteral("Other time"),
+            dueAt(QStringLiteral("three"), {}, QStringLiteral("/opt/c/third"), QStringLiteral("10 : 31 : 0")));
         startAt(QTime(10, 29, 59));
         tickAt(QTime(10, 30, 0));
         using Opened = QList<QPair<QString, QString>>;
-        QCOMPARE(fakes().shell->opened, Opened({{"/opt/a/first", "/opt/a"}, {"/opt/b/second", "/opt/b"}}));
-        QCOMPARE(alertTexts(), QStringList({"Task Alert", "Second", "two"}));
+        QCOMPARE(fakes().shell->opened, Opened({ { "/opt/a/first", "/opt/a" }, { "/opt/b/second", "/opt/b" } }));
+        QCOMPARE(alertTexts(), QStringList({ "Task Alert", "Second", "two" }));
         // A late tick raises what came due in between, in order of time.
         tickAt(QTime(10, 31, 2));
         QCOMPARE(fakes().shell->opened.size(), 3);
@@ -170,18 +181,18 @@ private slots:
     void birthdayShowsItsOwnContactsMobile()
     {
         rows().contact(QStringLiteral("Ann"), QStringLiteral("5550001"));
-        const SeededReminder birthday = dueAt(QStringLiteral("Bob Smith's Birthday"), QStringLiteral("/w/Birthday.wav"),
-                                              QStringLiteral("/opt/never"));
+        const SeededReminder birthday = dueAt(
+            QStringLiteral("Bob Smith's Birthday"), QStringLiteral("/w/Birthday.wav"), QStringLiteral("/opt/never"));
         rows().contact(QStringLiteral("Bob"), QStringLiteral("5550002"), &birthday);
-        const SeededReminder otherDay = dueAt(QStringLiteral("Cid Smith's Birthday"), {}, {}, DueTime, QStringLiteral("3/1/2027"));
+        const SeededReminder otherDay
+            = dueAt(QStringLiteral("Cid Smith's Birthday"), {}, {}, DueTime, QStringLiteral("3/1/2027"));
         rows().contact(QStringLiteral("Cid"), QStringLiteral("5550003"), &otherDay);
         for (int i = 4; i < 40; ++i)
             rows().contact(QStringLiteral("Friend %1").arg(i), QStringLiteral("55500%1").arg(i));
         startAt(QTime(10, 29, 59));
         tickAt(QTime(10, 30, 0));
-        QCOMPARE(alertTexts(),
-                 QStringList({"Birthday Alert", "Bob Smith's Birthday", "Contact Phone No : 5550002"}));
-        QCOMPARE(fakes().sound->played, QStringList{"/w/Birthday.wav"});
+        QCOMPARE(alertTexts(), QStringList({ "Birthday Alert", "Bob Smith's Birthday", "Contact Phone No : 5550002" }));
+        QCOMPARE(fakes().sound->played, QStringList { "/w/Birthday.wav" });
         QVERIFY(fakes().shell->opened.isEmpty());
     }
 
@@ -189,8 +200,10 @@ private slots:
     {
         QTest::addColumn<QString>("sound");
         QTest::addColumn<QString>("program");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("chosen none") << "No Sound" << "No Prg";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("chosen none") << "No Sound"
+                                     << "No Prg";
     }
     void noSoundOrProgramOnlySetsTheLabels()
     {
@@ -199,7 +212,7 @@ private slots:
         rows().schedule(QStringLiteral("Meeting"), dueAt(QStringLiteral(""), sound, program));
         startAt(QTime(10, 29, 59));
         tickAt(QTime(10, 30, 0));
-        QCOMPARE(alertTexts(), QStringList({"Schedule Alert", "Meeting", ""}));
+        QCOMPARE(alertTexts(), QStringList({ "Schedule Alert", "Meeting", "" }));
         QVERIFY(fakes().sound->played.isEmpty());
         QVERIFY(fakes().shell->opened.isEmpty());
     }
@@ -215,7 +228,7 @@ private slots:
         program().app().mainWindow().reload();
         QVERIFY(scan().isActive());
         tickAt(QTime(10, 30, 0));
-        QCOMPARE(fakes().sound->played, QStringList{"/w/new.wav"});
+        QCOMPARE(fakes().sound->played, QStringList { "/w/new.wav" });
     }
 
     void closedStoreEndsTheProgram_data()
@@ -234,7 +247,7 @@ private slots:
             program().app().mainWindow().reload();
         tickAt(QTime(10, 30, 0));
         QCOMPARE(fakes().dialogs->shown,
-                 QList<ShownMessage>({{"Orrisday Needs to be Restarted", MessageIcon::Information, "Orrisday"}}));
+            QList<ShownMessage>({ { "Orrisday Needs to be Restarted", MessageIcon::Information, "Orrisday" } }));
         QCOMPARE(fakes().lifecycle->ended, 1);
         QVERIFY(fakes().sound->played.isEmpty());
         QVERIFY(!scan().isActive());

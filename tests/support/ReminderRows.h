@@ -17,7 +17,10 @@ struct SeededReminder
 class ReminderRows
 {
 public:
-    explicit ReminderRows(store::Database &db) : m_db(db) {}
+    explicit ReminderRows(store::Database &db)
+        : m_db(db)
+    {
+    }
 
     void task(const QString &name, const SeededReminder &reminder);
     void schedule(const QString &name, const SeededReminder &reminder);

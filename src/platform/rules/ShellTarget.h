@@ -7,10 +7,10 @@
 struct ShellTarget
 {
     enum class Kind {
-        Program,  ///< an executable file, started in the working folder
+        Program, ///< an executable file, started in the working folder
         Document, ///< any other existing file or folder, opened with its default application
-        Address,  ///< a web or mail address, opened with the default application for it
-        Nothing,  ///< neither: there is nothing to open
+        Address, ///< a web or mail address, opened with the default application for it
+        Nothing, ///< neither: there is nothing to open
     };
     Kind kind = Kind::Nothing;
     QString location; ///< the file's absolute path, or the address

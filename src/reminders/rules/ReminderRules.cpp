@@ -27,8 +27,8 @@ qint64 wallSecond(const QDateTime &moment)
 SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, int catchUp)
 {
     if (now < lastScanned)
-        return {now - 1, now};
-    return {std::max(lastScanned, now - catchUp), now};
+        return { now - 1, now };
+    return { std::max(lastScanned, now - catchUp), now };
 }
 
 bool namesSound(const QString &sound)

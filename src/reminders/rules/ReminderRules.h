@@ -23,7 +23,7 @@ qint64 wallSecond(const QDateTime &moment);
 struct SecondsToScan
 {
     qint64 after = 0; ///< exclusive
-    qint64 upTo = 0;  ///< inclusive; upTo <= after means nothing to scan
+    qint64 upTo = 0; ///< inclusive; upTo <= after means nothing to scan
     bool isEmpty() const { return upTo <= after; }
 };
 SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, int catchUp = 60);
