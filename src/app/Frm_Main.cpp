@@ -63,6 +63,19 @@ Frm_Main::Frm_Main(Orrisday &app)
     m_windows = std::make_unique<RecordWindows>(app, this, Text1);
     m_tray = new TrayController(*app.services().tray, *app.services().lifecycle, *this);
 
+    createCalendar();
+    p1->setGeometry(ClockPlace);
+    m_agenda->setGeometry(AgendaPlace);
+    createNavigation();
+    createPictures();
+    showToday();
+    m_reminderScan = new ReminderScan(app, *this);
+}
+
+Frm_Main::~Frm_Main() = default;
+
+void Frm_Main::createCalendar()
+{
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setGeometry(CalendarPlace);
     QPalette look = Calendar1->palette();
@@ -75,16 +88,7 @@ Frm_Main::Frm_Main(Orrisday &app)
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     connect(Calendar1, &QCalendarWidget::clicked, m_agenda, &AgendaPanel::showDay);
-
-    p1->setGeometry(ClockPlace);
-    m_agenda->setGeometry(AgendaPlace);
-    createNavigation();
-    createPictures();
-    showToday();
-    m_reminderScan = new ReminderScan(app, *this);
 }
-
-Frm_Main::~Frm_Main() = default;
 
 void Frm_Main::createNavigation()
 {

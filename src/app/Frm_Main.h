@@ -54,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void createCalendar();
     void createNavigation();
     void createPictures();
     ImageButton *button(const QString &name, const QString &art, QRect geometry);

@@ -244,6 +244,8 @@ void TestMainWindow::navigationReplacesTheOpenWindow()
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->pos(), QPoint(192, 146));
     QCOMPARE(marker->text(), "Frm_About");
+    QCOMPARE(findIn<QLabel>(about, "lblName")->text(), "Orrisday");
+    QCOMPARE(findIn<QLabel>(about, "lblVersion")->text(), "Version 1.7.0");
 
     clickOn(findIn(about, "lblOk"));
     QTRY_VERIFY(!findWidget("Frm_About"));
