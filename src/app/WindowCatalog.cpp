@@ -3,6 +3,8 @@
 
 #include "app/Frm_About.h"
 #include "app/RecordWindows.h"
+#include "tasks/Frm_Task.h"
+#include "tasks/frmtask_info.h"
 
 namespace {
 
@@ -17,4 +19,6 @@ RecordWindows::Factory make()
 void registerRecordWindows(RecordWindows &windows)
 {
     windows.add(QStringLiteral("Frm_About"), make<Frm_About>());
+    windows.add(QStringLiteral("Frm_Task"), make<Frm_Task>());
+    windows.add(QStringLiteral("FrmTask_Info"), make<frmtask_info>());
 }

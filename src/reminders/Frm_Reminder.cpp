@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: MIT
+#include "reminders/Frm_Reminder.h"
+
+#include "app/Orrisday.h"
+#include "app/RecordWindows.h"
+#include "reminders/ReminderCaller.h"
+#include "reminders/rules/ReminderChoices.h"
+#include "widgets/LabelButton.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace reminders;
+
+namespace {
+
+const QStringList KnownCallers{QStringLiteral("FrmTask_Info"), QStringLiteral("frmschedule_info"),
+                               QStringLiteral("frmnote_info")};
+
+QRadioButton *option(const QString &name, const QString &caption, QWidget *group, QRect geometry)
+{
+    auto *button = new QRadioButton(caption, group);
+    button->setObjectName(name);
+    button->setAutoExclusive(false);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit *box(const QString &name, QWidget *parent, QRect geometry)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QPushButton *browseButton(const QString &name, QWidget *parent, QRect geometry)
+{
+    auto *button = new QPushButton(QStringLiteral("Browse"), parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
+    : RecordWindow(app, QStringLiteral("Frm_Reminder"), QStringLiteral("Advance Reminder"), QSize(400, 330), owner)
+{
+    m_soundGroup = new QGroupBox(QStringLiteral("Sound"), this);
+    m_soundGroup->setGeometry(16, 40, 368, 96);
+    Opnosound = option(QStringLiteral("Opnosound"), NoSound, m_soundGroup, {12, 22, 100, 22});
+    Opdefaultsound = option(QStringLiteral("Opdefaultsound"), QStringLiteral("Default Sound"), m_soundGroup,
+                            {120, 22, 120, 22});
+    Opsoundfile = option(QStringLiteral("Opsoundfile"), QStringLiteral("Sound File"), m_soundGroup,
+                         {248, 22, 110, 22});
+    soundfileText = box(QStringLiteral("soundfileText"), m_soundGroup, {12, 56, 262, 26});
+    cmdbrowsesound = browseButton(QStringLiteral("cmdbrowsesound"), m_soundGroup, {282, 56, 76, 26});
+
+    m_messageGroup = new QGroupBox(QStringLiteral("Message"), this);
+    m_messageGroup->setGeometry(16, 144, 368, 90);
+    Opnomsg = option(QStringLiteral("Opnomsg"), NoMessage, m_messageGroup, {12, 22, 110, 22});
+    Opdefaultmsg = option(QStringLiteral("Opdefaultmsg"), QStringLiteral("Default Message"), m_messageGroup,
+                          {120, 22, 130, 22});
+    Opcustommsg = option(QStringLiteral("Opcustommsg"), QStringLiteral("Custom Message"), m_messageGroup,
+                         {248, 22, 118, 22});
+    msgtext = box(QStringLiteral("msgtext"), m_messageGroup, {12, 54, 346, 26});
+
+    Framprg = new QGroupBox(QStringLiteral("Run Program"), this);
+    Framprg->setObjectName(QStringLiteral("Framprg"));
+    Framprg->setGeometry(16, 242, 368, 40);
+    prgText = box(QStringLiteral("prgText"), Framprg, {12, 10, 262, 26});
+    cmdbrowseprg = browseButton(QStringLiteral("cmdbrowseprg"), Framprg, {282, 10, 76, 26});
+    Framprg->setFixedHeight(44);
+    prgText->move(12, 14);
+    cmdbrowseprg->move(282, 14);
+
+    Text1 = box(QStringLiteral("Text1"), this, {});
+    Text1->hide();
+
+    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, {196, 292, 90, 28});
+    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, {294, 292, 90, 28});
+
+    for (QRadioButton *each : {Opnosound, Opdefaultsound, Opsoundfile, Opnomsg, Opdefaultmsg, Opcustommsg}) {
+        each->setEnabled(true);
+        connect(each, &QRadioButton::clicked, this, [this, each] { select(each); });
+    }
+    connect(cmdbrowsesound, &QPushButton::clicked, this, [this] {
+        chooseFile(soundfileText, QStringLiteral("All Files (*.wav)"), QStringLiteral("*.wav"));
+    });
+    connect(cmdbrowseprg, &QPushButton::clicked, this,
+            [this] { chooseFile(prgText, QStringLiteral("All Files (*.exe)"), {}); });
+    connect(lblok, &ImageButton::clicked, this, &Frm_Reminder::ok);
+    connect(lblcancel, &ImageButton::clicked, this, &Frm_Reminder::cancel);
+}
+
+Frm_Reminder *Frm_Reminder::openFor(Orrisday &app, ReminderCaller &caller)
+{
+    QWidget *owner = caller.callerWindow();
+    for (auto *open : owner->findChildren<Frm_Reminder *>(QString(), Qt::FindDirectChildrenOnly))
+        open->close();
+    auto *dialog = new Frm_Reminder(app, owner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->move(app.windows().place());
+    dialog->Text1->setText(caller.reminderCallerMarker());
+    dialog->m_caller = &caller;
+    dialog->m_callerWindow = owner;
+    if (!caller.acceptsReminderChoices()) {
+        dialog->deleteLater();
+        return nullptr;
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    dialog->presetFrom(caller);
+    return dialog;
+}
+
+void Frm_Reminder::presetFrom(ReminderCaller &caller)
+{
+    const QString sound = caller.soundBox()->text();
+    switch (soundChoiceOf(sound, app().folder().alertSound())) {
+    case SoundChoice::Unset:
+        for (QRadioButton *each : {Opnosound, Opdefaultsound, Opsoundfile})
+            each->setChecked(false);
+        break;
+    case SoundChoice::NoSound:
+        select(Opnosound);
+        break;
+    case SoundChoice::DefaultSound:
+        select(Opdefaultsound);
+        break;
+    case SoundChoice::SoundFile:
+        select(Opsoundfile);
+        soundfileText->setText(sound);
+        break;
+    }
+
+    const QString message = caller.messageBox()->text();
+    switch (messageChoiceOf(message)) {
+    case MessageChoice::Unset:
+        for (QRadioButton *each : {Opnomsg, Opdefaultmsg, Opcustommsg})
+            each->setChecked(false);
+        break;
+    case MessageChoice::NoMessage:
+        select(Opnomsg);
+        break;
+    case MessageChoice::DefaultMessage:
+        select(Opdefaultmsg);
+        break;
+    case MessageChoice::CustomMessage:
+        select(Opcustommsg);
+        msgtext->setText(message);
+        break;
+    }
+
+    prgText->setText(programShown(caller.programBox()->text()));
+}
+
+void Frm_Reminder::select(QRadioButton *option)
+{
+    const bool sound = option->parentWidget() == m_soundGroup;
+    const auto group = sound ? QList<QRadioButton *>{Opnosound, Opdefaultsound, Opsoundfile}
+                             : QList<QRadioButton *>{Opnomsg, Opdefaultmsg, Opcustommsg};
+    for (QRadioButton *each : group)
+        each->setChecked(each == option);
+    if (option == Opnosound || option == Opdefaultsound)
+        soundfileText->clear();
+    if (option == Opdefaultmsg || option == Opcustommsg)
+        msgtext->clear();
+}
+
+void Frm_Reminder::chooseFile(QLineEdit *box, const QString &filter, const QString &defaultSuffix)
+{
+    // The chooser takes the focus for a while; that is no reason to close.
+    m_choosingFile = true;
+    const std::optional<QString> chosen = app().services().dialogs->openFile(filter, defaultSuffix);
+    m_choosingFile = false;
+    if (chosen)
+        box->setText(*chosen);
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+}
+
+ReminderCaller *Frm_Reminder::liveCaller() const
+{
+    if (!KnownCallers.contains(Text1->text()) || !m_callerWindow)
+        return nullptr;
+    return m_caller;
+}
+
+void Frm_Reminder::ok()
+{
+    if (ReminderCaller *caller = liveCaller()) {
+        SoundChoice sound = SoundChoice::Unset;
+        if (Opnosound->isChecked())
+            sound = SoundChoice::NoSound;
+        else if (Opdefaultsound->isChecked())
+            sound = SoundChoice::DefaultSound;
+        else if (Opsoundfile->isChecked())
+            sound = SoundChoice::SoundFile;
+        if (auto text = soundToWrite(sound, soundfileText->text(), app().folder().alertSound()))
+            caller->soundBox()->setText(*text);
+
+        MessageChoice message = MessageChoice::Unset;
+        if (Opnomsg->isChecked())
+            message = MessageChoice::NoMessage;
+        else if (Opdefaultmsg->isChecked())
+            message = MessageChoice::DefaultMessage;
+        else if (Opcustommsg->isChecked())
+            message = MessageChoice::CustomMessage;
+        if (auto text = messageToWrite(message, msgtext->text()))
+            caller->messageBox()->setText(*text);
+
+        caller->programBox()->setText(programToWrite(prgText->text()));
+        m_callerWindow->show();
+    }
+    m_wasActive = false;
+    close();
+}
+
+void Frm_Reminder::cancel()
+{
+    m_wasActive = false;
+    close();
+}
+
+void Frm_Reminder::changeEvent(QEvent *event)
+{
+    RecordWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow()) {
+        m_wasActive = true;
+    } else if (m_wasActive && !m_choosingFile) {
+        m_wasActive = false;
+        close();
+    }
+}

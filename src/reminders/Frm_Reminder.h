@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "widgets/RecordWindow.h"
+
+#include <QPointer>
+
+class ImageButton;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class ReminderCaller;
+
+/// The advance reminder dialog: the sound, message and program of an editor's reminder. It presets
+/// itself from the caller's reminder choice boxes and writes them back on OK; Cancel or leaving it
+/// closes it without writing.
+class Frm_Reminder final : public RecordWindow
+{
+    Q_OBJECT
+public:
+    Frm_Reminder(Orrisday &app, QWidget *owner);
+
+    /// Opens the dialog beside the main window for the caller, preset from its boxes. Gives nothing
+    /// when the caller is not open in new or edit mode.
+    static Frm_Reminder *openFor(Orrisday &app, ReminderCaller &caller);
+
+public slots:
+    void ok();
+    void cancel();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void presetFrom(ReminderCaller &caller);
+    /// Selects one option of its group and runs its click.
+    void select(QRadioButton *option);
+    void chooseFile(QLineEdit *box, const QString &filter, const QString &defaultSuffix);
+    ReminderCaller *liveCaller() const;
+
+    QGroupBox *m_soundGroup;
+    QRadioButton *Opnosound;
+    QRadioButton *Opdefaultsound;
+    QRadioButton *Opsoundfile;
+    QLineEdit *soundfileText;
+    QPushButton *cmdbrowsesound;
+    QGroupBox *m_messageGroup;
+    QRadioButton *Opnomsg;
+    QRadioButton *Opdefaultmsg;
+    QRadioButton *Opcustommsg;
+    QLineEdit *msgtext;
+    QGroupBox *Framprg;
+    QLineEdit *prgText;
+    QPushButton *cmdbrowseprg;
+    QLineEdit *Text1;
+    ImageButton *lblok;
+    ImageButton *lblcancel;
+
+    ReminderCaller *m_caller = nullptr;
+    QPointer<QWidget> m_callerWindow;
+    bool m_wasActive = false;
+    bool m_choosingFile = false;
+};

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/GroupedGrid.h"
+
+#include <QHeaderView>
+
+GroupedGrid::GroupedGrid(const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn,
+                         QWidget *parent)
+    : QTreeWidget(parent), m_groupColumn(groupColumn)
+{
+    setObjectName(objectName);
+    QStringList headings;
+    for (const store::ViewColumn &column : columns)
+        headings << column.heading;
+    setHeaderLabels(headings);
+    setRootIsDecorated(groupColumn >= 0);
+    setAlternatingRowColors(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUniformRowHeights(true);
+    header()->setStretchLastSection(true);
+    connect(this, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
+}
+
+void GroupedGrid::setHiddenColumns(const QList<int> &columns)
+{
+    for (int column : columns)
+        setColumnHidden(column, true);
+}
+
+void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
+{
+    clear();
+    for (const store::ViewGroup &group : groups) {
+        QTreeWidgetItem *parentRow = nullptr;
+        if (m_groupColumn >= 0) {
+            parentRow = new QTreeWidgetItem(this);
+            parentRow->setText(m_groupColumn, group.key);
+            QFont bold = parentRow->font(m_groupColumn);
+            bold.setBold(true);
+            parentRow->setFont(m_groupColumn, bold);
+            parentRow->setFirstColumnSpanned(m_groupColumn == 0);
+        }
+        for (const QStringList &texts : group.rows) {
+            auto *row = parentRow ? new QTreeWidgetItem(parentRow) : new QTreeWidgetItem(this);
+            for (int column = 0; column < texts.size(); ++column)
+                if (column != m_groupColumn)
+                    row->setText(column, texts.at(column));
+        }
+    }
+    expandAll();
+    for (int column = 0; column < columnCount(); ++column)
+        resizeColumnToContents(column);
+}
+
+QStringList GroupedGrid::cellTexts(const QTreeWidgetItem *row) const
+{
+    QStringList texts;
+    for (int column = 0; column < columnCount(); ++column)
+        texts << row->text(column);
+    return texts;
+}
+
+QTreeWidgetItem *GroupedGrid::findRecordRow(int column, const QString &text) const
+{
+    const QList<QTreeWidgetItem *> found = findItems(text, Qt::MatchExactly | Qt::MatchRecursive, column);
+    return found.isEmpty() ? nullptr : found.first();
+}

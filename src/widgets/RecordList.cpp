@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/RecordList.h"
+
+#include "app/Orrisday.h"
+#include "app/RecordWindows.h"
+#include "widgets/LabelButton.h"
+
+#include <QLineEdit>
+
+namespace {
+
+QLineEdit *hiddenBox(const QString &name, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
+                       const QString &cancelName)
+    : RecordWindow(app, objectName, title, size, owner)
+{
+    const int y = size.height() - 44;
+    const int width = 100;
+    const int gap = (size.width() - 32 - 4 * width) / 3;
+    QRect place(16, y, width, 30);
+    lblnew = makeLabelButton(QStringLiteral("lblnew"), QStringLiteral("New"), this, place);
+    lbledit = makeLabelButton(QStringLiteral("lbledit"), QStringLiteral("Edit"), this,
+                              place.translated(width + gap, 0));
+    lblDelete = makeLabelButton(QStringLiteral("lblDelete"), QStringLiteral("Delete"), this,
+                                place.translated(2 * (width + gap), 0));
+    m_cancel = makeLabelButton(cancelName, QStringLiteral("Cancel"), this, place.translated(3 * (width + gap), 0));
+    Text1 = hiddenBox(QStringLiteral("Text1"), this);
+    Text2 = hiddenBox(QStringLiteral("Text2"), this);
+    Text3 = hiddenBox(QStringLiteral("Text3"), this);
+    connect(m_cancel, &ImageButton::clicked, this, &RecordList::closeList);
+}
+
+records::RecordKey RecordList::selection() const
+{
+    return {Text1->text(), Text2->text(), Text3->text()};
+}
+
+void RecordList::select(const QString &name, const QString &date, const QString &time)
+{
+    Text1->setText(name);
+    Text2->setText(date);
+    Text3->setText(time);
+}
+
+void RecordList::askForSelection(const QString &title)
+{
+    app().message(QStringLiteral(" Please Select The Item"), MessageIcon::Information, title);
+    show();
+}
+
+void RecordList::closeList()
+{
+    app().windows().unload(objectName());
+    app().windows().setMarker(QString());
+}
+
+void RecordList::reportFailure(const QString &what)
+{
+    app().message(QStringLiteral("The %1 could not be done. Please try again.").arg(what), MessageIcon::Warning,
+                  QStringLiteral("Orrisday"));
+}
