@@ -34,8 +34,44 @@ QTime readTime(const QString &text)
                  m.captured(3).isEmpty() ? 0 : m.captured(3).toInt());
 }
 
+int digits(const QString &text, int from, int count)
+{
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// The stored forms have fixed positions; reading them needs no pattern matching, which keeps
+// re-reading thousands of rows cheap.
+std::optional<Parsed> parseStored(const QString &text)
+{
+    const auto date = [&](int at) { return QDate(digits(text, at, 4), digits(text, at + 5, 2), digits(text, at + 8, 2)); };
+    const auto time = [&](int at) { return QTime(digits(text, at, 2), digits(text, at + 3, 2), digits(text, at + 6, 2)); };
+    const auto dateAt = [&](int at) { return text.at(at + 4) == u'-' && text.at(at + 7) == u'-'; };
+    const auto timeAt = [&](int at) { return text.at(at + 2) == u':' && text.at(at + 5) == u':'; };
+    Parsed parsed;
+    if (text.size() == 10 && dateAt(0))
+        parsed.date = date(0);
+    else if (text.size() == 8 && timeAt(0))
+        parsed.time = time(0);
+    else if (text.size() == 19 && dateAt(0) && text.at(10) == u' ' && timeAt(11))
+        parsed = Parsed{date(0), time(11)};
+    else
+        return std::nullopt;
+    if ((text.size() != 8 && !parsed.date.isValid()) || (text.size() != 10 && !parsed.time.isValid()))
+        return std::nullopt;
+    return parsed;
+}
+
 std::optional<Parsed> parse(const QString &raw)
 {
+    if (auto stored = parseStored(raw))
+        return stored;
     const QString text = raw.trimmed();
     if (text.isEmpty())
         return std::nullopt;
