@@ -48,41 +48,38 @@ QPushButton *browseButton(const QString &name, QWidget *parent, QRect geometry)
 } // namespace
 
 Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
-    : RecordWindow(app, QStringLiteral("Frm_Reminder"), QStringLiteral("Advance Reminder"), QSize(400, 330), owner)
+    : RecordWindow(app, QStringLiteral("Frm_Reminder"), QStringLiteral("Advance Reminder"), QSize(420, 344), owner)
 {
     m_soundGroup = new QGroupBox(QStringLiteral("Sound"), this);
-    m_soundGroup->setGeometry(16, 40, 368, 96);
-    Opnosound = option(QStringLiteral("Opnosound"), NoSound, m_soundGroup, {12, 22, 100, 22});
+    m_soundGroup->setGeometry(16, 40, 388, 92);
+    Opnosound = option(QStringLiteral("Opnosound"), NoSound, m_soundGroup, {10, 24, 110, 22});
     Opdefaultsound = option(QStringLiteral("Opdefaultsound"), QStringLiteral("Default Sound"), m_soundGroup,
-                            {120, 22, 120, 22});
+                            {122, 24, 128, 22});
     Opsoundfile = option(QStringLiteral("Opsoundfile"), QStringLiteral("Sound File"), m_soundGroup,
-                         {248, 22, 110, 22});
-    soundfileText = box(QStringLiteral("soundfileText"), m_soundGroup, {12, 56, 262, 26});
-    cmdbrowsesound = browseButton(QStringLiteral("cmdbrowsesound"), m_soundGroup, {282, 56, 76, 26});
+                         {252, 24, 132, 22});
+    soundfileText = box(QStringLiteral("soundfileText"), m_soundGroup, {12, 56, 282, 26});
+    cmdbrowsesound = browseButton(QStringLiteral("cmdbrowsesound"), m_soundGroup, {302, 56, 74, 26});
 
     m_messageGroup = new QGroupBox(QStringLiteral("Message"), this);
-    m_messageGroup->setGeometry(16, 144, 368, 90);
-    Opnomsg = option(QStringLiteral("Opnomsg"), NoMessage, m_messageGroup, {12, 22, 110, 22});
+    m_messageGroup->setGeometry(16, 140, 388, 90);
+    Opnomsg = option(QStringLiteral("Opnomsg"), NoMessage, m_messageGroup, {10, 24, 110, 22});
     Opdefaultmsg = option(QStringLiteral("Opdefaultmsg"), QStringLiteral("Default Message"), m_messageGroup,
-                          {120, 22, 130, 22});
+                          {122, 24, 128, 22});
     Opcustommsg = option(QStringLiteral("Opcustommsg"), QStringLiteral("Custom Message"), m_messageGroup,
-                         {248, 22, 118, 22});
-    msgtext = box(QStringLiteral("msgtext"), m_messageGroup, {12, 54, 346, 26});
+                         {252, 24, 132, 22});
+    msgtext = box(QStringLiteral("msgtext"), m_messageGroup, {12, 54, 364, 26});
 
     Framprg = new QGroupBox(QStringLiteral("Run Program"), this);
     Framprg->setObjectName(QStringLiteral("Framprg"));
-    Framprg->setGeometry(16, 242, 368, 40);
-    prgText = box(QStringLiteral("prgText"), Framprg, {12, 10, 262, 26});
-    cmdbrowseprg = browseButton(QStringLiteral("cmdbrowseprg"), Framprg, {282, 10, 76, 26});
-    Framprg->setFixedHeight(44);
-    prgText->move(12, 14);
-    cmdbrowseprg->move(282, 14);
+    Framprg->setGeometry(16, 238, 388, 58);
+    prgText = box(QStringLiteral("prgText"), Framprg, {12, 22, 282, 26});
+    cmdbrowseprg = browseButton(QStringLiteral("cmdbrowseprg"), Framprg, {302, 22, 74, 26});
 
     Text1 = box(QStringLiteral("Text1"), this, {});
     Text1->hide();
 
-    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, {196, 292, 90, 28});
-    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, {294, 292, 90, 28});
+    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, {212, 306, 90, 28});
+    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, {314, 306, 90, 28});
 
     for (QRadioButton *each : {Opnosound, Opdefaultsound, Opsoundfile, Opnomsg, Opdefaultmsg, Opcustommsg}) {
         each->setEnabled(true);

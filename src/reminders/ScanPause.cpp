@@ -3,16 +3,13 @@
 
 #include "app/Frm_Main.h"
 #include "app/Orrisday.h"
-
-#include <QTimer>
+#include "reminders/ReminderScan.h"
 
 void setReminderScanRunning(Orrisday &app, bool running)
 {
-    auto *timer = app.mainWindow().findChild<QTimer *>(QStringLiteral("Timer_popup"));
-    if (!timer)
-        return;
+    ReminderScan &scan = app.mainWindow().reminderScan();
     if (running)
-        timer->start();
+        scan.start();
     else
-        timer->stop();
+        scan.stop();
 }

@@ -2,6 +2,7 @@
 #include "widgets/GroupedGrid.h"
 
 #include <QHeaderView>
+#include <QResizeEvent>
 
 GroupedGrid::GroupedGrid(const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn,
                          QWidget *parent)
@@ -17,6 +18,7 @@ GroupedGrid::GroupedGrid(const QString &objectName, const QList<store::ViewColum
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
 }
@@ -48,8 +50,43 @@ void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
         }
     }
     expandAll();
-    for (int column = 0; column < columnCount(); ++column)
+    fitColumns();
+}
+
+void GroupedGrid::fitColumns()
+{
+    int total = 0;
+    for (int column = 0; column < columnCount(); ++column) {
         resizeColumnToContents(column);
+        if (!isColumnHidden(column))
+            total += columnWidth(column);
+    }
+    // Narrow the widest columns to a common width rather than scroll sideways.
+    const int available = viewport()->width() - 2;
+    if (total <= available)
+        return;
+    QList<int> widths;
+    for (int column = 0; column < columnCount(); ++column)
+        if (!isColumnHidden(column))
+            widths << columnWidth(column);
+    std::sort(widths.begin(), widths.end());
+    int cap = 0;
+    int below = 0;
+    for (int i = 0; i < widths.size(); ++i) {
+        cap = (available - below) / int(widths.size() - i);
+        if (widths.at(i) > cap)
+            break;
+        below += widths.at(i);
+    }
+    for (int column = 0; column < columnCount(); ++column)
+        if (!isColumnHidden(column))
+            setColumnWidth(column, std::min(columnWidth(column), std::max(cap, 36)));
+}
+
+void GroupedGrid::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    fitColumns();
 }
 
 QStringList GroupedGrid::cellTexts(const QTreeWidgetItem *row) const

@@ -27,6 +27,12 @@ public:
 signals:
     void rowClicked(const QStringList &cells);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    /// Sizes the columns to their texts, narrowed to fit the grid's width.
+    void fitColumns();
+
     int m_groupColumn;
 };

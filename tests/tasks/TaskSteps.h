@@ -73,16 +73,9 @@ inline void pickTime(TimeCombo *combo, int hour, int minute)
     QVERIFY(combo);
     QListWidget *hours = combo->hourList();
     QListWidget *minutes = combo->minuteList();
-    if (hours->count() == 24 && minutes->count() == 60) {
-        combo->showPopup();
-        hours->setCurrentRow(hour);
-        minutes->scrollToItem(minutes->item(minute));
-        QTest::mouseClick(minutes->viewport(), Qt::LeftButton, {},
-                          minutes->visualItemRect(minutes->item(minute)).center());
-        return;
-    }
-    // Until the time lists are filled by the combo itself, a pick is made by hand.
-    combo->setEditText(QStringLiteral("%1 : %2").arg(hour).arg(minute));
-    combo->setPickedTime(QStringLiteral("%1 : %2 : 0").arg(hour).arg(minute));
-    emit combo->picked();
+    QCOMPARE(minutes->count(), 60);
+    combo->showPopup();
+    hours->setCurrentRow(hour);
+    minutes->scrollToItem(minutes->item(minute));
+    QTest::mouseClick(minutes->viewport(), Qt::LeftButton, {}, minutes->visualItemRect(minutes->item(minute)).center());
 }

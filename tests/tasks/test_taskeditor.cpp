@@ -93,6 +93,22 @@ private slots:
         QVERIFY(findIn<GroupedGrid>(list, QStringLiteral("MSHFlexGrid1"))->findRecordRow(2, "Write report"));
     }
 
+    void saveWithoutATimePickStoresTheLoadTime()
+    {
+        p().fakes.clock->set(QDate(2026, 12, 7), QTime(8, 2, 11));
+        p().start();
+        openTaskList(p());
+        clickOn(findIn<ImageButton>(loadedWindow(p(), QStringLiteral("Frm_Task")), QStringLiteral("lblnew")));
+        control<QLineEdit>(QStringLiteral("txtname"))->setText(QStringLiteral("Dentist"));
+        control<ChoiceCombo>(QStringLiteral("cmbstatus"))->setEditText(QStringLiteral("Awaiting"));
+        control<ChoiceCombo>(QStringLiteral("cmbcategory"))->setEditText(QStringLiteral("Personal"));
+        click(QStringLiteral("remcheck"));
+        p().fakes.clock->advance(90);
+        click(QStringLiteral("lblsave"));
+        QCOMPARE(tableTexts(db(), Table::Task).value(0).value(4), QStringLiteral("8:02:11"));
+        QCOMPARE(tableTexts(db(), Table::Reminder).value(0).mid(1, 2), QStringList({"12/7/2026", "8:02:11"}));
+    }
+
     void saveKeepsStatusBlankAndTrimsCategory()
     {
         p().start();

@@ -2,6 +2,7 @@
 #include "TaskSteps.h"
 
 #include "app/Orrisday.h"
+#include "reminders/ReminderScan.h"
 #include "widgets/ChoiceCombo.h"
 #include "widgets/DateCombo.h"
 #include "widgets/ImageButton.h"
@@ -9,7 +10,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTimer>
 
 using store::Table;
 
@@ -236,21 +236,16 @@ private slots:
         QFETCH(QString, name);
         seedTask(db(), 1, QStringLiteral("Agenda"));
         p().start();
-        auto *scan = p().app().mainWindow().findChild<QTimer *>(QStringLiteral("Timer_popup"));
-        if (!scan) {
-            scan = new QTimer(&p().app().mainWindow());
-            scan->setObjectName(QStringLiteral("Timer_popup"));
-            scan->setInterval(500);
-        }
-        scan->start();
+        ReminderScan &scan = p().app().mainWindow().reminderScan();
+        QVERIFY(scan.isActive());
         openTaskList(p());
         clickGridRow(list(), "MSHFlexGrid1", "Agenda");
         db().run(QStringLiteral("UPDATE TASK_INFO SET TASK_NAME = ?"), {name});
         QList<bool> runningWhileAsked;
-        p().fakes.dialogs->onMessage = [&] { runningWhileAsked << scan->isActive(); };
+        p().fakes.dialogs->onMessage = [&] { runningWhileAsked << scan.isActive(); };
         click("lblDelete");
         QCOMPARE(runningWhileAsked, QList<bool>({false}));
-        QVERIFY(scan->isActive());
+        QVERIFY(scan.isActive());
     }
 
     void cancelClosesTheListAndEmptiesTheMarker()
