@@ -5,7 +5,7 @@
 #include "app/RecordWindows.h"
 #include "reminders/ReminderCaller.h"
 #include "reminders/rules/ReminderChoices.h"
-#include "widgets/LabelButton.h"
+#include "widgets/RecordControls.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -75,8 +75,7 @@ Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
     prgText = box(QStringLiteral("prgText"), Framprg, {12, 22, 282, 26});
     cmdbrowseprg = browseButton(QStringLiteral("cmdbrowseprg"), Framprg, {302, 22, 74, 26});
 
-    Text1 = box(QStringLiteral("Text1"), this, {});
-    Text1->hide();
+    Text1 = makeHiddenBox(QStringLiteral("Text1"), this);
 
     lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, {212, 306, 90, 28});
     lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, {314, 306, 90, 28});

@@ -121,10 +121,15 @@ store::Values frmtask_info::taskColumns(const QString &time) const
             {7, cmbcategory->currentText().trimmed()}};
 }
 
+bool frmtask_info::requiredFieldsFilled()
+{
+    return requireFilled({cmbcategory->currentText(), cmbstatus->currentText(), txtname->text(), cmbdate->currentText()},
+                         QStringLiteral("Please Enter Data"), MessageIcon::Warning, QStringLiteral("Orisday"));
+}
+
 void frmtask_info::save()
 {
-    if (!requireFilled({cmbcategory->currentText(), cmbstatus->currentText(), txtname->text(), cmbdate->currentText()},
-                       QStringLiteral("Please Enter Data"), MessageIcon::Warning, QStringLiteral("Orisday")))
+    if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
     const bool ticked = remcheck->isChecked();
@@ -147,8 +152,7 @@ void frmtask_info::save()
 
 void frmtask_info::updateTask()
 {
-    if (!requireFilled({cmbcategory->currentText(), cmbstatus->currentText(), txtname->text(), cmbdate->currentText()},
-                       QStringLiteral("Please Enter Data"), MessageIcon::Warning, QStringLiteral("Orisday")))
+    if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
     const bool ticked = remcheck->isChecked();

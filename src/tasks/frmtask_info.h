@@ -28,6 +28,7 @@ public slots:
     void cancel();
 
 private:
+    bool requiredFieldsFilled();
     /// Columns 1 to 7 of the task row.
     store::Values taskColumns(const QString &time) const;
     void finish(const QString &message, const QString &title, int times);

@@ -6,25 +6,13 @@
 #include "reminders/rules/ReminderChoices.h"
 #include "store/DateTimeText.h"
 #include "widgets/DateCombo.h"
-#include "widgets/LabelButton.h"
+#include "widgets/RecordControls.h"
 #include "widgets/TimeCombo.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QLineEdit *hiddenBox(const QString &name, QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->hide();
-    return box;
-}
-
-} // namespace
 
 RecordEditor::RecordEditor(Orrisday &app, const QString &objectName, const QString &callerMarker,
                            const QString &title, QSize size, QWidget *owner)
@@ -35,12 +23,12 @@ RecordEditor::RecordEditor(Orrisday &app, const QString &objectName, const QStri
     lblupdate = makeLabelButton(QStringLiteral("lblupdate"), QStringLiteral("Update"), this, buttonRow);
     lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this,
                                 buttonRow.translated(106, 0));
-    Text1 = hiddenBox(QStringLiteral("Text1"), this);
-    Text2 = hiddenBox(QStringLiteral("Text2"), this);
-    Text3 = hiddenBox(QStringLiteral("Text3"), this);
-    Text4 = hiddenBox(QStringLiteral("Text4"), this);
-    Text5 = hiddenBox(QStringLiteral("Text5"), this);
-    Text6 = hiddenBox(QStringLiteral("Text6"), this);
+    Text1 = makeHiddenBox(QStringLiteral("Text1"), this);
+    Text2 = makeHiddenBox(QStringLiteral("Text2"), this);
+    Text3 = makeHiddenBox(QStringLiteral("Text3"), this);
+    Text4 = makeHiddenBox(QStringLiteral("Text4"), this);
+    Text5 = makeHiddenBox(QStringLiteral("Text5"), this);
+    Text6 = makeHiddenBox(QStringLiteral("Text6"), this);
     setMode(Mode::New);
 }
 

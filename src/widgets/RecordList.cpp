@@ -3,21 +3,9 @@
 
 #include "app/Orrisday.h"
 #include "app/RecordWindows.h"
-#include "widgets/LabelButton.h"
+#include "widgets/RecordControls.h"
 
 #include <QLineEdit>
-
-namespace {
-
-QLineEdit *hiddenBox(const QString &name, QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->hide();
-    return box;
-}
-
-} // namespace
 
 RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
                        const QString &cancelName)
@@ -33,9 +21,9 @@ RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &
     lblDelete = makeLabelButton(QStringLiteral("lblDelete"), QStringLiteral("Delete"), this,
                                 place.translated(2 * (width + gap), 0));
     m_cancel = makeLabelButton(cancelName, QStringLiteral("Cancel"), this, place.translated(3 * (width + gap), 0));
-    Text1 = hiddenBox(QStringLiteral("Text1"), this);
-    Text2 = hiddenBox(QStringLiteral("Text2"), this);
-    Text3 = hiddenBox(QStringLiteral("Text3"), this);
+    Text1 = makeHiddenBox(QStringLiteral("Text1"), this);
+    Text2 = makeHiddenBox(QStringLiteral("Text2"), this);
+    Text3 = makeHiddenBox(QStringLiteral("Text3"), this);
     connect(m_cancel, &ImageButton::clicked, this, &RecordList::closeList);
 }
 

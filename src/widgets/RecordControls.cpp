@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/LabelButton.h"
+#include "widgets/RecordControls.h"
+
+#include <QLineEdit>
 
 ImageButton *makeLabelButton(const QString &objectName, const QString &caption, QWidget *parent, QRect geometry)
 {
@@ -7,4 +9,12 @@ ImageButton *makeLabelButton(const QString &objectName, const QString &caption, 
                                    QStringLiteral(":/art/button_hover.svg"), parent, caption);
     button->setGeometry(geometry);
     return button;
+}
+
+QLineEdit *makeHiddenBox(const QString &objectName, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->hide();
+    return box;
 }
