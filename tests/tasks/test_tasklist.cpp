@@ -79,6 +79,23 @@ private slots:
         QVERIFY(findIn<GroupedGrid>(list(), "MSHFlexGrid2")->isVisible());
     }
 
+    void aCategoryThatIsNoItemIsRefusedOnLeaving()
+    {
+        p().start();
+        openTaskList(p());
+        auto *category = findIn<ChoiceCombo>(list(), "cmbcategory");
+        list()->activateWindow();
+        category->setFocus();
+        QTRY_VERIFY(category->hasFocus());
+        category->clearEditText();
+        QTest::keyClicks(category, "business");
+        findIn<GroupedGrid>(list(), "MSHFlexGrid1")->setFocus();
+        QCOMPARE(p().fakes.dialogs->shown,
+                 QList<ShownMessage>({{"Please Enter the value from list", MessageIcon::Information, "Orrisdaye"}}));
+        QCOMPARE(category->currentText(), QString());
+        QTRY_VERIFY(category->hasFocus());
+    }
+
     void gridClickSelectsNameDateAndTime()
     {
         seedTask(db(), 1, QStringLiteral("Agenda"));
