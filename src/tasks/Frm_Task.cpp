@@ -56,7 +56,7 @@ GroupedGrid *Frm_Task::makeGrid(const QString &name, const QString &category)
     try {
         grid->fill(store::groupedView(app().db(), view));
     } catch (const store::Error &) {
-        reportFailure(QStringLiteral("reading of the tasks"));
+        reportFailure(QStringLiteral("The tasks could not be read. Please try again."));
     }
     connect(grid, &GroupedGrid::rowClicked, this, [this](const QStringList &cells) {
         select(cells.value(NameColumn), cells.value(DateColumn), cells.value(TimeColumn));
@@ -100,7 +100,7 @@ void Frm_Task::editTask()
                                                {task->number(8)});
         }
     } catch (const store::Error &) {
-        reportFailure(QStringLiteral("opening of the task"));
+        reportFailure(QStringLiteral("The task could not be opened. Please try again."));
         return;
     }
     if (!task) {
@@ -138,7 +138,7 @@ void Frm_Task::deleteTask()
         }
         transaction.commit();
     } catch (const store::Error &) {
-        reportFailure(QStringLiteral("deletion of the task"));
+        reportFailure(QStringLiteral("The task could not be deleted. Please try again."));
         return;
     }
     if (deleted == 0) {

@@ -127,7 +127,7 @@ bool RecordEditor::requireFilled(const QStringList &texts, const QString &messag
     return false;
 }
 
-void RecordEditor::applyReminderDefaults()
+void RecordEditor::applyReminderDefaults(ChoiceBoxes boxes)
 {
     m_reminderUndated
         = reminders::reminderIsUndated(remcheck->isChecked(), m_remDate->currentText(), cmbremtime->currentText());
@@ -135,6 +135,8 @@ void RecordEditor::applyReminderDefaults()
         return;
     m_remDate->setEditText(store::NoDate);
     cmbremtime->setPickedTime(store::NoDate);
+    if (boxes == ChoiceBoxes::Kept)
+        return;
     Text1->clear();
     Text2->clear();
     Text3->clear();

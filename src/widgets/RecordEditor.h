@@ -74,8 +74,9 @@ protected:
     /// Shows the message and gives false when any of the texts is empty.
     bool requireFilled(const QStringList &texts, const QString &message, MessageIcon icon, const QString &title);
     /// Gives an unticked reminder, or a ticked one without date and time, the no-date value
-    /// and empties the choice boxes.
-    void applyReminderDefaults();
+    /// and, unless told to keep them, empties the choice boxes.
+    enum class ChoiceBoxes { Emptied, Kept };
+    void applyReminderDefaults(ChoiceBoxes boxes = ChoiceBoxes::Emptied);
     /// The reminder time to store; in edit mode without a new pick, the stored one.
     QString reminderTimeToStore(const QString &storedTime) const;
     /// The reminder row's columns: number, date, time, sound, message, program.

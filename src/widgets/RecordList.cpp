@@ -51,8 +51,7 @@ void RecordList::closeList()
     app().windows().setMarker(QString());
 }
 
-void RecordList::reportFailure(const QString &what)
+void RecordList::reportFailure(const QString &text)
 {
-    app().message(QStringLiteral("The %1 could not be done. Please try again.").arg(what), MessageIcon::Warning,
-                  QStringLiteral("Orrisday"));
+    app().message(text, MessageIcon::Warning, QStringLiteral("Orrisday"));
 }

@@ -28,7 +28,7 @@ protected:
     /// Closes this window and empties the window marker.
     void closeList();
     /// Reports a store failure in Edit or Delete; the list stays as it is.
-    void reportFailure(const QString &what);
+    void reportFailure(const QString &text);
 
     ImageButton *lblnew;
     ImageButton *lbledit;

@@ -3,6 +3,7 @@
 
 #include "widgets/ChoiceCombo.h"
 #include "widgets/DateCombo.h"
+#include "widgets/Frm_Calendar.h"
 #include "widgets/ImageButton.h"
 
 #include <QCheckBox>
@@ -195,6 +196,57 @@ private slots:
         QVERIFY(tableTexts(db(), Table::Reminder).isEmpty());
         QVERIFY(tableTexts(db(), Table::Task).isEmpty());
         QVERIFY(editor() && editor()->isVisible());
+    }
+
+    void keysTypedIntoTheCombosAreAnswered_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("textAfter");
+        QTest::newRow("start date") << "cmbdate" << "Please do not entry any data" << "x";
+        QTest::newRow("reminder date") << "cmbremdate" << " Please Do not Enter Any Data" << "";
+        QTest::newRow("reminder time") << "cmbremtime" << "Please Do not Enter Any Data" << "10:00:00x";
+        QTest::newRow("category") << "cmbcategory" << "Please Do not Enter Any data" << "";
+    }
+    void keysTypedIntoTheCombosAreAnswered()
+    {
+        QFETCH(QString, combo);
+        QFETCH(QString, message);
+        QFETCH(QString, textAfter);
+        p().start();
+        openNewTask(QStringLiteral("Dentist"));
+        click(QStringLiteral("remcheck"));
+        auto *target = control<QComboBox>(combo);
+        editor()->activateWindow();
+        target->setFocus();
+        target->lineEdit()->end(false);
+        QTest::keyClick(target, Qt::Key_X);
+        QCOMPARE(p().fakes.dialogs->shown.value(0), (ShownMessage{message, MessageIcon::Information, "Orrisdaye"}));
+        if (combo != QStringLiteral("cmbcategory"))
+            QCOMPARE(target->currentText(), textAfter);
+    }
+
+    void aReminderDateBeforeTheStartIsRefused_data()
+    {
+        QTest::addColumn<QDate>("picked");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("same day") << QDate(2026, 12, 7) << "12/7/2026";
+        QTest::newRow("a day earlier") << QDate(2026, 12, 6) << "";
+    }
+    void aReminderDateBeforeTheStartIsRefused()
+    {
+        QFETCH(QDate, picked);
+        QFETCH(QString, kept);
+        p().start();
+        openNewTask(QStringLiteral("Dentist"));
+        click(QStringLiteral("remcheck"));
+        control<DateCombo>(QStringLiteral("cmbremdate"))->showPopup();
+        auto *calendar = findWidget<Frm_Calendar>(QStringLiteral("Frm_Calendar"));
+        QVERIFY(calendar && calendar->isVisible());
+        calendar->pick(picked);
+        QCOMPARE(control<DateCombo>(QStringLiteral("cmbremdate"))->currentText(), kept);
+        QCOMPARE(p().fakes.dialogs->takeTexts(),
+                 kept.isEmpty() ? QStringList{"Please enter the correct Date"} : QStringList{});
     }
 
     void updateRenumbersAKeptReminderAndKeepsStoredTimes()

@@ -242,6 +242,31 @@ private slots:
         QCOMPARE(tableTexts(db(), Table::Task).size(), 1);
     }
 
+    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("edit") << "lbledit" << "The task could not be opened. Please try again.";
+        QTest::newRow("delete") << "lblDelete" << "The task could not be deleted. Please try again.";
+    }
+    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        seedTask(db(), 1, QStringLiteral("Agenda"));
+        p().start();
+        openTaskList(p());
+        QWidget *before = list();
+        clickGridRow(list(), "MSHFlexGrid1", "Agenda");
+        db().run(QStringLiteral("ALTER TABLE TASK_INFO RENAME TO TASK_INFO_AWAY"));
+        click(button);
+        QCOMPARE(p().fakes.dialogs->shown, QList<ShownMessage>({{message, MessageIcon::Warning, "Orrisday"}}));
+        QCOMPARE(list(), before);
+        QVERIFY(before->isVisible());
+        QVERIFY(!editor());
+        QVERIFY(p().app().mainWindow().reminderScan().isActive());
+    }
+
     void theScanIsHeldOffDuringADeleteAndRunsAfterwards_data()
     {
         QTest::addColumn<QString>("name");
