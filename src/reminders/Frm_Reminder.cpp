@@ -95,6 +95,8 @@ Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
 
 Frm_Reminder *Frm_Reminder::openFor(Orrisday &app, ReminderCaller &caller)
 {
+    if (!caller.acceptsReminderChoices())
+        return nullptr;
     QWidget *owner = caller.callerWindow();
     for (auto *open : owner->findChildren<Frm_Reminder *>(QString(), Qt::FindDirectChildrenOnly))
         open->close();
@@ -104,10 +106,6 @@ Frm_Reminder *Frm_Reminder::openFor(Orrisday &app, ReminderCaller &caller)
     dialog->Text1->setText(caller.reminderCallerMarker());
     dialog->m_caller = &caller;
     dialog->m_callerWindow = owner;
-    if (!caller.acceptsReminderChoices()) {
-        dialog->deleteLater();
-        return nullptr;
-    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
