@@ -17,8 +17,8 @@ using namespace reminders;
 
 namespace {
 
-const QStringList KnownCallers{QStringLiteral("FrmTask_Info"), QStringLiteral("frmschedule_info"),
-                               QStringLiteral("frmnote_info")};
+const QStringList KnownCallers { QStringLiteral("FrmTask_Info"), QStringLiteral("frmschedule_info"),
+    QStringLiteral("frmnote_info") };
 
 QRadioButton *option(const QString &name, const QString &caption, QWidget *group, QRect geometry)
 {
@@ -52,43 +52,42 @@ Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
 {
     m_soundGroup = new QGroupBox(QStringLiteral("Sound"), this);
     m_soundGroup->setGeometry(16, 40, 388, 92);
-    Opnosound = option(QStringLiteral("Opnosound"), NoSound, m_soundGroup, {10, 24, 110, 22});
-    Opdefaultsound = option(QStringLiteral("Opdefaultsound"), QStringLiteral("Default Sound"), m_soundGroup,
-                            {122, 24, 128, 22});
-    Opsoundfile = option(QStringLiteral("Opsoundfile"), QStringLiteral("Sound File"), m_soundGroup,
-                         {252, 24, 132, 22});
-    soundfileText = box(QStringLiteral("soundfileText"), m_soundGroup, {12, 56, 282, 26});
-    cmdbrowsesound = browseButton(QStringLiteral("cmdbrowsesound"), m_soundGroup, {302, 56, 74, 26});
+    Opnosound = option(QStringLiteral("Opnosound"), NoSound, m_soundGroup, { 10, 24, 110, 22 });
+    Opdefaultsound
+        = option(QStringLiteral("Opdefaultsound"), QStringLiteral("Default Sound"), m_soundGroup, { 122, 24, 128, 22 });
+    Opsoundfile
+        = option(QStringLiteral("Opsoundfile"), QStringLiteral("Sound File"), m_soundGroup, { 252, 24, 132, 22 });
+    soundfileText = box(QStringLiteral("soundfileText"), m_soundGroup, { 12, 56, 282, 26 });
+    cmdbrowsesound = browseButton(QStringLiteral("cmdbrowsesound"), m_soundGroup, { 302, 56, 74, 26 });
 
     m_messageGroup = new QGroupBox(QStringLiteral("Message"), this);
     m_messageGroup->setGeometry(16, 140, 388, 90);
-    Opnomsg = option(QStringLiteral("Opnomsg"), NoMessage, m_messageGroup, {10, 24, 110, 22});
-    Opdefaultmsg = option(QStringLiteral("Opdefaultmsg"), QStringLiteral("Default Message"), m_messageGroup,
-                          {122, 24, 128, 22});
-    Opcustommsg = option(QStringLiteral("Opcustommsg"), QStringLiteral("Custom Message"), m_messageGroup,
-                         {252, 24, 132, 22});
-    msgtext = box(QStringLiteral("msgtext"), m_messageGroup, {12, 54, 364, 26});
+    Opnomsg = option(QStringLiteral("Opnomsg"), NoMessage, m_messageGroup, { 10, 24, 110, 22 });
+    Opdefaultmsg = option(
+        QStringLiteral("Opdefaultmsg"), QStringLiteral("Default Message"), m_messageGroup, { 122, 24, 128, 22 });
+    Opcustommsg
+        = option(QStringLiteral("Opcustommsg"), QStringLiteral("Custom Message"), m_messageGroup, { 252, 24, 132, 22 });
+    msgtext = box(QStringLiteral("msgtext"), m_messageGroup, { 12, 54, 364, 26 });
 
     Framprg = new QGroupBox(QStringLiteral("Run Program"), this);
     Framprg->setObjectName(QStringLiteral("Framprg"));
     Framprg->setGeometry(16, 238, 388, 58);
-    prgText = box(QStringLiteral("prgText"), Framprg, {12, 22, 282, 26});
-    cmdbrowseprg = browseButton(QStringLiteral("cmdbrowseprg"), Framprg, {302, 22, 74, 26});
+    prgText = box(QStringLiteral("prgText"), Framprg, { 12, 22, 282, 26 });
+    cmdbrowseprg = browseButton(QStringLiteral("cmdbrowseprg"), Framprg, { 302, 22, 74, 26 });
 
     Text1 = makeHiddenBox(QStringLiteral("Text1"), this);
 
-    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, {212, 306, 90, 28});
-    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, {314, 306, 90, 28});
+    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, { 212, 306, 90, 28 });
+    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, { 314, 306, 90, 28 });
 
-    for (QRadioButton *each : {Opnosound, Opdefaultsound, Opsoundfile, Opnomsg, Opdefaultmsg, Opcustommsg}) {
+    for (QRadioButton *each : { Opnosound, Opdefaultsound, Opsoundfile, Opnomsg, Opdefaultmsg, Opcustommsg }) {
         each->setEnabled(true);
         connect(each, &QRadioButton::clicked, this, [this, each] { select(each); });
     }
-    connect(cmdbrowsesound, &QPushButton::clicked, this, [this] {
-        chooseFile(soundfileText, QStringLiteral("All Files (*.wav)"), QStringLiteral("*.wav"));
-    });
+    connect(cmdbrowsesound, &QPushButton::clicked, this,
+        [this] { chooseFile(soundfileText, QStringLiteral("All Files (*.wav)"), QStringLiteral("*.wav")); });
     connect(cmdbrowseprg, &QPushButton::clicked, this,
-            [this] { chooseFile(prgText, QStringLiteral("All Files (*.exe)"), {}); });
+        [this] { chooseFile(prgText, QStringLiteral("All Files (*.exe)"), {}); });
     connect(lblok, &ImageButton::clicked, this, &Frm_Reminder::ok);
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Reminder::cancel);
 }
@@ -118,7 +117,7 @@ void Frm_Reminder::presetFrom(ReminderCaller &caller)
     const QString sound = caller.soundBox()->text();
     switch (soundChoiceOf(sound, app().folder().alertSound())) {
     case SoundChoice::Unset:
-        for (QRadioButton *each : {Opnosound, Opdefaultsound, Opsoundfile})
+        for (QRadioButton *each : { Opnosound, Opdefaultsound, Opsoundfile })
             each->setChecked(false);
         break;
     case SoundChoice::NoSound:
@@ -136,7 +135,7 @@ void Frm_Reminder::presetFrom(ReminderCaller &caller)
     const QString message = caller.messageBox()->text();
     switch (messageChoiceOf(message)) {
     case MessageChoice::Unset:
-        for (QRadioButton *each : {Opnomsg, Opdefaultmsg, Opcustommsg})
+        for (QRadioButton *each : { Opnomsg, Opdefaultmsg, Opcustommsg })
             each->setChecked(false);
         break;
     case MessageChoice::NoMessage:
@@ -157,8 +156,8 @@ void Frm_Reminder::presetFrom(ReminderCaller &caller)
 void Frm_Reminder::select(QRadioButton *option)
 {
     const bool sound = option->parentWidget() == m_soundGroup;
-    const auto group = sound ? QList<QRadioButton *>{Opnosound, Opdefaultsound, Opsoundfile}
-                             : QList<QRadioButton *>{Opnomsg, Opdefaultmsg, Opcustommsg};
+    const auto group = sound ? QList<QRadioButton *> { Opnosound, Opdefaultsound, Opsoundfile }
+                             : QList<QRadioButton *> { Opnomsg, Opdefaultmsg, Opcustommsg };
     for (QRadioButton *each : group)
         each->setChecked(each == option);
     if (option == Opnosound || option == Opdefaultsound)

@@ -11,7 +11,11 @@ void setReminderScanRunning(Orrisday &app, bool running);
 class ScanPause final
 {
 public:
-    explicit ScanPause(Orrisday &app) : m_app(app) { setReminderScanRunning(m_app, false); }
+    explicit ScanPause(Orrisday &app)
+        : m_app(app)
+    {
+        setReminderScanRunning(m_app, false);
+    }
     ~ScanPause() { setReminderScanRunning(m_app, true); }
     ScanPause(const ScanPause &) = delete;
     ScanPause &operator=(const ScanPause &) = delete;

@@ -32,8 +32,8 @@ Frm_Task::Frm_Task(Orrisday &app, QWidget *owner)
     auto *lblcategory = new QLabel(QStringLiteral("Category"), this);
     lblcategory->setObjectName(QStringLiteral("lblcategory"));
     lblcategory->setGeometry(16, 40, 70, 26);
-    cmbcategory = new ChoiceCombo(app, QStringLiteral("cmbcategory"),
-                                  {QStringLiteral("Personal"), QStringLiteral("Business")}, this);
+    cmbcategory = new ChoiceCombo(
+        app, QStringLiteral("cmbcategory"), { QStringLiteral("Personal"), QStringLiteral("Business") }, this);
     cmbcategory->setGeometry(90, 40, 140, 26);
     cmbcategory->setCurrentIndex(cmbcategory->findText(QStringLiteral("Business")));
 
@@ -52,7 +52,7 @@ GroupedGrid *Frm_Task::makeGrid(const QString &name, const QString &category)
     const store::ViewSpec view = store::taskView(category);
     auto *grid = new GroupedGrid(name, view.columns, 0, this);
     grid->setGeometry(16, 76, width() - 32, height() - 76 - 56);
-    grid->setHiddenColumns({1, 7});
+    grid->setHiddenColumns({ 1, 7 });
     try {
         grid->fill(store::groupedView(app().db(), view));
     } catch (const store::Error &) {
@@ -91,13 +91,13 @@ void Frm_Task::editTask()
     std::optional<store::Record> task;
     QList<store::Record> reminders;
     try {
-        const records::RecordKey wanted{key.name.trimmed(), key.date, key.time};
+        const records::RecordKey wanted { key.name.trimmed(), key.date, key.time };
         const QList<store::Record> found = records::matchingRows(app().db().records(store::Table::Task), wanted);
         if (!found.isEmpty()) {
             task = found.first();
             if (task->number(8) != 0)
-                reminders = app().db().records(store::Table::Reminder, QStringLiteral("rem_no = ?"),
-                                               {task->number(8)});
+                reminders
+                    = app().db().records(store::Table::Reminder, QStringLiteral("rem_no = ?"), { task->number(8) });
         }
     } catch (const store::Error &) {
         reportFailure(QStringLiteral("The task could not be opened. Please try again."));
@@ -125,7 +125,7 @@ void Frm_Task::deleteTask()
         store::Transaction transaction(db);
         for (const store::Record &task : records::matchingRows(db.records(store::Table::Task), key)) {
             const QList<store::Record> reminders
-                = db.records(store::Table::Reminder, QStringLiteral("rem_no = ?"), {task.number(8)});
+                = db.records(store::Table::Reminder, QStringLiteral("rem_no = ?"), { task.number(8) });
             try {
                 if (!reminders.isEmpty())
                     db.remove(store::Table::Reminder, reminders.first().rowid);

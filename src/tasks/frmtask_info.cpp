@@ -23,47 +23,44 @@ const QString ListKey = QStringLiteral("Frm_Task");
 } // namespace
 
 frmtask_info::frmtask_info(Orrisday &app, QWidget *owner)
-    : RecordEditor(app, QStringLiteral("frmtask_info"), EditorKey, QStringLiteral("Task Information"),
-                   QSize(480, 370), owner)
+    : RecordEditor(
+        app, QStringLiteral("frmtask_info"), EditorKey, QStringLiteral("Task Information"), QSize(480, 370), owner)
 {
-    caption(QStringLiteral("Name"), {16, 44, 84, 26});
+    caption(QStringLiteral("Name"), { 16, 44, 84, 26 });
     txtname = new QLineEdit(this);
     txtname->setObjectName(QStringLiteral("txtname"));
     txtname->setGeometry(100, 44, 364, 26);
-    caption(QStringLiteral("Description"), {16, 80, 84, 26});
+    caption(QStringLiteral("Description"), { 16, 80, 84, 26 });
     txtdesp = new QLineEdit(this);
     txtdesp->setObjectName(QStringLiteral("txtdesp"));
     txtdesp->setGeometry(100, 80, 364, 26);
 
-    caption(QStringLiteral("Start Date"), {16, 116, 84, 26});
+    caption(QStringLiteral("Start Date"), { 16, 116, 84, 26 });
     cmbdate = new DateCombo(app, QStringLiteral("cmbdate"), this);
     cmbdate->setGeometry(100, 116, 126, 26);
-    caption(QStringLiteral("Time"), {252, 116, 60, 26});
+    caption(QStringLiteral("Time"), { 252, 116, 60, 26 });
     cmbtime = new TimeCombo(app, QStringLiteral("cmbtime"), QStringLiteral("List1"), QStringLiteral("List2"), this);
     cmbtime->setGeometry(316, 116, 148, 26);
     trackPicks(cmbtime);
 
     // Load: the fixed lists first, nothing preselected.
-    caption(QStringLiteral("Priority"), {252, 152, 60, 26});
+    caption(QStringLiteral("Priority"), { 252, 152, 60, 26 });
     cmbpriority = new ChoiceCombo(app, QStringLiteral("cmbpriority"),
-                                  {QStringLiteral("Urgent"), QStringLiteral("High"), QStringLiteral("Medium"),
-                                   QStringLiteral("Low")},
-                                  this);
+        { QStringLiteral("Urgent"), QStringLiteral("High"), QStringLiteral("Medium"), QStringLiteral("Low") }, this);
     cmbpriority->setGeometry(316, 152, 148, 26);
-    caption(QStringLiteral("Status"), {16, 152, 84, 26});
+    caption(QStringLiteral("Status"), { 16, 152, 84, 26 });
     cmbstatus = new ChoiceCombo(app, QStringLiteral("cmbstatus"),
-                                {QStringLiteral("Not Started"), QStringLiteral("In Progress"),
-                                 QStringLiteral("Completed"), QStringLiteral("Awaiting"), QStringLiteral("Postponed")},
-                                this);
+        { QStringLiteral("Not Started"), QStringLiteral("In Progress"), QStringLiteral("Completed"),
+            QStringLiteral("Awaiting"), QStringLiteral("Postponed") },
+        this);
     cmbstatus->setGeometry(100, 152, 126, 26);
-    caption(QStringLiteral("Category"), {16, 188, 84, 26});
+    caption(QStringLiteral("Category"), { 16, 188, 84, 26 });
     cmbcategory = new ChoiceCombo(app, QStringLiteral("cmbcategory"),
-                                  {QStringLiteral("Business"), QStringLiteral("Personal")}, this,
-                                  ChoiceCombo::Typing::Refused);
+        { QStringLiteral("Business"), QStringLiteral("Personal") }, this, ChoiceCombo::Typing::Refused);
     cmbcategory->setGeometry(100, 188, 126, 26);
 
-    buildReminderSection({QStringLiteral("cmbremdate"), QStringLiteral("List3"), QStringLiteral("List4")},
-                         {16, 240});
+    buildReminderSection(
+        { QStringLiteral("cmbremdate"), QStringLiteral("List3"), QStringLiteral("List4") }, { 16, 240 });
     cmbremdate = m_remDate;
     cmbremdate->requireNotBefore(cmbdate);
 
@@ -90,8 +87,8 @@ void frmtask_info::startNew()
     cmbtime->setEditText(QStringLiteral("%1  :  %2").arg(now.time().hour()).arg(now.time().minute()));
 }
 
-void frmtask_info::startEdit(const records::RecordKey &key, const store::Record &task,
-                             const QList<store::Record> &reminders)
+void frmtask_info::startEdit(
+    const records::RecordKey &key, const store::Record &task, const QList<store::Record> &reminders)
 {
     setMode(Mode::Edit);
     setStoredKey(key.name, key.date, key.time);
@@ -112,19 +109,16 @@ void frmtask_info::startEdit(const records::RecordKey &key, const store::Record 
 
 store::Values frmtask_info::taskColumns(const QString &time) const
 {
-    return {{1, txtname->text().trimmed()},
-            {2, txtdesp->text().trimmed()},
-            {3, cmbdate->currentText().trimmed()},
-            {4, time},
-            {5, cmbstatus->currentText()},
-            {6, cmbpriority->currentText().trimmed()},
-            {7, cmbcategory->currentText().trimmed()}};
+    return { { 1, txtname->text().trimmed() }, { 2, txtdesp->text().trimmed() },
+        { 3, cmbdate->currentText().trimmed() }, { 4, time }, { 5, cmbstatus->currentText() },
+        { 6, cmbpriority->currentText().trimmed() }, { 7, cmbcategory->currentText().trimmed() } };
 }
 
 bool frmtask_info::requiredFieldsFilled()
 {
-    return requireFilled({cmbcategory->currentText(), cmbstatus->currentText(), txtname->text(), cmbdate->currentText()},
-                         QStringLiteral("Please Enter Data"), MessageIcon::Warning, QStringLiteral("Orisday"));
+    return requireFilled(
+        { cmbcategory->currentText(), cmbstatus->currentText(), txtname->text(), cmbdate->currentText() },
+        QStringLiteral("Please Enter Data"), MessageIcon::Warning, QStringLiteral("Orisday"));
 }
 
 void frmtask_info::save()
@@ -156,7 +150,7 @@ void frmtask_info::updateTask()
         return;
     applyReminderDefaults();
     const bool ticked = remcheck->isChecked();
-    const records::RecordKey key{Text4->text(), Text5->text(), Text6->text()};
+    const records::RecordKey key { Text4->text(), Text5->text(), Text6->text() };
     const QString taskTime = reminders::timeToStore(!pickedSinceLoad(cmbtime), cmbtime->pickedTime(), key.time);
     int updated = 0;
     const bool written = writeChange([&](store::Database &db) {
@@ -167,7 +161,7 @@ void frmtask_info::updateTask()
             const qint64 oldRemNo = row.number(8);
             const QList<store::Record> kept = oldRemNo == 0
                 ? QList<store::Record>()
-                : db.records(Table::Reminder, QStringLiteral("rem_no = ?"), {oldRemNo});
+                : db.records(Table::Reminder, QStringLiteral("rem_no = ?"), { oldRemNo });
             if (kept.isEmpty()) {
                 // No reminder so far (or one whose row is gone): the task gets a new one or none.
                 task[8] = 0;
@@ -183,8 +177,8 @@ void frmtask_info::updateTask()
                 task[8] = remNo;
                 db.update(Table::Task, row.rowid, task);
                 for (const store::Record &reminder : kept)
-                    db.update(Table::Reminder, reminder.rowid,
-                              reminderColumns(remNo, reminderTimeToStore(reminder.text(2))));
+                    db.update(
+                        Table::Reminder, reminder.rowid, reminderColumns(remNo, reminderTimeToStore(reminder.text(2))));
             } else {
                 task[8] = 0;
                 db.update(Table::Task, row.rowid, task);

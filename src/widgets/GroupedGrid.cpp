@@ -4,9 +4,10 @@
 #include <QHeaderView>
 #include <QResizeEvent>
 
-GroupedGrid::GroupedGrid(const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn,
-                         QWidget *parent)
-    : QTreeWidget(parent), m_groupColumn(groupColumn)
+GroupedGrid::GroupedGrid(
+    const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn, QWidget *parent)
+    : QTreeWidget(parent)
+    , m_groupColumn(groupColumn)
 {
     setObjectName(objectName);
     QStringList headings;
@@ -19,8 +20,7 @@ GroupedGrid::GroupedGrid(const QString &objectName, const QList<store::ViewColum
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(this, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
 }
 
 void GroupedGrid::setHiddenColumns(const QList<int> &columns)

@@ -12,8 +12,7 @@ class GroupedGrid final : public QTreeWidget
 {
     Q_OBJECT
 public:
-    GroupedGrid(const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn,
-                QWidget *parent);
+    GroupedGrid(const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn, QWidget *parent);
 
     void setHiddenColumns(const QList<int> &columns);
     /// Shows the view's groups and records, all groups expanded.

@@ -14,15 +14,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-RecordEditor::RecordEditor(Orrisday &app, const QString &objectName, const QString &callerMarker,
-                           const QString &title, QSize size, QWidget *owner)
-    : RecordWindow(app, objectName, title, size, owner), m_callerMarker(callerMarker)
+RecordEditor::RecordEditor(Orrisday &app, const QString &objectName, const QString &callerMarker, const QString &title,
+    QSize size, QWidget *owner)
+    : RecordWindow(app, objectName, title, size, owner)
+    , m_callerMarker(callerMarker)
 {
     const QRect buttonRow(size.width() - 214, size.height() - 44, 96, 30);
     lblsave = makeLabelButton(QStringLiteral("lblsave"), QStringLiteral("Save"), this, buttonRow);
     lblupdate = makeLabelButton(QStringLiteral("lblupdate"), QStringLiteral("Update"), this, buttonRow);
-    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this,
-                                buttonRow.translated(106, 0));
+    lblcancel
+        = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, buttonRow.translated(106, 0));
     Text1 = makeHiddenBox(QStringLiteral("Text1"), this);
     Text2 = makeHiddenBox(QStringLiteral("Text2"), this);
     Text3 = makeHiddenBox(QStringLiteral("Text3"), this);
@@ -118,8 +119,8 @@ void RecordEditor::forgetPicks()
     m_picked.clear();
 }
 
-bool RecordEditor::requireFilled(const QStringList &texts, const QString &message, MessageIcon icon,
-                                 const QString &title)
+bool RecordEditor::requireFilled(
+    const QStringList &texts, const QString &message, MessageIcon icon, const QString &title)
 {
     if (std::none_of(texts.begin(), texts.end(), [](const QString &text) { return text.isEmpty(); }))
         return true;
@@ -152,12 +153,8 @@ QString RecordEditor::reminderTimeToStore(const QString &storedTime) const
 
 store::Values RecordEditor::reminderColumns(qint64 remNo, const QString &time) const
 {
-    return {{0, remNo},
-            {1, m_remDate->currentText().trimmed()},
-            {2, time},
-            {3, Text1->text().trimmed()},
-            {4, Text2->text().trimmed()},
-            {5, Text3->text().trimmed()}};
+    return { { 0, remNo }, { 1, m_remDate->currentText().trimmed() }, { 2, time }, { 3, Text1->text().trimmed() },
+        { 4, Text2->text().trimmed() }, { 5, Text3->text().trimmed() } };
 }
 
 void RecordEditor::showStoredReminder(const store::Record &reminder)

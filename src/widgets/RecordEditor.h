@@ -36,7 +36,7 @@ public:
     };
 
     RecordEditor(Orrisday &app, const QString &objectName, const QString &callerMarker, const QString &title,
-                 QSize size, QWidget *owner);
+        QSize size, QWidget *owner);
 
     /// New mode shows the save button, edit mode the update button.
     void setMode(Mode mode);

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 
 RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
-                       const QString &cancelName)
+    const QString &cancelName)
     : RecordWindow(app, objectName, title, size, owner)
 {
     const int y = size.height() - 44;
@@ -16,10 +16,10 @@ RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &
     const int gap = (size.width() - 32 - 4 * width) / 3;
     QRect place(16, y, width, 30);
     lblnew = makeLabelButton(QStringLiteral("lblnew"), QStringLiteral("New"), this, place);
-    lbledit = makeLabelButton(QStringLiteral("lbledit"), QStringLiteral("Edit"), this,
-                              place.translated(width + gap, 0));
-    lblDelete = makeLabelButton(QStringLiteral("lblDelete"), QStringLiteral("Delete"), this,
-                                place.translated(2 * (width + gap), 0));
+    lbledit
+        = makeLabelButton(QStringLiteral("lbledit"), QStringLiteral("Edit"), this, place.translated(width + gap, 0));
+    lblDelete = makeLabelButton(
+        QStringLiteral("lblDelete"), QStringLiteral("Delete"), this, place.translated(2 * (width + gap), 0));
     m_cancel = makeLabelButton(cancelName, QStringLiteral("Cancel"), this, place.translated(3 * (width + gap), 0));
     Text1 = makeHiddenBox(QStringLiteral("Text1"), this);
     Text2 = makeHiddenBox(QStringLiteral("Text2"), this);
@@ -29,7 +29,7 @@ RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &
 
 records::RecordKey RecordList::selection() const
 {
-    return {Text1->text(), Text2->text(), Text3->text()};
+    return { Text1->text(), Text2->text(), Text3->text() };
 }
 
 void RecordList::select(const QString &name, const QString &date, const QString &time)

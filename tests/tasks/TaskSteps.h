@@ -13,22 +13,21 @@
 #include <QTreeWidgetItem>
 
 inline void seedTask(store::Database &db, qint64 code, const QString &name, qint64 remNo = 0,
-                     const QString &category = QStringLiteral("Business"),
-                     const QString &priority = QStringLiteral("High"),
-                     const QString &description = QStringLiteral("notes"),
-                     const QString &date = QStringLiteral("12/7/2026"), const QString &time = QStringLiteral("9 : 0 : 0"))
+    const QString &category = QStringLiteral("Business"), const QString &priority = QStringLiteral("High"),
+    const QString &description = QStringLiteral("notes"), const QString &date = QStringLiteral("12/7/2026"),
+    const QString &time = QStringLiteral("9 : 0 : 0"))
 {
-    db.insert(store::Table::Task, {{0, code}, {1, name}, {2, description}, {3, date}, {4, time},
-                                   {5, QStringLiteral("Not Started")}, {6, priority}, {7, category}, {8, remNo}});
+    db.insert(store::Table::Task,
+        { { 0, code }, { 1, name }, { 2, description }, { 3, date }, { 4, time }, { 5, QStringLiteral("Not Started") },
+            { 6, priority }, { 7, category }, { 8, remNo } });
 }
 
 inline void seedReminder(store::Database &db, qint64 remNo, const QString &date = QStringLiteral("12/8/2026"),
-                         const QString &time = QStringLiteral("8 : 15 : 20"),
-                         const QString &sound = QStringLiteral("No Sound"),
-                         const QString &message = QStringLiteral("Please Check This Out"),
-                         const QString &program = QStringLiteral("No Prg"))
+    const QString &time = QStringLiteral("8 : 15 : 20"), const QString &sound = QStringLiteral("No Sound"),
+    const QString &message = QStringLiteral("Please Check This Out"), const QString &program = QStringLiteral("No Prg"))
 {
-    db.insert(store::Table::Reminder, {{0, remNo}, {1, date}, {2, time}, {3, sound}, {4, message}, {5, program}});
+    db.insert(store::Table::Reminder,
+        { { 0, remNo }, { 1, date }, { 2, time }, { 3, sound }, { 4, message }, { 5, program } });
 }
 
 /// Column texts of every row of a table, in table order.

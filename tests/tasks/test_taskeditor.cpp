@@ -20,8 +20,7 @@ class TestTaskEditor : public QObject
     TestProgram &p() { return *m_program; }
     store::Database &db() { return p().seed(); }
     QWidget *editor() { return loadedWindow(p(), QStringLiteral("FrmTask_Info")); }
-    template <typename T>
-    T *control(const QString &name)
+    template <typename T> T *control(const QString &name)
     {
         T *found = findIn<T>(editor(), name);
         if (!found)
@@ -64,9 +63,9 @@ private slots:
     {
         QTest::addColumn<QList<qint64>>("codes");
         QTest::addColumn<qint64>("expected");
-        QTest::newRow("empty table") << QList<qint64>{} << qint64(1);
-        QTest::newRow("last row counts, not the largest") << QList<qint64>{7, 3} << qint64(4);
-        QTest::newRow("beyond 16 bits") << QList<qint64>{40000} << qint64(40001);
+        QTest::newRow("empty table") << QList<qint64> {} << qint64(1);
+        QTest::newRow("last row counts, not the largest") << QList<qint64> { 7, 3 } << qint64(4);
+        QTest::newRow("beyond 16 bits") << QList<qint64> { 40000 } << qint64(40001);
     }
     void saveNumbersTheTaskAfterTheLastRow()
     {
@@ -81,10 +80,11 @@ private slots:
         click(QStringLiteral("lblsave"));
 
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{"TASK ADDED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye"}}));
+            QList<ShownMessage>({ { "TASK ADDED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye" } }));
         const QStringList row = tableTexts(db(), Table::Task).last();
-        QCOMPARE(row, QStringList({QString::number(expected), "Write report", "quarterly", "12/7/2026", "9:30:00",
-                                   "Not Started", "Urgent", "Business", "0"}));
+        QCOMPARE(row,
+            QStringList({ QString::number(expected), "Write report", "quarterly", "12/7/2026", "9:30:00", "Not Started",
+                "Urgent", "Business", "0" }));
         QVERIFY(tableTexts(db(), Table::Reminder).isEmpty());
         // The list is back at its place and shows the new task.
         QWidget *list = loadedWindow(p(), QStringLiteral("Frm_Task"));
@@ -107,7 +107,7 @@ private slots:
         p().fakes.clock->advance(90);
         click(QStringLiteral("lblsave"));
         QCOMPARE(tableTexts(db(), Table::Task).value(0).value(4), QStringLiteral("8:02:11"));
-        QCOMPARE(tableTexts(db(), Table::Reminder).value(0).mid(1, 2), QStringList({"12/7/2026", "8:02:11"}));
+        QCOMPARE(tableTexts(db(), Table::Reminder).value(0).mid(1, 2), QStringList({ "12/7/2026", "8:02:11" }));
     }
 
     void saveKeepsStatusBlankAndTrimsCategory()
@@ -128,9 +128,8 @@ private slots:
         QTest::addColumn<bool>("emptyCombos");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("picked date and time")
-            << false
-            << QStringList{"3", "12/7/2026", "11:45:00", "/snd/bell.wav", "Call back", "No Prg"};
-        QTest::newRow("both combos emptied") << true << QStringList{"3", "1/3/1900", "1/3/1900", "", "", ""};
+            << false << QStringList { "3", "12/7/2026", "11:45:00", "/snd/bell.wav", "Call back", "No Prg" };
+        QTest::newRow("both combos emptied") << true << QStringList { "3", "1/3/1900", "1/3/1900", "", "", "" };
     }
     void saveWritesTheReminder()
     {
@@ -177,7 +176,7 @@ private slots:
             control<QComboBox>(emptied)->clearEditText();
         click(QStringLiteral("lblsave"));
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{"Please Enter Data", MessageIcon::Warning, "Orisday"}}));
+            QList<ShownMessage>({ { "Please Enter Data", MessageIcon::Warning, "Orisday" } }));
         QVERIFY(tableTexts(db(), Table::Task).isEmpty());
         QVERIFY(editor() && editor()->isVisible());
     }
@@ -191,7 +190,7 @@ private slots:
         control<DateCombo>(QStringLiteral("cmbdate"))->setEditText(QStringLiteral("7/12/2026x"));
         click(QStringLiteral("lblsave"));
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{"Please Enter Date ", MessageIcon::Information, "Orrisday"}}));
+            QList<ShownMessage>({ { "Please Enter Date ", MessageIcon::Information, "Orrisday" } }));
         // The reminder row written before the task row went back with it.
         QVERIFY(tableTexts(db(), Table::Reminder).isEmpty());
         QVERIFY(tableTexts(db(), Table::Task).isEmpty());
@@ -203,10 +202,18 @@ private slots:
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("textAfter");
-        QTest::newRow("start date") << "cmbdate" << "Please do not entry any data" << "x";
-        QTest::newRow("reminder date") << "cmbremdate" << " Please Do not Enter Any Data" << "";
-        QTest::newRow("reminder time") << "cmbremtime" << "Please Do not Enter Any Data" << "10:00:00x";
-        QTest::newRow("category") << "cmbcategory" << "Please Do not Enter Any data" << "";
+        QTest::newRow("start date") << "cmbdate"
+                                    << "Please do not entry any data"
+                                    << "x";
+        QTest::newRow("reminder date") << "cmbremdate"
+                                       << " Please Do not Enter Any Data"
+                                       << "";
+        QTest::newRow("reminder time") << "cmbremtime"
+                                       << "Please Do not Enter Any Data"
+                                       << "10:00:00x";
+        QTest::newRow("category") << "cmbcategory"
+                                  << "Please Do not Enter Any data"
+                                  << "";
     }
     void keysTypedIntoTheCombosAreAnswered()
     {
@@ -221,7 +228,7 @@ private slots:
         target->setFocus();
         target->lineEdit()->end(false);
         QTest::keyClick(target, Qt::Key_X);
-        QCOMPARE(p().fakes.dialogs->shown.value(0), (ShownMessage{message, MessageIcon::Information, "Orrisdaye"}));
+        QCOMPARE(p().fakes.dialogs->shown.value(0), (ShownMessage { message, MessageIcon::Information, "Orrisdaye" }));
         if (combo != QStringLiteral("cmbcategory"))
             QCOMPARE(target->currentText(), textAfter);
     }
@@ -246,7 +253,7 @@ private slots:
         calendar->pick(picked);
         QCOMPARE(control<DateCombo>(QStringLiteral("cmbremdate"))->currentText(), kept);
         QCOMPARE(p().fakes.dialogs->takeTexts(),
-                 kept.isEmpty() ? QStringList{"Please enter the correct Date"} : QStringList{});
+            kept.isEmpty() ? QStringList { "Please enter the correct Date" } : QStringList {});
     }
 
     void updateRenumbersAKeptReminderAndKeepsStoredTimes()
@@ -264,12 +271,12 @@ private slots:
         click(QStringLiteral("lblupdate"));
 
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{"TASK UPDATED SUCCESSFULLY", MessageIcon::Information, "Orrisday"}}));
+            QList<ShownMessage>({ { "TASK UPDATED SUCCESSFULLY", MessageIcon::Information, "Orrisday" } }));
         QCOMPARE(tableTexts(db(), Table::Task).value(0),
-                 QStringList({"1", "Dentist", "bring card", "12/7/2026", "9:00:00", "Not Started", "High",
-                              "Business", "6"}));
+            QStringList(
+                { "1", "Dentist", "bring card", "12/7/2026", "9:00:00", "Not Started", "High", "Business", "6" }));
         QCOMPARE(tableTexts(db(), Table::Reminder).value(0),
-                 QStringList({"6", "12/8/2026", "8:15:20", "No Sound", "Please Check This Out", "No Prg"}));
+            QStringList({ "6", "12/8/2026", "8:15:20", "No Sound", "Please Check This Out", "No Prg" }));
         QVERIFY(loadedWindow(p(), QStringLiteral("Frm_Task")));
     }
 
@@ -315,8 +322,8 @@ private slots:
         control<QLineEdit>(QStringLiteral("txtname"))->setText(QStringLiteral("Dentist visit"));
         click(QStringLiteral("lblupdate"));
 
-        QCOMPARE(p().fakes.dialogs->takeTexts(),
-                 QStringList({"TASK UPDATED SUCCESSFULLY", "TASK UPDATED SUCCESSFULLY"}));
+        QCOMPARE(
+            p().fakes.dialogs->takeTexts(), QStringList({ "TASK UPDATED SUCCESSFULLY", "TASK UPDATED SUCCESSFULLY" }));
         const QList<QStringList> tasks = tableTexts(db(), Table::Task);
         QCOMPARE(tasks.value(0).value(1), QStringLiteral("Dentist visit"));
         QCOMPARE(tasks.value(1).value(1), QStringLiteral("Dentist visit"));
@@ -348,7 +355,7 @@ private slots:
         openStoredTask(QStringLiteral("Dentist"));
         control<DateCombo>(QStringLiteral("cmbremdate"))->setEditText(QStringLiteral("soon"));
         click(QStringLiteral("lblupdate"));
-        QCOMPARE(p().fakes.dialogs->takeTexts(), QStringList({"Please Enter Date "}));
+        QCOMPARE(p().fakes.dialogs->takeTexts(), QStringList({ "Please Enter Date " }));
         QCOMPARE(tableTexts(db(), Table::Task), tasksBefore);
         QCOMPARE(tableTexts(db(), Table::Reminder), remindersBefore);
     }

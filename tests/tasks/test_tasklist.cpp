@@ -61,11 +61,11 @@ private slots:
         p().start();
         openTaskList(p());
 
-        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({"Low", "  Agenda", "  Budget", "Urgent", "  Call bank"}));
-        QCOMPARE(gridLines("MSHFlexGrid2"), QStringList({"High", "  Gym"}));
+        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({ "Low", "  Agenda", "  Budget", "Urgent", "  Call bank" }));
+        QCOMPARE(gridLines("MSHFlexGrid2"), QStringList({ "High", "  Gym" }));
         auto *grid = findIn<GroupedGrid>(list(), "MSHFlexGrid1");
-        QVERIFY(grid->isColumnHidden(1));  // CODE
-        QVERIFY(grid->isColumnHidden(7));  // category
+        QVERIFY(grid->isColumnHidden(1)); // CODE
+        QVERIFY(grid->isColumnHidden(7)); // category
         QVERIFY(!grid->isColumnHidden(2)); // Name
 
         auto *category = findIn<ChoiceCombo>(list(), "cmbcategory");
@@ -91,7 +91,7 @@ private slots:
         QTest::keyClicks(category, "business");
         findIn<GroupedGrid>(list(), "MSHFlexGrid1")->setFocus();
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{"Please Enter the value from list", MessageIcon::Information, "Orrisdaye"}}));
+            QList<ShownMessage>({ { "Please Enter the value from list", MessageIcon::Information, "Orrisdaye" } }));
         QCOMPARE(category->currentText(), QString());
         QTRY_VERIFY(category->hasFocus());
     }
@@ -108,8 +108,7 @@ private slots:
 
         // A priority row holds none of these.
         auto *grid = findIn<GroupedGrid>(list(), "MSHFlexGrid1");
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualItemRect(grid->topLevelItem(0)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->topLevelItem(0)).center());
         QCOMPARE(selectionText(1), QString());
         QCOMPARE(selectionText(2), QString());
     }
@@ -152,19 +151,21 @@ private slots:
         QVERIFY(findIn<QWidget>(e, "cmdadv")->isEnabled());
         QCOMPARE(findIn<DateCombo>(e, "cmbremdate")->currentText(), QStringLiteral("12/9/2026"));
         QCOMPARE(findIn<TimeCombo>(e, "cmbremtime")->currentText(), QStringLiteral("7:05:03"));
-        const QStringList boxes{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+        const QStringList boxes { "Text1", "Text2", "Text3", "Text4", "Text5", "Text6" };
         QStringList texts;
         for (const QString &box : boxes)
             texts << findIn<QLineEdit>(e, box)->text();
-        QCOMPARE(texts, QStringList({"/snd/a.wav", "Bring card", "/bin/app", "Dentist", "12/7/2026", "9:00:00"}));
+        QCOMPARE(texts, QStringList({ "/snd/a.wav", "Bring card", "/bin/app", "Dentist", "12/7/2026", "9:00:00" }));
     }
 
     void editOrDeleteWithoutSelectionAsksForOne_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("title");
-        QTest::newRow("edit") << "lbledit" << " Orrisday";
-        QTest::newRow("delete") << "lblDelete" << " Orrisdaye";
+        QTest::newRow("edit") << "lbledit"
+                              << " Orrisday";
+        QTest::newRow("delete") << "lblDelete"
+                                << " Orrisdaye";
     }
     void editOrDeleteWithoutSelectionAsksForOne()
     {
@@ -176,7 +177,7 @@ private slots:
         QWidget *before = list();
         click(button);
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{" Please Select The Item", MessageIcon::Information, title}}));
+            QList<ShownMessage>({ { " Please Select The Item", MessageIcon::Information, title } }));
         QCOMPARE(list(), before);
         QVERIFY(before->isVisible());
         QCOMPARE(tableTexts(db(), Table::Task).size(), 1);
@@ -212,7 +213,7 @@ private slots:
         click("lblDelete");
 
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{" TASK DELETED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye"}}));
+            QList<ShownMessage>({ { " TASK DELETED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye" } }));
         const QList<QStringList> tasks = tableTexts(db(), Table::Task);
         QCOMPARE(tasks.size(), 1);
         QCOMPARE(tasks.value(0).value(1), QStringLiteral("Agenda"));
@@ -223,7 +224,7 @@ private slots:
         // The main window and a fresh list read the store again.
         QCOMPARE(reloads.count(), 1);
         QVERIFY(list() && list() != before && list()->isVisible());
-        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({"High", "  Agenda"}));
+        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({ "High", "  Agenda" }));
         QCOMPARE(p().app().windows().marker(), QStringLiteral("Frm_Task"));
     }
 
@@ -237,7 +238,7 @@ private slots:
         db().run(QStringLiteral("UPDATE TASK_INFO SET TASK_NAME = 'Renamed'"));
         click("lblDelete");
         QCOMPARE(p().fakes.dialogs->shown,
-                 QList<ShownMessage>({{" Please Select The Item", MessageIcon::Information, " Orrisdaye"}}));
+            QList<ShownMessage>({ { " Please Select The Item", MessageIcon::Information, " Orrisdaye" } }));
         QCOMPARE(list(), before);
         QCOMPARE(tableTexts(db(), Table::Task).size(), 1);
     }
@@ -246,8 +247,10 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
-        QTest::newRow("edit") << "lbledit" << "The task could not be opened. Please try again.";
-        QTest::newRow("delete") << "lblDelete" << "The task could not be deleted. Please try again.";
+        QTest::newRow("edit") << "lbledit"
+                              << "The task could not be opened. Please try again.";
+        QTest::newRow("delete") << "lblDelete"
+                                << "The task could not be deleted. Please try again.";
     }
     void aStoreFailureInEditOrDeleteLeavesTheListAsItIs()
     {
@@ -260,7 +263,7 @@ private slots:
         clickGridRow(list(), "MSHFlexGrid1", "Agenda");
         db().run(QStringLiteral("ALTER TABLE TASK_INFO RENAME TO TASK_INFO_AWAY"));
         click(button);
-        QCOMPARE(p().fakes.dialogs->shown, QList<ShownMessage>({{message, MessageIcon::Warning, "Orrisday"}}));
+        QCOMPARE(p().fakes.dialogs->shown, QList<ShownMessage>({ { message, MessageIcon::Warning, "Orrisday" } }));
         QCOMPARE(list(), before);
         QVERIFY(before->isVisible());
         QVERIFY(!editor());
@@ -282,11 +285,11 @@ private slots:
         QVERIFY(scan.isActive());
         openTaskList(p());
         clickGridRow(list(), "MSHFlexGrid1", "Agenda");
-        db().run(QStringLiteral("UPDATE TASK_INFO SET TASK_NAME = ?"), {name});
+        db().run(QStringLiteral("UPDATE TASK_INFO SET TASK_NAME = ?"), { name });
         QList<bool> runningWhileAsked;
         p().fakes.dialogs->onMessage = [&] { runningWhileAsked << scan.isActive(); };
         click("lblDelete");
-        QCOMPARE(runningWhileAsked, QList<bool>({false}));
+        QCOMPARE(runningWhileAsked, QList<bool>({ false }));
         QVERIFY(scan.isActive());
     }
 

@@ -35,7 +35,7 @@ private slots:
         clickOn(findIn<QWidget>(advance, QStringLiteral("Opdefaultmsg")));
         clickOn(findIn<QWidget>(advance, QStringLiteral("lblok")));
         clickOn(findIn<QWidget>(editor, QStringLiteral("lblsave")));
-        QCOMPARE(p.fakes.dialogs->takeTexts(), QStringList({"TASK ADDED SUCCESSFULLY"}));
+        QCOMPARE(p.fakes.dialogs->takeTexts(), QStringList({ "TASK ADDED SUCCESSFULLY" }));
 
         ReminderScan &scan = p.app().mainWindow().reminderScan();
         p.fakes.clock->setTime(QTime(10, 4, 59));
@@ -43,7 +43,7 @@ private slots:
         QVERIFY(p.fakes.sound->played.isEmpty());
         p.fakes.clock->setTime(QTime(10, 5, 0));
         scan.tick();
-        QCOMPARE(p.fakes.sound->played, QStringList({p.folder() + QStringLiteral("/Wave/Alert.wav")}));
+        QCOMPARE(p.fakes.sound->played, QStringList({ p.folder() + QStringLiteral("/Wave/Alert.wav") }));
         QVERIFY(scan.alert());
     }
 };
