@@ -345,6 +345,20 @@ private slots:
         QCOMPARE(tableTexts(db(), Table::Reminder).size(), 2);
     }
 
+    void updateOfATaskWhoseReminderRowIsGoneStillSavesIt()
+    {
+        seedTask(db(), 1, QStringLiteral("Dentist"), 9);
+        p().start();
+        openStoredTask(QStringLiteral("Dentist"));
+        QVERIFY(!control<QCheckBox>(QStringLiteral("remcheck"))->isChecked());
+        control<QLineEdit>(QStringLiteral("txtdesp"))->setText(QStringLiteral("bring card"));
+        click(QStringLiteral("lblupdate"));
+        QCOMPARE(p().fakes.dialogs->takeTexts(), QStringList({ "TASK UPDATED SUCCESSFULLY" }));
+        const QStringList task = tableTexts(db(), Table::Task).value(0);
+        QCOMPARE(task.value(2), QStringLiteral("bring card"));
+        QCOMPARE(task.value(8), QStringLiteral("0"));
+    }
+
     void aFailedUpdateLeavesTheStoreAsItWas()
     {
         seedTask(db(), 1, QStringLiteral("Dentist"), 1);
