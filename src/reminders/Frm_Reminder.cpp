@@ -115,49 +115,51 @@ Frm_Reminder *Frm_Reminder::openFor(Orrisday &app, ReminderCaller &caller)
 void Frm_Reminder::presetFrom(ReminderCaller &caller)
 {
     const QString sound = caller.soundBox()->text();
-    switch (soundChoiceOf(sound, app().folder().alertSound())) {
-    case SoundChoice::Unset:
-        for (QRadioButton *each : { Opnosound, Opdefaultsound, Opsoundfile })
-            each->setChecked(false);
-        break;
-    case SoundChoice::NoSound:
-        select(Opnosound);
-        break;
-    case SoundChoice::DefaultSound:
-        select(Opdefaultsound);
-        break;
-    case SoundChoice::SoundFile:
-        select(Opsoundfile);
+    const SoundChoice soundChoice = soundChoiceOf(sound, app().folder().alertSound());
+    selectChoice(soundOptions(), int(soundChoice));
+    if (soundChoice == SoundChoice::SoundFile)
         soundfileText->setText(sound);
-        break;
-    }
 
     const QString message = caller.messageBox()->text();
-    switch (messageChoiceOf(message)) {
-    case MessageChoice::Unset:
-        for (QRadioButton *each : { Opnomsg, Opdefaultmsg, Opcustommsg })
-            each->setChecked(false);
-        break;
-    case MessageChoice::NoMessage:
-        select(Opnomsg);
-        break;
-    case MessageChoice::DefaultMessage:
-        select(Opdefaultmsg);
-        break;
-    case MessageChoice::CustomMessage:
-        select(Opcustommsg);
+    const MessageChoice messageChoice = messageChoiceOf(message);
+    selectChoice(messageOptions(), int(messageChoice));
+    if (messageChoice == MessageChoice::CustomMessage)
         msgtext->setText(message);
-        break;
-    }
 
     prgText->setText(programShown(caller.programBox()->text()));
 }
 
+QList<QRadioButton *> Frm_Reminder::soundOptions() const
+{
+    return { Opnosound, Opdefaultsound, Opsoundfile };
+}
+
+QList<QRadioButton *> Frm_Reminder::messageOptions() const
+{
+    return { Opnomsg, Opdefaultmsg, Opcustommsg };
+}
+
+void Frm_Reminder::selectChoice(const QList<QRadioButton *> &options, int choice)
+{
+    if (choice > 0) {
+        select(options.at(choice - 1));
+        return;
+    }
+    for (QRadioButton *each : options)
+        each->setChecked(false);
+}
+
+int Frm_Reminder::chosen(const QList<QRadioButton *> &options)
+{
+    for (int i = 0; i < options.size(); ++i)
+        if (options.at(i)->isChecked())
+            return i + 1;
+    return 0;
+}
+
 void Frm_Reminder::select(QRadioButton *option)
 {
-    const bool sound = option->parentWidget() == m_soundGroup;
-    const auto group = sound ? QList<QRadioButton *> { Opnosound, Opdefaultsound, Opsoundfile }
-                             : QList<QRadioButton *> { Opnomsg, Opdefaultmsg, Opcustommsg };
+    const QList<QRadioButton *> group = soundOptions().contains(option) ? soundOptions() : messageOptions();
     for (QRadioButton *each : group)
         each->setChecked(each == option);
     if (option == Opnosound || option == Opdefaultsound)
@@ -190,26 +192,12 @@ ReminderCaller *Frm_Reminder::liveCaller() const
 void Frm_Reminder::ok()
 {
     if (ReminderCaller *caller = liveCaller()) {
-        SoundChoice sound = SoundChoice::Unset;
-        if (Opnosound->isChecked())
-            sound = SoundChoice::NoSound;
-        else if (Opdefaultsound->isChecked())
-            sound = SoundChoice::DefaultSound;
-        else if (Opsoundfile->isChecked())
-            sound = SoundChoice::SoundFile;
+        const auto sound = SoundChoice(chosen(soundOptions()));
         if (auto text = soundToWrite(sound, soundfileText->text(), app().folder().alertSound()))
             caller->soundBox()->setText(*text);
-
-        MessageChoice message = MessageChoice::Unset;
-        if (Opnomsg->isChecked())
-            message = MessageChoice::NoMessage;
-        else if (Opdefaultmsg->isChecked())
-            message = MessageChoice::DefaultMessage;
-        else if (Opcustommsg->isChecked())
-            message = MessageChoice::CustomMessage;
+        const auto message = MessageChoice(chosen(messageOptions()));
         if (auto text = messageToWrite(message, msgtext->text()))
             caller->messageBox()->setText(*text);
-
         caller->programBox()->setText(programToWrite(prgText->text()));
         m_callerWindow->show();
     }

@@ -34,6 +34,13 @@ protected:
 
 private:
     void presetFrom(ReminderCaller &caller);
+    /// The options of a group in the order of their choice (the first is choice 1).
+    QList<QRadioButton *> soundOptions() const;
+    QList<QRadioButton *> messageOptions() const;
+    /// Selects the option of a choice, or none for choice 0.
+    void selectChoice(const QList<QRadioButton *> &options, int choice);
+    /// The choice of the selected option; 0 when none is selected.
+    static int chosen(const QList<QRadioButton *> &options);
     /// Selects one option of its group and runs its click.
     void select(QRadioButton *option);
     void chooseFile(QLineEdit *box, const QString &filter, const QString &defaultSuffix);

@@ -13,6 +13,7 @@ inline const QString NoMessage = QStringLiteral("No Message");
 inline const QString DefaultMessage = QStringLiteral("Please Check This Out");
 inline const QString NoProgram = QStringLiteral("No Prg");
 
+/// Unset, then the options in the order the advance dialog shows them.
 enum class SoundChoice { Unset, NoSound, DefaultSound, SoundFile };
 enum class MessageChoice { Unset, NoMessage, DefaultMessage, CustomMessage };
 
