@@ -7,25 +7,25 @@
 
 namespace store {
 
-QList<ViewGroup> groupedView(const Database &db, const ViewSpec &spec)
+QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view)
 {
-    const TableInfo &info = tableInfo(spec.table);
-    const QString where = spec.filterColumn < 0 ? QString() : info.columns.at(spec.filterColumn) + QStringLiteral(" = ?");
-    const QVariantList params = spec.filterColumn < 0 ? QVariantList() : QVariantList{spec.filterValue};
-    QList<Record> rows = db.records(spec.table, where, params);
+    const TableInfo &info = tableInfo(view.table);
+    const QString where = view.filterColumn < 0 ? QString() : info.columns.at(view.filterColumn) + QStringLiteral(" = ?");
+    const QVariantList params = view.filterColumn < 0 ? QVariantList() : QVariantList{view.filterValue};
+    QList<Record> rows = db.records(view.table, where, params);
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Record &a, const Record &b) { return a.number(0) < b.number(0); });
 
     QList<ViewGroup> groups;
     for (const Record &row : rows) {
-        const QString key = spec.groupColumn < 0 ? QString() : row.text(spec.groupColumn);
+        const QString key = view.groupColumn < 0 ? QString() : row.text(view.groupColumn);
         auto group = std::find_if(groups.begin(), groups.end(), [&](const ViewGroup &g) { return g.key == key; });
         if (group == groups.end()) {
             groups.append(ViewGroup{key, {}});
             group = std::prev(groups.end());
         }
         QStringList texts;
-        for (const ViewColumn &column : spec.columns)
+        for (const ViewColumn &column : view.columns)
             texts << row.text(column.column);
         group->rows << texts;
     }

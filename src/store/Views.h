@@ -37,7 +37,7 @@ struct ViewGroup
 
 /// Parents in order of first appearance, children in number order. A flat view gives one
 /// group with an empty key.
-QList<ViewGroup> groupedView(const Database &db, const ViewSpec &spec);
+QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view);
 
 /// The task grid of one category, grouped by priority.
 ViewSpec taskView(const QString &category);
