@@ -52,6 +52,7 @@ class TestTaskEditor : public FreshProgramTest
 private slots:
     void saveWritesTheTaskAndItsReminder_data()
     {
+        // clang-format off
         QTest::addColumn<QList<qint64>>("codes"); // task codes already stored, in table order
         QTest::addColumn<QString>("entered"); // name|status|category
         QTest::addColumn<QString>("taskPick"); // minute picked for the task, seconds from the clock; empty: none
@@ -59,7 +60,6 @@ private slots:
         QTest::addColumn<QString>("task"); // the row written, its columns joined by |
         QTest::addColumn<QString>("newReminder"); // the reminder row written besides the stored reminder 2
         using Codes = QList<qint64>;
-        // clang-format off
         QTest::newRow("empty table: code 1; unticked: rem_no 0, no reminder row")
             << Codes {} << "  Write report |Not Started|Business" << "9:30" << "unticked"
             << "1|Write report|quarterly|12/7/2026|9:30:11|Not Started|Urgent|Business|0" << "";
@@ -181,21 +181,15 @@ private slots:
 
     void keysTypedIntoTheCombosAreAnswered_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("textAfter"); // the category's is checked with the fixed-choice combos
-        QTest::newRow("start date") << "cmbdate"
-                                    << "Please do not entry any data"
-                                    << "x";
-        QTest::newRow("reminder date") << "cmbremdate"
-                                       << " Please Do not Enter Any Data"
-                                       << "";
-        QTest::newRow("reminder time") << "cmbremtime"
-                                       << "Please Do not Enter Any Data"
-                                       << "10:00:00x";
-        QTest::newRow("category") << "cmbcategory"
-                                  << "Please Do not Enter Any data"
-                                  << "";
+        QTest::newRow("start date") << "cmbdate" << "Please do not entry any data" << "x";
+        QTest::newRow("reminder date") << "cmbremdate" << " Please Do not Enter Any Data" << "";
+        QTest::newRow("reminder time") << "cmbremtime" << "Please Do not Enter Any Data" << "10:00:00x";
+        QTest::newRow("category") << "cmbcategory" << "Please Do not Enter Any data" << "";
+        // clang-format on
     }
     void keysTypedIntoTheCombosAreAnswered()
     {

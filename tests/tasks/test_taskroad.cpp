@@ -2,12 +2,7 @@
 // A task with a reminder, from the main window's task button to its alert.
 #include "TaskSteps.h"
 
-#include "app/Orrisday.h"
 #include "reminders/ReminderScan.h"
-#include "widgets/ChoiceCombo.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
 
 class TestTaskRoad : public QObject
 {
@@ -18,23 +13,22 @@ private slots:
     {
         TestProgram p;
         p.start();
-        clickOn(findIn<QWidget>(&p.app().mainWindow(), QStringLiteral("lblTask")));
-        QWidget *list = loadedWindow(p, QStringLiteral("Frm_Task"));
+        clickOn(findIn<QWidget>(&p.app().mainWindow(), "lblTask"));
+        QWidget *list = loadedWindow(p, "Frm_Task");
         QVERIFY(list && list->isVisible());
-        clickOn(findIn<QWidget>(list, QStringLiteral("lblnew")));
-        QWidget *editor = loadedWindow(p, QStringLiteral("FrmTask_Info"));
+        clickOn(findIn<QWidget>(list, "lblnew"));
+        QWidget *editor = loadedWindow(p, "FrmTask_Info");
         QVERIFY(editor);
-        findIn<QLineEdit>(editor, QStringLiteral("txtname"))->setText(QStringLiteral("Dentist"));
-        findIn<ChoiceCombo>(editor, QStringLiteral("cmbstatus"))->setEditText(QStringLiteral("Not Started"));
-        findIn<ChoiceCombo>(editor, QStringLiteral("cmbcategory"))->setEditText(QStringLiteral("Personal"));
-        clickOn(findIn<QCheckBox>(editor, QStringLiteral("remcheck")));
-        pickTime(findIn<TimeCombo>(editor, QStringLiteral("cmbremtime")), 10, 5);
-        clickOn(findIn<QWidget>(editor, QStringLiteral("cmdadv")));
-        QWidget *advance = findWidget(QStringLiteral("Frm_Reminder"));
-        clickOn(findIn<QWidget>(advance, QStringLiteral("Opdefaultsound")));
-        clickOn(findIn<QWidget>(advance, QStringLiteral("Opdefaultmsg")));
-        clickOn(findIn<QWidget>(advance, QStringLiteral("lblok")));
-        clickOn(findIn<QWidget>(editor, QStringLiteral("lblsave")));
+        enterText(editor, "txtname", "Dentist");
+        enterText(editor, "cmbstatus", "Not Started");
+        enterText(editor, "cmbcategory", "Personal");
+        clickOn(findIn<QWidget>(editor, "remcheck"));
+        pickTime(findIn<TimeCombo>(editor, "cmbremtime"), 10, 5);
+        clickOn(findIn<QWidget>(editor, "cmdadv"));
+        QWidget *advance = findWidget("Frm_Reminder");
+        for (const char *name : { "Opdefaultsound", "Opdefaultmsg", "lblok" })
+            clickOn(findIn<QWidget>(advance, name));
+        clickOn(findIn<QWidget>(editor, "lblsave"));
         QCOMPARE(p.fakes.dialogs->takeTexts(), QStringList({ "TASK ADDED SUCCESSFULLY" }));
 
         ReminderScan &scan = p.app().mainWindow().reminderScan();
@@ -43,7 +37,7 @@ private slots:
         QVERIFY(p.fakes.sound->played.isEmpty());
         p.fakes.clock->setTime(QTime(10, 5, 0));
         scan.tick();
-        QCOMPARE(p.fakes.sound->played, QStringList({ p.folder() + QStringLiteral("/Wave/Alert.wav") }));
+        QCOMPARE(p.fakes.sound->played, QStringList({ p.folder() + "/Wave/Alert.wav" }));
         QVERIFY(scan.alert());
     }
 };
