@@ -4,7 +4,6 @@
 #include "reminders/ReminderScan.h"
 #include "support/ReminderRows.h"
 #include "support/TestProgram.h"
-#include "widgets/ImageButton.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -13,9 +12,9 @@
 
 namespace {
 
-QRect screenArea()
+int screenBottom()
 {
-    return QGuiApplication::primaryScreen()->geometry();
+    return QGuiApplication::primaryScreen()->geometry().bottom() + 1;
 }
 
 QTimer *timer(Frm_Alert *alert, const QString &name)
@@ -23,20 +22,20 @@ QTimer *timer(Frm_Alert *alert, const QString &name)
     return alert->findChild<QTimer *>(name);
 }
 
-/// Steps a slide by hand while its timer runs; returns the number of steps.
-int stepWhileRunning(Frm_Alert *alert, const QString &timerName, void (Frm_Alert::*step)())
+QString labelText(Frm_Alert *alert, const QString &name)
+{
+    return findIn<QLabel>(alert, name)->text();
+}
+
+/// Steps the slide in by hand while its timer runs; returns the number of steps.
+int slideInByHand(Frm_Alert *alert)
 {
     int steps = 0;
-    while (alert->isLoaded() && timer(alert, timerName)->isActive() && steps < 1000) {
-        (alert->*step)();
+    while (alert->isLoaded() && timer(alert, "Timer1")->isActive() && steps < 1000) {
+        alert->slideIn();
         ++steps;
     }
     return steps;
-}
-
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -46,32 +45,30 @@ class TestAlert : public QObject
     Q_OBJECT
 
 private slots:
-    void loadsBelowTheBottomRightCornerWithItsTexts()
+    void loadsBelowTheBottomRightCornerAndSlidesForAboutASecond()
     {
-        QPointer<Frm_Alert> alert = new Frm_Alert;
-        alert->show();
-        QCOMPARE(alert->size(), QSize(226, 140));
-        QVERIFY(alert->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(alert->pos(), QPoint(screenArea().right() + 1 - 226, screenArea().bottom() + 1));
-        const QList<QPair<QString, QString>> texts { { "lbltitle", "" }, { "Label1", "Name" },
-            { "Lblname", "Your text here" }, { "Label2", "Description" }, { "lbldesp", " No Message" } };
-        for (const auto &[name, text] : texts)
-            QCOMPARE(findIn<QLabel>(alert, name)->text(), text);
-        QVERIFY(findIn<ImageButton>(alert, "imgX"));
-        QVERIFY(findIn<ImageButton>(alert, "imgPointer"));
-        QVERIFY(timer(alert, "Timer1")->isActive());
-        QCOMPARE(timer(alert, "Timer2")->interval(), 3000);
-        delete alert;
+        Frm_Alert alert;
+        alert.show();
+        QCOMPARE(alert.size(), QSize(226, 140));
+        QVERIFY(alert.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(alert.pos(), QPoint(QGuiApplication::primaryScreen()->geometry().right() + 1 - 226, screenBottom()));
+        QStringList texts;
+        for (const char *name : { "lbltitle", "Label1", "Lblname", "Label2", "lbldesp" })
+            texts << labelText(&alert, name);
+        QCOMPARE(texts, QStringList({ "", "Name", "Your text here", "Description", " No Message" }));
+        QVERIFY(findIn<QWidget>(&alert, "imgX") && findIn<QWidget>(&alert, "imgPointer"));
+        QVERIFY(timer(&alert, "Timer1")->isActive());
+        QVERIFY(timer(&alert, "Timer1")->interval() >= 10 && timer(&alert, "Timer1")->interval() * 71 <= 1500);
+        QCOMPARE(timer(&alert, "Timer3")->interval(), timer(&alert, "Timer1")->interval());
+        QCOMPARE(timer(&alert, "Timer2")->interval(), 3000);
     }
 
     void slidesUpStaysAndSlidesBackToTheBottom()
     {
         QPointer<Frm_Alert> alert = new Frm_Alert;
         alert->show();
-        const int bottom = screenArea().bottom() + 1;
-
-        QCOMPARE(stepWhileRunning(alert, "Timer1", &Frm_Alert::slideIn), 71);
-        QCOMPARE(alert->y(), bottom - 142); // 2130 twips: one step past full exposure
+        QCOMPARE(slideInByHand(alert), 71);
+        QCOMPARE(alert->y(), screenBottom() - 142); // 2130 twips: one step past full exposure
         QVERIFY(timer(alert, "Timer2")->isActive());
         QVERIFY(!timer(alert, "Timer3")->isActive());
 
@@ -79,25 +76,15 @@ private slots:
         QVERIFY(!timer(alert, "Timer2")->isActive());
         int steps = 0;
         while (alert->isLoaded() && steps < 1000) {
-            QCOMPARE(alert->y(), bottom - 142 + 2 * steps);
+            QCOMPARE(alert->y(), screenBottom() - 142 + 2 * steps);
             alert->slideOut();
             ++steps;
         }
         QCOMPARE(steps, 71);
-        QCOMPARE(alert->y(), bottom);
+        QCOMPARE(alert->y(), screenBottom());
         QVERIFY(!alert->isVisible());
-        deleteClosedWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alert);
-    }
-
-    void slideTakesAboutASecondOnItsTimers()
-    {
-        QPointer<Frm_Alert> alert = new Frm_Alert;
-        alert->show();
-        QVERIFY(timer(alert, "Timer1")->interval() >= 10);
-        QVERIFY(timer(alert, "Timer1")->interval() * 71 <= 1500);
-        QCOMPARE(timer(alert, "Timer3")->interval(), timer(alert, "Timer1")->interval());
-        delete alert;
     }
 
     void closePictureClosesAtOnceAndTheNextAlertSlidesInAfresh()
@@ -110,35 +97,36 @@ private slots:
         program.fakes.clock->set(QDate(2026, 12, 7), QTime(10, 29, 59));
         program.start();
         ReminderScan &scan = program.app().mainWindow().reminderScan();
+        const auto tickAt = [&](QTime time) {
+            program.fakes.clock->setTime(time);
+            scan.tick();
+        };
 
-        program.fakes.clock->setTime(QTime(10, 30, 0));
-        scan.tick();
+        tickAt(QTime(10, 30, 0));
         QPointer<Frm_Alert> first = scan.alert();
         QVERIFY(first);
-        stepWhileRunning(first, "Timer1", &Frm_Alert::slideIn);
+        slideInByHand(first);
         QVERIFY(timer(first, "Timer2")->isActive());
-        clickOn(findIn<ImageButton>(first, "imgX"));
+        clickOn(findIn<QWidget>(first, "imgX"));
         QVERIFY(!first->isLoaded());
         QVERIFY(!scan.alert());
 
-        program.fakes.clock->setTime(QTime(10, 30, 5));
-        scan.tick();
+        tickAt(QTime(10, 30, 5));
         QPointer<Frm_Alert> second = scan.alert();
         QVERIFY(second && second != first);
-        QCOMPARE(second->y(), screenArea().bottom() + 1);
+        QCOMPARE(second->y(), screenBottom());
         QVERIFY(timer(second, "Timer1")->isActive());
-        QCOMPARE(findIn<QLabel>(second, "Lblname")->text(), QStringLiteral("Second"));
+        QCOMPARE(labelText(second, "Lblname"), QStringLiteral("Second"));
 
         // A raise while it is on screen replaces the texts and leaves the slide alone.
         second->slideIn();
         const int top = second->y();
-        program.fakes.clock->setTime(QTime(10, 30, 6));
-        scan.tick();
+        tickAt(QTime(10, 30, 6));
         QCOMPARE(scan.alert(), second.data());
         QCOMPARE(second->y(), top);
         QVERIFY(timer(second, "Timer1")->isActive());
-        QCOMPARE(findIn<QLabel>(second, "Lblname")->text(), QStringLiteral("Third"));
-        QCOMPARE(findIn<QLabel>(second, "lbldesp")->text(), QStringLiteral("three"));
+        QCOMPARE(QStringList({ labelText(second, "Lblname"), labelText(second, "lbldesp") }),
+            QStringList({ "Third", "three" }));
     }
 };
 
