@@ -33,6 +33,7 @@ private slots:
 
     void whatIsOpened_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<Kind>("kind");
@@ -45,19 +46,14 @@ private slots:
         QTest::newRow("file address") << "file://" + dir + "/plan.txt" << dir << Kind::Document << dir + "/plan.txt";
         QTest::newRow("web address") << "https://example.org/a?b=1"
                                      << "https:" << Kind::Address << "https://example.org/a?b=1";
-        QTest::newRow("mail address") << "mailto:me@example.org"
-                                      << "/" << Kind::Address << "mailto:me@example.org";
-        QTest::newRow("www") << "www.example.org"
-                             << "/" << Kind::Address << "http://www.example.org";
-        QTest::newRow("program on the path") << "sh"
-                                             << "/" << Kind::Program << QStandardPaths::findExecutable("sh");
+        QTest::newRow("mail address") << "mailto:me@example.org" << "/" << Kind::Address << "mailto:me@example.org";
+        QTest::newRow("www") << "www.example.org" << "/" << Kind::Address << "http://www.example.org";
+        QTest::newRow("program on the path") << "sh" << "/" << Kind::Program << QStandardPaths::findExecutable("sh");
         QTest::newRow("missing file") << dir + "/gone.txt" << dir << Kind::Nothing << "";
-        QTest::newRow("missing bare name") << "no-such-program-here"
-                                           << "/" << Kind::Nothing << "";
-        QTest::newRow("windows path") << "C:\\Windows\\notepad.exe"
-                                      << "C:\\Windows" << Kind::Nothing << "";
-        QTest::newRow("empty") << ""
-                               << "/" << Kind::Nothing << "";
+        QTest::newRow("missing bare name") << "no-such-program-here" << "/" << Kind::Nothing << "";
+        QTest::newRow("windows path") << "C:\\Windows\\notepad.exe" << "C:\\Windows" << Kind::Nothing << "";
+        QTest::newRow("empty") << "" << "/" << Kind::Nothing << "";
+        // clang-format on
     }
     void whatIsOpened()
     {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "store/Database.h"
 #include "store/DateTimeText.h"
 #include "store/Views.h"
+#include "support/StoreRows.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -18,20 +18,8 @@ class TestStore : public QObject
     QTemporaryDir m_dir;
     std::unique_ptr<Database> m_db;
 
-    QString file() const { return m_dir.filePath(QStringLiteral("sys/dll/sysks.dll")); }
-
-    void addTask(qint64 code, const QString &name, const QString &date, const QString &category = QStringLiteral("Business"),
-                 const QString &priority = QStringLiteral("High"), qint64 remNo = 0)
-    {
-        m_db->insert(Table::Task, {{0, code}, {1, name}, {2, name + QStringLiteral(" notes")}, {3, date},
-                                   {4, QStringLiteral("9 : 0 : 0")}, {5, QStringLiteral("Not Started")},
-                                   {6, priority}, {7, category}, {8, remNo}});
-    }
-    void addReminder(qint64 remNo, const QString &date = QStringLiteral("12/7/2026"))
-    {
-        m_db->insert(Table::Reminder, {{0, remNo}, {1, date}, {2, QStringLiteral("10 : 30 : 0")},
-                                       {3, QString()}, {4, QStringLiteral("msg")}, {5, QString()}});
-    }
+    QString file() const { return m_dir.filePath("sys/dll/sysks.dll"); }
+    Database &db() { return *m_db; }
 
 private slots:
     void init()
@@ -45,22 +33,26 @@ private slots:
     {
         QVERIFY(QFile::exists(file()));
         QCOMPARE(QFile::permissions(file()) & 0x0077, QFileDevice::Permissions());
-        QSqlQuery q = m_db->run(QStringLiteral("SELECT * FROM TASK_INFO"));
-        QSqlRecord rec = q.record();
+        const QSqlRecord task = db().run("SELECT * FROM TASK_INFO").record();
         QStringList columns;
-        for (int i = 0; i < rec.count(); ++i)
-            columns << rec.fieldName(i);
-        QCOMPARE(columns, QStringList({"TASK_CODE", "TASK_NAME", "TASK_DESCRIPTION", "TASK_DATE", "TASK_TIME",
-                                       "TASK_STATUS", "TASK_PRIORITY", "TASK_CATEGORY", "rem_no"}));
-        const QStringList tables{"TASK_INFO", "SCHEDULE_INFO", "NOTE_INFO", "CONTACT_INFO",
-                                 "BIRTHDAY_INFO", "REMINDER_INFO", "EVENT_INFO"};
-        const QList<int> widths{9, 11, 6, 24, 4, 6, 4};
-        for (int i = 0; i < tables.size(); ++i)
-            QCOMPARE(m_db->run(QStringLiteral("SELECT * FROM ") + tables[i]).record().count(), widths[i]);
+        for (int i = 0; i < task.count(); ++i)
+            columns << task.fieldName(i);
+        QCOMPARE(columns,
+            QStringList({ "TASK_CODE", "TASK_NAME", "TASK_DESCRIPTION", "TASK_DATE", "TASK_TIME", "TASK_STATUS",
+                "TASK_PRIORITY", "TASK_CATEGORY", "rem_no" }));
+        QStringList widths;
+        for (const char *table : { "TASK_INFO", "SCHEDULE_INFO", "NOTE_INFO", "CONTACT_INFO", "BIRTHDAY_INFO",
+                 "REMINDER_INFO", "EVENT_INFO" })
+            widths << QStringLiteral("%1 %2").arg(table).arg(
+                db().run(QStringLiteral("SELECT * FROM ") + table).record().count());
+        QCOMPARE(widths,
+            QStringList({ "TASK_INFO 9", "SCHEDULE_INFO 11", "NOTE_INFO 6", "CONTACT_INFO 24", "BIRTHDAY_INFO 4",
+                "REMINDER_INFO 6", "EVENT_INFO 4" }));
     }
 
     void writtenTextsConvert_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("readBack");
@@ -72,15 +64,16 @@ private slots:
         QTest::newRow("date and time") << "3/5/2027 8:00:01" << "2027-03-05 08:00:01" << "3/5/2027 8:00:01";
         QTest::newRow("canonical") << "2026-01-31" << "2026-01-31" << "1/31/2026";
         QTest::newRow("blanks around") << "  12/7/2026 " << "2026-12-07" << "12/7/2026";
+        // clang-format on
     }
     void writtenTextsConvert()
     {
         QFETCH(QString, written);
         QFETCH(QString, stored);
         QFETCH(QString, readBack);
-        QCOMPARE(toStored(written).value_or(QStringLiteral("<refused>")), stored);
-        m_db->insert(Table::Reminder, {{0, 1}, {1, written}});
-        const Record row = m_db->records(Table::Reminder).first();
+        QCOMPARE(toStored(written).value_or("<refused>"), stored);
+        db().insert(Table::Reminder, { { 0, 1 }, { 1, written } });
+        const Record row = db().records(Table::Reminder).first();
         QCOMPARE(row.values[1].toString(), stored);
         QCOMPARE(row.text(1), readBack);
     }
@@ -99,50 +92,46 @@ private slots:
     void refusedTextsFailWith3421()
     {
         QFETCH(QString, written);
-        try {
-            m_db->insert(Table::Task, {{0, 1}, {3, written}});
-            QFAIL("the write was accepted");
-        } catch (const Error &e) {
-            QCOMPARE(e.code(), int(ConversionFailed));
-        }
-        QVERIFY(m_db->records(Table::Task).isEmpty());
+        QCOMPARE(storeErrorOf([&] { db().insert(Table::Task, { { 0, 1 }, { 3, written } }); }), int(ConversionFailed));
+        QVERIFY(db().records(Table::Task).isEmpty());
     }
 
     void nextNumberFollowsTheLastRow_data()
     {
         QTest::addColumn<QList<int>>("codes");
         QTest::addColumn<int>("next");
-        QTest::newRow("empty table") << QList<int>{} << 1;
-        QTest::newRow("last row, not the largest") << QList<int>{7, 3} << 4;
-        QTest::newRow("renumbered in place collides") << QList<int>{4, 2, 3} << 5;
+        QTest::newRow("empty table") << QList<int> {} << 1;
+        QTest::newRow("last row, not the largest") << QList<int> { 7, 3 } << 4;
+        QTest::newRow("renumbered in place collides") << QList<int> { 4, 2, 3 } << 5;
     }
     void nextNumberFollowsTheLastRow()
     {
         QFETCH(QList<int>, codes);
         QFETCH(int, next);
         for (int code : codes)
-            addReminder(code);
-        QCOMPARE(m_db->nextNumber(Table::Reminder), qint64(next));
+            seedReminder(db(), code);
+        QCOMPARE(db().nextNumber(Table::Reminder), qint64(next));
     }
 
     void freedLastNumberIsGivenAgain()
     {
-        addTask(1, "a", "12/7/2026");
-        addTask(2, "b", "12/7/2026");
-        m_db->remove(Table::Task, m_db->records(Table::Task).last().rowid);
-        QCOMPARE(m_db->nextNumber(Table::Task), qint64(2));
+        seedTask(db(), 1, "a");
+        seedTask(db(), 2, "b");
+        db().remove(Table::Task, db().records(Table::Task).last().rowid);
+        QCOMPARE(db().nextNumber(Table::Task), qint64(2));
     }
 
     void joinedSourcesPairOwnersWithTheirReminders()
     {
-        addTask(1, "without reminder", "12/7/2026");
-        addTask(2, "with reminder", "12/7/2026", "Business", "High", 5);
-        addReminder(5);
+        seedTask(db(), 1, "without reminder");
+        seedTask(db(), 2, "with reminder", 5);
+        seedReminder(db(), 5, "12/7/2026", "10 : 30 : 0");
         for (int i = 1; i <= 20; ++i)
-            m_db->insert(Table::Contact, {{0, i}, {1, QStringLiteral("First%1").arg(i)}, {8, QStringLiteral("55%1").arg(i)}});
-        m_db->insert(Table::Birthday, {{1, 13}, {2, "4/1/1990"}, {3, 6}});
-        addReminder(6);
-        const QList<JoinedReminder> rows = joinedReminders(*m_db);
+            db().insert(Table::Contact,
+                { { 0, i }, { 1, QStringLiteral("First%1").arg(i) }, { 8, QStringLiteral("55%1").arg(i) } });
+        db().insert(Table::Birthday, { { 1, 13 }, { 2, "4/1/1990" }, { 3, 6 } });
+        seedReminder(db(), 6);
+        const QList<JoinedReminder> rows = joinedReminders(db());
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].kind, ReminderKind::Task);
         QCOMPARE(rows[0].ownerName, QStringLiteral("with reminder"));
@@ -153,51 +142,40 @@ private slots:
 
     void groupedViewKeepsFirstAppearanceAndCodeOrder()
     {
-        addTask(3, "c", "12/7/2026", "Business", "Low");
-        addTask(1, "a", "12/7/2026", "Business", "High");
-        addTask(2, "b", "12/7/2026", "Business", "Low");
-        addTask(4, "p", "12/7/2026", "Personal", "Low");
-        const QList<ViewGroup> groups = groupedView(*m_db, taskView(QStringLiteral("Business")));
-        QCOMPARE(groups.size(), 2);
-        QCOMPARE(groups[0].key, QStringLiteral("High"));
-        QCOMPARE(groups[1].key, QStringLiteral("Low"));
-        QCOMPARE(groups[1].rows.size(), 2);
-        QCOMPARE(groups[1].rows[0][2], QStringLiteral("b"));
-        QCOMPARE(groups[1].rows[1][2], QStringLiteral("c"));
-        QCOMPARE(groups[1].rows[1][4], QStringLiteral("12/7/2026"));
-        QCOMPARE(groups[1].rows[1][5], QStringLiteral("9:00:00"));
+        seedTask(db(), 3, "c", 0, "Business", "Low");
+        seedTask(db(), 1, "a", 0, "Business", "High");
+        seedTask(db(), 2, "b", 0, "Business", "Low");
+        seedTask(db(), 4, "p", 0, "Personal", "Low");
+        QStringList lines;
+        for (const ViewGroup &group : groupedView(db(), taskView("Business"))) {
+            lines << group.key;
+            for (const QStringList &row : group.rows)
+                lines << "  " + row[2] + " " + row[4] + " " + row[5];
+        }
+        QCOMPARE(lines,
+            QStringList({ "High", "  a 12/7/2026 9:00:00", "Low", "  b 12/7/2026 9:00:00", "  c 12/7/2026 9:00:00" }));
     }
 
     void closedStoreAndDeletedRowsFailByNumber()
     {
-        addTask(1, "a", "12/7/2026");
-        const qint64 rowid = m_db->records(Table::Task).first().rowid;
-        m_db->remove(Table::Task, rowid);
-        try {
-            m_db->remove(Table::Task, rowid);
-            QFAIL("deleted twice");
-        } catch (const Error &e) {
-            QCOMPARE(e.code(), int(RecordDeleted));
-        }
-        m_db->close();
-        try {
-            m_db->records(Table::Task);
-            QFAIL("read after close");
-        } catch (const Error &e) {
-            QCOMPARE(e.code(), int(ObjectInvalid));
-        }
+        seedTask(db(), 1, "a");
+        const qint64 rowid = db().records(Table::Task).first().rowid;
+        db().remove(Table::Task, rowid);
+        QCOMPARE(storeErrorOf([&] { db().remove(Table::Task, rowid); }), int(RecordDeleted));
+        db().close();
+        QCOMPARE(storeErrorOf([&] { db().records(Table::Task); }), int(ObjectInvalid));
     }
 
     void transactionKeepsAllOrNothing()
     {
-        try {
-            Transaction t(*m_db);
-            addReminder(1);
-            m_db->insert(Table::Task, {{0, 1}, {3, QStringLiteral("not a date")}});
+        const int error = storeErrorOf([&] {
+            Transaction t(db());
+            seedReminder(db(), 1);
+            db().insert(Table::Task, { { 0, 1 }, { 3, "not a date" } });
             t.commit();
-        } catch (const Error &) {
-        }
-        QVERIFY(m_db->records(Table::Reminder).isEmpty());
+        });
+        QCOMPARE(error, int(ConversionFailed));
+        QVERIFY(db().records(Table::Reminder).isEmpty());
     }
 };
 
