@@ -25,6 +25,14 @@ class TestTaskEditor : public FreshProgramTest
         if (t.isValid())
             pickTime(control<TimeCombo>(combo), t.hour(), t.minute());
     }
+    /// The rows of a table, their columns joined by |.
+    QStringList joinedRows(Table table)
+    {
+        QStringList rows;
+        for (const QStringList &row : tableTexts(db(), table))
+            rows << row.join('|');
+        return rows;
+    }
     QList<ShownMessage> &shown() { return fakes().dialogs->shown; }
 
     /// Starts the program and opens the editor in new mode from the list, the required fields entered.
@@ -121,9 +129,9 @@ private slots:
 
         QCOMPARE(
             shown(), QList<ShownMessage>({ { "TASK ADDED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye" } }));
-        QCOMPARE(tableTexts(db(), Table::Task).last(), task.split('|'));
-        QCOMPARE(tableTexts(db(), Table::Reminder).mid(1),
-            newReminder.isEmpty() ? QList<QStringList> {} : QList<QStringList> { newReminder.split('|') });
+        QCOMPARE(joinedRows(Table::Task).last(), task);
+        QCOMPARE(
+            joinedRows(Table::Reminder).mid(1), newReminder.isEmpty() ? QStringList {} : QStringList { newReminder });
         // The list is back at its place and shows the new task.
         QWidget *list = loadedWindow(p(), "Frm_Task");
         QVERIFY(list && list->isVisible() && !editor());
@@ -230,89 +238,68 @@ private slots:
             kept.isEmpty() ? QStringList { "Please enter the correct Date" } : QStringList {});
     }
 
-    void updateRenumbersAKeptReminderAndKeepsStoredTimes()
+    void updateRewritesEveryMatchingTask_data()
     {
-        seedTask(db(), 1, "Dentist", 1);
-        seedReminder(db(), 1);
-        seedReminder(db(), 5);
+        QTest::addColumn<QStringList>("tasks"); // code|name|rem_no|description
+        QTest::addColumn<QList<int>>("reminders"); // numbers of stored reminders, 12/8/2026 8:15:20
+        QTest::addColumn<QStringList>("steps"); // on "Dentist": box=text, combo@H:MM picks, else a click
+        QTest::addColumn<QStringList>("tasksAfter");
+        QTest::addColumn<QStringList>("remindersAfter");
+        const QString stored = "|12/8/2026|8:15:20|No Sound|Please Check This Out|No Prg";
+        QTest::newRow("kept reminder renumbered, stored times kept")
+            << QStringList { "1|Dentist|1|notes" } << QList<int> { 1, 5 } << QStringList { "txtdesp=bring card" }
+            << QStringList { "1|Dentist|bring card|12/7/2026|9:00:00|Not Started|High|Business|6" }
+            << QStringList { "6" + stored, "5" + stored };
+        QTest::newRow("newly picked times written")
+            << QStringList { "1|Dentist|1|notes" } << QList<int> { 1 }
+            << QStringList { "cmbtime@14:05", "cmbremtime@13:50" }
+            << QStringList { "1|Dentist|notes|12/7/2026|14:05:00|Not Started|High|Business|2" }
+            << QStringList { "2|12/8/2026|13:50:00|No Sound|Please Check This Out|No Prg" };
+        QTest::newRow("unticked: its reminder and stray zero rows removed")
+            << QStringList { "1|Dentist|1|notes" } << QList<int> { 1, 0, 2 } << QStringList { "remcheck" }
+            << QStringList { "1|Dentist|notes|12/7/2026|9:00:00|Not Started|High|Business|0" }
+            << QStringList { "2" + stored };
+        QTest::newRow("two of one name: both rewritten, each with its own reminder")
+            << QStringList { "1|Dentist|0|first", "2|Dentist|0|second", "3|Other|0|notes" } << QList<int> {}
+            << QStringList { "txtname=Dentist visit", "remcheck", "cmbremtime@11:45" }
+            << QStringList { "1|Dentist visit|first|12/7/2026|9:00:00|Not Started|High|Business|1",
+                   "2|Dentist visit|first|12/7/2026|9:00:00|Not Started|High|Business|2",
+                   "3|Other|notes|12/7/2026|9:00:00|Not Started|High|Business|0" }
+            << QStringList { "1|12/7/2026|11:45:00|||", "2|12/7/2026|11:45:00|||" };
+        QTest::newRow("its reminder row gone: saved without one")
+            << QStringList { "1|Dentist|9|notes" } << QList<int> {} << QStringList { "txtdesp=bring card" }
+            << QStringList { "1|Dentist|bring card|12/7/2026|9:00:00|Not Started|High|Business|0" } << QStringList {};
+    }
+    void updateRewritesEveryMatchingTask()
+    {
+        QFETCH(QStringList, tasks);
+        QFETCH(QList<int>, reminders);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, tasksAfter);
+        QFETCH(QStringList, remindersAfter);
+        for (const QString &task : tasks) {
+            const QStringList f = task.split('|');
+            seedTask(db(), f[0].toLongLong(), f[1], f[2].toLongLong(), "Business", "High", f[3]);
+        }
+        for (int number : reminders)
+            seedReminder(db(), number);
         openStoredTask();
-        QVERIFY(control<QCheckBox>("remcheck")->isChecked());
-        QCOMPARE(textOf("cmbremdate"), QStringLiteral("12/8/2026"));
-        QCOMPARE(textOf("cmbremtime"), QStringLiteral("8:15:20"));
-        enter("txtdesp", "bring card");
+        for (const QString &step : steps) {
+            if (step.contains('='))
+                enter(step.section('=', 0, 0), step.section('=', 1));
+            else if (step.contains('@'))
+                pick(step.section('@', 0, 0), step.section('@', 1));
+            else
+                click(step);
+        }
         fakes().clock->advance(3600);
         click("lblupdate");
 
-        QCOMPARE(
-            shown(), QList<ShownMessage>({ { "TASK UPDATED SUCCESSFULLY", MessageIcon::Information, "Orrisday" } }));
-        QCOMPARE(tableTexts(db(), Table::Task).value(0),
-            QStringList(
-                { "1", "Dentist", "bring card", "12/7/2026", "9:00:00", "Not Started", "High", "Business", "6" }));
-        QCOMPARE(tableTexts(db(), Table::Reminder).value(0),
-            QStringList({ "6", "12/8/2026", "8:15:20", "No Sound", "Please Check This Out", "No Prg" }));
+        const ShownMessage updated { "TASK UPDATED SUCCESSFULLY", MessageIcon::Information, "Orrisday" };
+        QCOMPARE(shown(), QList<ShownMessage>(tasks.filter("|Dentist|").size(), updated));
+        QCOMPARE(joinedRows(Table::Task), tasksAfter);
+        QCOMPARE(joinedRows(Table::Reminder), remindersAfter);
         QVERIFY(loadedWindow(p(), "Frm_Task"));
-    }
-
-    void updateWritesNewlyPickedTimes()
-    {
-        seedTask(db(), 1, "Dentist", 1);
-        seedReminder(db(), 1);
-        openStoredTask();
-        pick("cmbtime", "14:05");
-        pick("cmbremtime", "13:50");
-        click("lblupdate");
-        QCOMPARE(tableTexts(db(), Table::Task).value(0).value(4), QStringLiteral("14:05:00"));
-        QCOMPARE(tableTexts(db(), Table::Reminder).value(0).value(2), QStringLiteral("13:50:00"));
-    }
-
-    void updateUntickedRemovesTheReminderAndStrayZeroRows()
-    {
-        seedTask(db(), 1, "Dentist", 1);
-        seedReminder(db(), 1);
-        seedReminder(db(), 0);
-        seedReminder(db(), 2);
-        openStoredTask();
-        click("remcheck");
-        QVERIFY(!control<QCheckBox>("remcheck")->isChecked());
-        click("lblupdate");
-        QCOMPARE(tableTexts(db(), Table::Task).value(0).last(), QStringLiteral("0"));
-        const QList<QStringList> reminders = tableTexts(db(), Table::Reminder);
-        QCOMPARE(reminders.size(), 1);
-        QCOMPARE(reminders.value(0).value(0), QStringLiteral("2"));
-    }
-
-    void updateChangesEveryMatchingTaskEachWithItsOwnReminder()
-    {
-        seedTask(db(), 1, "Dentist", 0, "Business", "High", "first");
-        seedTask(db(), 2, "Dentist", 0, "Business", "High", "second");
-        seedTask(db(), 3, "Other");
-        openStoredTask();
-        QCOMPARE(control<QLineEdit>("txtdesp")->text(), QStringLiteral("first"));
-        enter("txtname", "Dentist visit");
-        click("remcheck");
-        pick("cmbremtime", "11:45");
-        click("lblupdate");
-
-        QCOMPARE(
-            fakes().dialogs->takeTexts(), QStringList({ "TASK UPDATED SUCCESSFULLY", "TASK UPDATED SUCCESSFULLY" }));
-        QStringList namesAndReminders;
-        for (const QStringList &task : tableTexts(db(), Table::Task))
-            namesAndReminders << task[1] + " " + task[8];
-        QCOMPARE(namesAndReminders, QStringList({ "Dentist visit 1", "Dentist visit 2", "Other 0" }));
-        QCOMPARE(tableTexts(db(), Table::Reminder).size(), 2);
-    }
-
-    void updateOfATaskWhoseReminderRowIsGoneStillSavesIt()
-    {
-        seedTask(db(), 1, "Dentist", 9);
-        openStoredTask();
-        QVERIFY(!control<QCheckBox>("remcheck")->isChecked());
-        enter("txtdesp", "bring card");
-        click("lblupdate");
-        QCOMPARE(fakes().dialogs->takeTexts(), QStringList({ "TASK UPDATED SUCCESSFULLY" }));
-        const QStringList task = tableTexts(db(), Table::Task).value(0);
-        QCOMPARE(task.value(2), QStringLiteral("bring card"));
-        QCOMPARE(task.value(8), QStringLiteral("0"));
     }
 
     void cancelReopensTheListAndWritesNothing()
