@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "support/ReminderRows.h"
+#include "support/StoreRows.h"
 
 using store::Table;
 
 qint64 ReminderRows::reminder(const SeededReminder &r)
 {
     const qint64 remNo = m_db.nextNumber(Table::Reminder);
-    m_db.insert(Table::Reminder,
-        { { 0, remNo }, { 1, r.date }, { 2, r.time }, { 3, r.sound }, { 4, r.message }, { 5, r.program } });
+    seedReminder(m_db, remNo, r.date, r.time, r.sound, r.message, r.program);
     return remNo;
 }
 
 void ReminderRows::task(const QString &name, const SeededReminder &r)
 {
-    m_db.insert(Table::Task,
-        { { 0, m_db.nextNumber(Table::Task) }, { 1, name }, { 2, name + QStringLiteral(" notes") }, { 3, r.date },
-            { 4, r.time }, { 5, QStringLiteral("Not Started") }, { 6, QStringLiteral("High") },
-            { 7, QStringLiteral("Business") }, { 8, reminder(r) } });
+    const qint64 code = m_db.nextNumber(Table::Task);
+    seedTask(m_db, code, name, reminder(r), "Business", "High", name + " notes", r.date, r.time);
 }
 
 void ReminderRows::schedule(const QString &name, const SeededReminder &r)

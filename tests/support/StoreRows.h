@@ -38,6 +38,15 @@ inline QList<QStringList> tableTexts(store::Database &db, store::Table table)
     return rows;
 }
 
+/// Every row of a table, its column texts joined by |, in table order.
+inline QStringList joinedRows(store::Database &db, store::Table table)
+{
+    QStringList rows;
+    for (const QStringList &row : tableTexts(db, table))
+        rows << row.join('|');
+    return rows;
+}
+
 /// The code of the store error the work throws; 0 when it throws none.
 inline int storeErrorOf(const std::function<void()> &work)
 {

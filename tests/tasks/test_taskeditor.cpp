@@ -25,14 +25,6 @@ class TestTaskEditor : public FreshProgramTest
         if (t.isValid())
             pickTime(control<TimeCombo>(combo), t.hour(), t.minute());
     }
-    /// The rows of a table, their columns joined by |.
-    QStringList joinedRows(Table table)
-    {
-        QStringList rows;
-        for (const QStringList &row : tableTexts(db(), table))
-            rows << row.join('|');
-        return rows;
-    }
     QList<ShownMessage> &shown() { return fakes().dialogs->shown; }
 
     /// Starts the program and opens the editor in new mode from the list, the required fields entered.
@@ -129,9 +121,9 @@ private slots:
 
         QCOMPARE(
             shown(), QList<ShownMessage>({ { "TASK ADDED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye" } }));
-        QCOMPARE(joinedRows(Table::Task).last(), task);
-        QCOMPARE(
-            joinedRows(Table::Reminder).mid(1), newReminder.isEmpty() ? QStringList {} : QStringList { newReminder });
+        QCOMPARE(joinedRows(db(), Table::Task).last(), task);
+        QCOMPARE(joinedRows(db(), Table::Reminder).mid(1),
+            newReminder.isEmpty() ? QStringList {} : QStringList { newReminder });
         // The list is back at its place and shows the new task.
         QWidget *list = loadedWindow(p(), "Frm_Task");
         QVERIFY(list && list->isVisible() && !editor());
@@ -297,8 +289,8 @@ private slots:
 
         const ShownMessage updated { "TASK UPDATED SUCCESSFULLY", MessageIcon::Information, "Orrisday" };
         QCOMPARE(shown(), QList<ShownMessage>(tasks.filter("|Dentist|").size(), updated));
-        QCOMPARE(joinedRows(Table::Task), tasksAfter);
-        QCOMPARE(joinedRows(Table::Reminder), remindersAfter);
+        QCOMPARE(joinedRows(db(), Table::Task), tasksAfter);
+        QCOMPARE(joinedRows(db(), Table::Reminder), remindersAfter);
         QVERIFY(loadedWindow(p(), "Frm_Task"));
     }
 

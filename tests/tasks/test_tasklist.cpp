@@ -189,12 +189,11 @@ private slots:
 
         QCOMPARE(
             shown(), QList<ShownMessage>({ { " TASK DELETED SUCCESSFULLY", MessageIcon::Information, "Orrisdaye" } }));
-        QCOMPARE(tableTexts(db(), Table::Task).size(), 1);
-        QCOMPARE(tableTexts(db(), Table::Task).value(0).value(1), QStringLiteral("Agenda"));
-        const QList<QStringList> reminders = tableTexts(db(), Table::Reminder);
-        QCOMPARE(reminders.size(), 2);
-        QCOMPARE(reminders.value(0).value(0), QStringLiteral("2"));
-        QCOMPARE(reminders.value(1).value(1), QStringLiteral("1/1/2027"));
+        QCOMPARE(joinedRows(db(), Table::Task),
+            QStringList { "2|Agenda|notes|12/7/2026|9:00:00|Not Started|High|Business|2" });
+        QCOMPARE(joinedRows(db(), Table::Reminder),
+            QStringList({ "2|12/8/2026|8:15:20|No Sound|Please Check This Out|No Prg",
+                "1|1/1/2027|8:15:20|No Sound|Please Check This Out|No Prg" }));
         // The main window and a fresh list read the store again.
         QCOMPARE(reloads.count(), 1);
         QVERIFY(list() && list() != before && list()->isVisible());
