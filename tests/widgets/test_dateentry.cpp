@@ -3,10 +3,7 @@
 
 #include "EntryWindow.h"
 #include "support/SharedProgramTest.h"
-#include "widgets/DateCombo.h"
-#include "widgets/Frm_Calendar.h"
 
-#include <QLineEdit>
 #include <QLocale>
 
 namespace {
@@ -14,12 +11,19 @@ namespace {
 const QString CorrectDate = QStringLiteral("Please enter the correct Date");
 const QString ValidDate = QStringLiteral("Please enter the valid Date");
 
+int openCalendars()
+{
+    int count = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        count += qobject_cast<Frm_Calendar *>(top) && top->isVisible();
+    return count;
+}
+
 } // namespace
 
 class TestDateEntry final : public SharedProgramTest
 {
     Q_OBJECT
-
 
 private slots:
     void cleanup()
@@ -30,10 +34,9 @@ private slots:
 
     void dropDownOpensThePopupOverTheWindow()
     {
-        TestProgram &p = program();
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(10, 0));
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
+        fakes().clock->set(QDate(2026, 12, 7), QTime(10, 0));
+        EntryWindow task(app(), QStringLiteral("frmtask_info"));
+        DateCombo *cmbdate = task.date(QStringLiteral("cmbdate"));
         cmbdate->move(200, 120);
         QVERIFY(task.showActive());
 
@@ -47,7 +50,7 @@ private slots:
         QCOMPARE(popup->calendar()->monthShown(), 12);
         QCOMPARE(findIn<QLineEdit>(popup, QStringLiteral("Text2"))->text(), QStringLiteral("cmbdate"));
         QVERIFY(findIn<QLineEdit>(popup, QStringLiteral("Text1"))->isHidden());
-        QVERIFY(p.fakes.dialogs->shown.isEmpty());
+        QVERIFY(fakes().dialogs->shown.isEmpty());
     }
 
     void pickIsRoutedToTheNamedCombo_data()
@@ -81,12 +84,10 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(QString, text);
 
-        TestProgram &p = program();
         QLocale::setDefault(QLocale(locale));
-        EntryWindow owner(window);
-        auto *target = new DateCombo(p.app(), combo, &owner.window);
-        auto *other = new DateCombo(p.app(), QStringLiteral("cmbother"), &owner.window);
-        other->setEditText(QStringLiteral("1/1/2027"));
+        EntryWindow owner(app(), window);
+        DateCombo *target = owner.date(combo);
+        DateCombo *other = owner.date(QStringLiteral("cmbother"), QStringLiteral("1/1/2027"));
         QVERIFY(owner.showActive());
 
         target->showPopup();
@@ -95,80 +96,88 @@ private slots:
         QCOMPARE(target->currentText(), text);
         QCOMPARE(other->currentText(), QStringLiteral("1/1/2027"));
         QVERIFY(!openCalendar());
-        QVERIFY(p.fakes.dialogs->shown.isEmpty());
+        QVERIFY(fakes().dialogs->shown.isEmpty());
     }
 
-    void enterOnTheCalendarPicksTheSelectedDay()
+    // Enter takes the day like a click; the close picture and a name the pop-up does not route
+    // write nothing (the latter keeps the pop-up open, showing the day in Text1).
+    void popupEnds_data()
     {
-        TestProgram &p = program();
-        EntryWindow note(QStringLiteral("frmnote_info"));
-        auto *cmbnotedate = new DateCombo(p.app(), QStringLiteral("cmbnotedate"), &note.window);
-        QVERIFY(note.showActive());
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("stillOpen");
 
-        cmbnotedate->showPopup();
-        Frm_Calendar *popup = openCalendar();
-        popup->calendar()->setSelectedDate(QDate(2027, 3, 5));
-        QTest::keyClick(dayCells(popup), Qt::Key_Return);
-
-        QCOMPARE(cmbnotedate->currentText(), QStringLiteral("3/5/2027"));
-        QVERIFY(!openCalendar());
+        QTest::newRow("Enter picks the selected day") << "cmbdate" << "enter" << "3/5/2027" << false;
+        QTest::newRow("close picture writes nothing") << "cmbdate" << "close" << "1/2/2027" << false;
+        QTest::newRow("name outside the routing") << "cmbwhatever" << "click" << "1/2/2027" << true;
     }
 
-    void nameOutsideTheRoutingLeavesThePopupOpen()
+    void popupEnds()
     {
-        TestProgram &p = program();
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *odd = new DateCombo(p.app(), QStringLiteral("cmbwhatever"), &task.window);
+        QFETCH(QString, combo);
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(bool, stillOpen);
+
+        EntryWindow task(app(), QStringLiteral("frmtask_info"));
+        DateCombo *target = task.date(combo, QStringLiteral("1/2/2027"));
         QVERIFY(task.showActive());
 
-        odd->showPopup();
-        clickDay(QDate(2027, 3, 5));
-
+        target->showPopup();
         Frm_Calendar *popup = openCalendar();
         QVERIFY(popup);
-        QCOMPARE(findIn<QLineEdit>(popup, QStringLiteral("Text1"))->text(), QStringLiteral("3/5/2027"));
-        QCOMPARE(odd->currentText(), QString());
+        if (how == QStringLiteral("enter")) {
+            popup->calendar()->setSelectedDate(QDate(2027, 3, 5));
+            QTest::keyClick(dayCells(popup), Qt::Key_Return);
+        } else if (how == QStringLiteral("close")) {
+            clickOn(findIn<QWidget>(popup, QStringLiteral("imgX")));
+        } else {
+            clickDay(QDate(2027, 3, 5));
+        }
+
+        QCOMPARE(target->currentText(), text);
+        QCOMPARE(openCalendar() != nullptr, stillOpen);
+        if (stillOpen)
+            QCOMPARE(findIn<QLineEdit>(popup, QStringLiteral("Text1"))->text(), QStringLiteral("3/5/2027"));
     }
 
-    void closePictureWritesNothing()
+    // Only one pop-up is ever open; a second drop-down, in the same or another editor, takes it over.
+    void secondDropDownTakesThePick_data()
     {
-        TestProgram &p = program();
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
-        cmbdate->setEditText(QStringLiteral("1/2/2027"));
-        QVERIFY(task.showActive());
-
-        cmbdate->showPopup();
-        clickOn(findIn<QWidget>(openCalendar(), QStringLiteral("imgX")));
-
-        QVERIFY(!openCalendar());
-        QCOMPARE(cmbdate->currentText(), QStringLiteral("1/2/2027"));
+        QTest::addColumn<bool>("sameWindow");
+        QTest::newRow("same window") << true;
+        QTest::newRow("another window") << false;
     }
 
-    void onePopupServesTheLastRequest()
+    void secondDropDownTakesThePick()
     {
-        TestProgram &p = program();
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
-        auto *cmbremdate = new DateCombo(p.app(), QStringLiteral("cmbremdate"), &task.window);
-        QVERIFY(task.showActive());
+        QFETCH(bool, sameWindow);
 
-        cmbdate->showPopup();
-        Frm_Calendar *first = openCalendar();
-        cmbremdate->showPopup();
-        QCOMPARE(openCalendar(), first);
+        EntryWindow task(app(), QStringLiteral("frmtask_info"));
+        EntryWindow note(app(), QStringLiteral("frmnote_info"));
+        note.window.move(400, 300);
+        DateCombo *first = task.date(QStringLiteral("cmbdate"));
+        DateCombo *second = sameWindow ? task.date(QStringLiteral("cmbremdate")) : note.date(QStringLiteral("cmbnotedate"));
+        QVERIFY(task.showActive());
+        QVERIFY(sameWindow || note.showActive());
+
+        first->showPopup();
+        second->showPopup();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(openCalendars(), 1);
+        QCOMPARE(openCalendar()->pos(), second->window()->pos());
         clickDay(QDate(2027, 4, 1));
 
-        QCOMPARE(cmbdate->currentText(), QString());
-        QCOMPARE(cmbremdate->currentText(), QStringLiteral("4/1/2027"));
+        QCOMPARE(first->currentText(), QString());
+        QCOMPARE(second->currentText(), QStringLiteral("4/1/2027"));
     }
 
     void nextDropDownLoadsAFreshPopup()
     {
-        TestProgram &p = program();
-        p.fakes.clock->set(QDate(2026, 12, 7), QTime(10, 0));
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *cmbdate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
+        fakes().clock->set(QDate(2026, 12, 7), QTime(10, 0));
+        EntryWindow task(app(), QStringLiteral("frmtask_info"));
+        DateCombo *cmbdate = task.date(QStringLiteral("cmbdate"));
         QVERIFY(task.showActive());
 
         cmbdate->showPopup();
@@ -181,27 +190,6 @@ private slots:
         QCOMPARE(popup->calendar()->selectedDate(), QDate(2026, 12, 7));
         clickDay(QDate(2027, 4, 2));
         QCOMPARE(cmbdate->currentText(), QStringLiteral("4/2/2027"));
-    }
-
-    void popupFollowsAnotherWindowsRequest()
-    {
-        TestProgram &p = program();
-        EntryWindow task(QStringLiteral("frmtask_info"));
-        auto *taskDate = new DateCombo(p.app(), QStringLiteral("cmbdate"), &task.window);
-        EntryWindow note(QStringLiteral("frmnote_info"));
-        note.window.move(400, 300);
-        auto *noteDate = new DateCombo(p.app(), QStringLiteral("cmbnotedate"), &note.window);
-        QVERIFY(task.showActive());
-        QVERIFY(note.showActive());
-
-        taskDate->showPopup();
-        noteDate->showPopup();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(openCalendar()->pos(), note.window.pos());
-        clickDay(QDate(2027, 2, 2));
-
-        QCOMPARE(noteDate->currentText(), QStringLiteral("2/2/2027"));
-        QCOMPARE(taskDate->currentText(), QString());
     }
 
     // Task editor: the reminder date may not lie before the start date.
@@ -262,26 +250,17 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
 
-        TestProgram &p = program();
-        EntryWindow editor(window);
+        EntryWindow editor(app(), window);
         const bool isTask = window == QStringLiteral("frmtask_info");
-        auto *startDate = new DateCombo(p.app(), isTask ? "cmbdate" : "cmbstartdate", &editor.window);
-        DateCombo *target = startDate;
+        DateCombo *startDate = editor.date(isTask ? "cmbdate" : "cmbstartdate", start);
         if (isTask) {
-            auto *remDate = new DateCombo(p.app(), QStringLiteral("cmbremdate"), &editor.window);
-            remDate->requireNotBefore(startDate);
-            if (checked == QStringLiteral("cmbremdate"))
-                target = remDate;
+            editor.date(QStringLiteral("cmbremdate"))->requireNotBefore(startDate);
         } else {
-            auto *dueDate = new DateCombo(p.app(), QStringLiteral("cmbduedate"), &editor.window);
-            auto *remDate = new DateCombo(p.app(), QStringLiteral("cmbrem1date"), &editor.window);
+            DateCombo *dueDate = editor.date(QStringLiteral("cmbduedate"), due);
             dueDate->requireNotBefore(startDate);
-            remDate->requireNotAfter(dueDate, startDate);
-            dueDate->setEditText(due);
-            target = checked == QStringLiteral("cmbduedate") ? dueDate : remDate;
+            editor.date(QStringLiteral("cmbrem1date"))->requireNotAfter(dueDate, startDate);
         }
-        if (target != startDate)
-            startDate->setEditText(start);
+        auto *target = editor.window.findChild<DateCombo *>(checked);
         target->setEditText(QStringLiteral("9/9/2009"));
         QVERIFY(editor.showActive());
 
@@ -292,10 +271,7 @@ private slots:
         QVERIFY(!openCalendar());
         if (target != startDate)
             QCOMPARE(startDate->currentText(), start);
-        QList<ShownMessage> expected;
-        if (!message.isEmpty())
-            expected << ShownMessage{message, MessageIcon::None, QString()};
-        QCOMPARE(p.fakes.dialogs->shown, expected);
+        QCOMPARE(fakes().dialogs->shown, messageIfAny(message, MessageIcon::None, QString()));
     }
 };
 
