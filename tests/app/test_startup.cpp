@@ -13,75 +13,67 @@ class TestStartup final : public QObject
     Q_OBJECT
 
 private slots:
-    void missingDatabaseIsCreatedEmpty();
-    void secondStartBringsTheFirstForward();
-    void unreachableFirstInstanceIsReported();
-    void otherFoldersRunSideBySide();
+    void missingDatabaseIsCreatedEmpty()
+    {
+        TestProgram program;
+        QDir(program.folder()).removeRecursively();
+        QDir().mkpath(program.folder());
+        Orrisday &app = program.start();
+        QVERIFY(QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
+        // The schema itself is the store's to test; here: all seven tables are there, empty.
+        QSqlQuery tables = app.db().run("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name LIKE '%_INFO'");
+        QVERIFY(tables.next());
+        QCOMPARE(tables.value(0).toInt(), 7);
+        QVERIFY(app.db().records(store::Table::Task).isEmpty());
+        QCOMPARE(QCoreApplication::applicationName(), "Orrisday");
+        QVERIFY(findWidget("Frm_Main")->isVisible());
+        QVERIFY(program.fakes.dialogs->shown.isEmpty());
+    }
+
+    void secondStartBringsTheFirstForward()
+    {
+        TestProgram program;
+        Orrisday &first = program.start();
+        first.mainWindow().showMinimized();
+        first.mainWindow().hide();
+
+        // The second start must not even open the database: were it to, it would create it anew.
+        const QString database = program.folder() + "/sys/dll/sysks.dll";
+        QVERIFY(QFile::remove(database));
+        const int windowsBefore = QApplication::topLevelWidgets().size();
+
+        FakeServices second;
+        QVERIFY(!Orrisday::start(program.folder(), second.services()));
+        QVERIFY(second.dialogs->shown.isEmpty());
+        QVERIFY(!QFile::exists(database));
+        QTRY_VERIFY(first.mainWindow().isVisible());
+        QVERIFY(!first.mainWindow().isMinimized());
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+    }
+
+    void unreachableFirstInstanceIsReported()
+    {
+        TestProgram program;
+        // A first instance that holds the lock but answers no one.
+        const QString key = SingleInstance::keyForFolder(program.folder());
+        QLockFile lock(QDir::temp().filePath(key + ".lock"));
+        QVERIFY(lock.tryLock(0));
+
+        QVERIFY(!Orrisday::start(program.folder(), program.fakes.services()));
+        QCOMPARE(program.fakes.dialogs->shown,
+            (QList<ShownMessage> { { "Orrisday is already running.", MessageIcon::None, QString() } }));
+        QVERIFY(!findWidget("Frm_Main"));
+        QVERIFY(!QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
+    }
+
+    void otherFoldersRunSideBySide()
+    {
+        TestProgram one, two;
+        one.start();
+        two.start();
+        QVERIFY(one.started() && two.started());
+    }
 };
-
-void TestStartup::missingDatabaseIsCreatedEmpty()
-{
-    TestProgram program;
-    QDir(program.folder()).removeRecursively();
-    QDir().mkpath(program.folder());
-    Orrisday &app = program.start();
-    QVERIFY(QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
-    QSqlQuery tables = app.db().run("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' "
-                                    "ORDER BY name");
-    QStringList names;
-    while (tables.next())
-        names << tables.value(0).toString();
-    QCOMPARE(names,
-        (QStringList { "BIRTHDAY_INFO", "CONTACT_INFO", "EVENT_INFO", "NOTE_INFO", "REMINDER_INFO", "SCHEDULE_INFO",
-            "TASK_INFO" }));
-    QCOMPARE(QCoreApplication::applicationName(), "Orrisday");
-    QVERIFY(findWidget("Frm_Main")->isVisible());
-    QVERIFY(program.fakes.dialogs->shown.isEmpty());
-}
-
-void TestStartup::secondStartBringsTheFirstForward()
-{
-    TestProgram program;
-    Orrisday &first = program.start();
-    first.mainWindow().showMinimized();
-    first.mainWindow().hide();
-
-    // The second start must not even open the database: were it to, it would create it anew.
-    const QString database = program.folder() + "/sys/dll/sysks.dll";
-    QVERIFY(QFile::remove(database));
-    const int windowsBefore = QApplication::topLevelWidgets().size();
-
-    FakeServices second;
-    QVERIFY(!Orrisday::start(program.folder(), second.services()));
-    QVERIFY(second.dialogs->shown.isEmpty());
-    QVERIFY(!QFile::exists(database));
-    QTRY_VERIFY(first.mainWindow().isVisible());
-    QVERIFY(!first.mainWindow().isMinimized());
-    QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
-}
-
-void TestStartup::unreachableFirstInstanceIsReported()
-{
-    TestProgram program;
-    // A first instance that holds the lock but answers no one.
-    const QString key = SingleInstance::keyForFolder(program.folder());
-    QLockFile lock(QDir::temp().filePath(key + ".lock"));
-    QVERIFY(lock.tryLock(0));
-
-    QVERIFY(!Orrisday::start(program.folder(), program.fakes.services()));
-    QCOMPARE(program.fakes.dialogs->shown,
-        (QList<ShownMessage> { { "Orrisday is already running.", MessageIcon::None, QString() } }));
-    QVERIFY(!findWidget("Frm_Main"));
-    QVERIFY(!QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
-}
-
-void TestStartup::otherFoldersRunSideBySide()
-{
-    TestProgram one, two;
-    one.start();
-    two.start();
-    QVERIFY(one.started() && two.started());
-}
 
 QTEST_MAIN(TestStartup)
 #include "test_startup.moc"

@@ -11,98 +11,87 @@ class TestTray final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void hideClosesTheRecordWindowAndShowsTheIcon();
-    void doubleClickRestores();
-    void menuOffersShowAndExit();
-    void anotherStartBringsTheHiddenWindowBack();
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>();
+        m_program->start();
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void hideClosesTheRecordWindowAndShowsTheIcon()
+    {
+        clickOn(findWidget("lblAbout"));
+        QPointer<QWidget> about = findWidget("Frm_About");
+        QVERIFY(about);
+        hideToTray();
+        QCOMPARE(tray().tip, "Double click icon: Orrisday 1.7.0");
+        QCOMPARE(tray().menu, findWidget<QMenu>("mnuMain"));
+        QTRY_VERIFY(!about);
+    }
+
+    void doubleClickRestores()
+    {
+        clickOn(findWidget("lblAbout"));
+        main()->move(120, 80);
+        hideToTray();
+        tray().doubleClick();
+        QVERIFY(main()->isVisible());
+        QCOMPARE(main()->pos(), QPoint(120, 80));
+        QVERIFY(!tray().shown);
+        // The window that was open stays closed; the marker still names it.
+        QTRY_VERIFY(!findWidget("Frm_About"));
+        QCOMPARE(findWidget<QLineEdit>("Text1")->text(), "Frm_About");
+    }
+
+    void menuOffersShowAndExit()
+    {
+        auto *menu = findWidget<QMenu>("mnuMain");
+        QVERIFY(menu);
+        QStringList names, captions;
+        for (QAction *item : menu->actions()) {
+            names << item->objectName();
+            captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        QCOMPARE(names, (QStringList { "mnuorrisday", "p", "mnuShow", "exit" }));
+        QCOMPARE(captions, (QStringList { "Orrisday v1.6", "-", "&Show in Full Mode", "Exit" }));
+
+        hideToTray();
+        menuItem("mnuShow")->trigger();
+        QVERIFY(main()->isVisible());
+        QVERIFY(!tray().shown);
+
+        hideToTray();
+        QCOMPARE(m_program->fakes.lifecycle->ended, 0);
+        menuItem("exit")->trigger();
+        QVERIFY(!tray().shown);
+        QCOMPARE(m_program->fakes.lifecycle->ended, 1);
+    }
+
+    void anotherStartBringsTheHiddenWindowBack()
+    {
+        tray().available = false;
+        hideToTray();
+        FakeServices second;
+        QVERIFY(!Orrisday::start(m_program->folder(), second.services()));
+        QTRY_VERIFY(main()->isVisible());
+        QVERIFY(!tray().shown);
+    }
 
 private:
     QWidget *main() { return findWidget(QStringLiteral("Frm_Main")); }
     FakeTrayIcon &tray() { return *m_program->fakes.tray; }
     QAction *menuItem(const QString &name) { return findWidget<QMenu>("mnuMain")->findChild<QAction *>(name); }
-    void hideToTray();
+
+    void hideToTray()
+    {
+        clickOn(findWidget("Picture1"));
+        QVERIFY(tray().shown);
+        QVERIFY(!main()->isVisible());
+    }
 
     std::unique_ptr<TestProgram> m_program;
 };
-
-void TestTray::init()
-{
-    m_program = std::make_unique<TestProgram>();
-    m_program->start();
-}
-
-void TestTray::cleanup()
-{
-    m_program.reset();
-}
-
-void TestTray::hideToTray()
-{
-    clickOn(findWidget("Picture1"));
-    QVERIFY(tray().shown);
-    QVERIFY(!main()->isVisible());
-}
-
-void TestTray::hideClosesTheRecordWindowAndShowsTheIcon()
-{
-    clickOn(findWidget("lblAbout"));
-    QPointer<QWidget> about = findWidget("Frm_About");
-    QVERIFY(about);
-    hideToTray();
-    QCOMPARE(tray().tip, "Double click icon: Orrisday 1.7.0");
-    QCOMPARE(tray().menu, findWidget<QMenu>("mnuMain"));
-    QTRY_VERIFY(!about);
-}
-
-void TestTray::doubleClickRestores()
-{
-    clickOn(findWidget("lblAbout"));
-    main()->move(120, 80);
-    hideToTray();
-    tray().doubleClick();
-    QVERIFY(main()->isVisible());
-    QCOMPARE(main()->pos(), QPoint(120, 80));
-    QVERIFY(!tray().shown);
-    // The window that was open stays closed; the marker still names it.
-    QTRY_VERIFY(!findWidget("Frm_About"));
-    QCOMPARE(findWidget<QLineEdit>("Text1")->text(), "Frm_About");
-}
-
-void TestTray::menuOffersShowAndExit()
-{
-    auto *menu = findWidget<QMenu>("mnuMain");
-    QVERIFY(menu);
-    QStringList names, captions;
-    for (QAction *item : menu->actions()) {
-        names << item->objectName();
-        captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    }
-    QCOMPARE(names, (QStringList { "mnuorrisday", "p", "mnuShow", "exit" }));
-    QCOMPARE(captions, (QStringList { "Orrisday v1.6", "-", "&Show in Full Mode", "Exit" }));
-
-    hideToTray();
-    menuItem("mnuShow")->trigger();
-    QVERIFY(main()->isVisible());
-    QVERIFY(!tray().shown);
-
-    hideToTray();
-    QCOMPARE(m_program->fakes.lifecycle->ended, 0);
-    menuItem("exit")->trigger();
-    QVERIFY(!tray().shown);
-    QCOMPARE(m_program->fakes.lifecycle->ended, 1);
-}
-
-void TestTray::anotherStartBringsTheHiddenWindowBack()
-{
-    tray().available = false;
-    hideToTray();
-    FakeServices second;
-    QVERIFY(!Orrisday::start(m_program->folder(), second.services()));
-    QTRY_VERIFY(main()->isVisible());
-    QVERIFY(!tray().shown);
-}
 
 QTEST_MAIN(TestTray)
 #include "test_tray.moc"
