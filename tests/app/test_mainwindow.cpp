@@ -75,13 +75,6 @@ class TestMainWindow final : public QObject
         QFAIL("day not in the calendar");
     }
 
-    void registerDummy(const QString &key)
-    {
-        m_program->app().windows().add(key, [key](Orrisday &app, QWidget *owner) {
-            return new RecordWindow(app, key, key, { 300, 200 }, owner);
-        });
-    }
-
 private slots:
     void init()
     {
@@ -173,38 +166,31 @@ private slots:
         QCOMPARE(findWidget<QPlainTextEdit>("txtdesp")->toPlainText(), "Review notes");
     }
 
+    // Each button closes the open window and opens its own beside the main window, named by the marker.
     void navigationReplacesTheOpenWindow()
     {
         m_program->start();
-        registerDummy("Frm_Task");
-        registerDummy("Frm_Contact");
-        QWidget *home = main();
-        home->move(100, 50);
-        auto *marker = findWidget<QLineEdit>("Text1");
+        // A window of a later part plugs in by its key.
+        m_program->app().windows().add("Frm_Contact", [](Orrisday &app, QWidget *owner) {
+            return new RecordWindow(app, "Frm_Contact", "Contacts", { 300, 200 }, owner);
+        });
+        main()->move(100, 50);
 
-        clickOn(findWidget("lblContact"));
-        QPointer<QWidget> contacts = findWidget("Frm_Contact");
-        QVERIFY(contacts && contacts->isVisible());
-        QCOMPARE(marker->text(), "Frm_Contact");
-
-        clickOn(findWidget("lblTask"));
-        QVERIFY(!contacts || !contacts->isVisible());
-        QWidget *tasks = findWidget("Frm_Task");
-        QVERIFY(tasks && tasks->isVisible());
-        QCOMPARE(tasks->pos(), QPoint(192, 146));
-        QCOMPARE(marker->text(), "Frm_Task");
-
-        clickOn(findWidget("lblAbout"));
-        QTRY_VERIFY(!findWidget("Frm_Task"));
-        QWidget *about = findWidget("Frm_About");
-        QVERIFY(about && about->isVisible());
-        QCOMPARE(about->pos(), QPoint(192, 146));
-        QCOMPARE(marker->text(), "Frm_About");
-        QCOMPARE(findIn<QLabel>(about, "lblName")->text(), "Orrisday");
-        QCOMPARE(findIn<QLabel>(about, "lblVersion")->text(), "Version 1.7.0");
-
-        clickOn(findIn(about, "lblOk"));
-        QTRY_VERIFY(!findWidget("Frm_About"));
+        QPointer<QWidget> previous;
+        for (const auto &[button, key] : { std::pair { "lblContact", "Frm_Contact" }, { "lblTask", "Frm_Task" },
+                 { "lblAbout", "Frm_About" } }) {
+            clickOn(findWidget(button));
+            QTRY_VERIFY(!previous);
+            QWidget *opened = findWidget(key);
+            QVERIFY2(opened && opened->isVisible(), key);
+            QCOMPARE(opened->pos(), QPoint(192, 146));
+            QCOMPARE(m_program->app().windows().marker(), key);
+            previous = opened;
+        }
+        QCOMPARE(findIn<QLabel>(previous, "lblName")->text(), "Orrisday");
+        QCOMPARE(findIn<QLabel>(previous, "lblVersion")->text(), "Version 1.7.0");
+        clickOn(findIn(previous, "lblOk"));
+        QTRY_VERIFY(!previous);
     }
 
     void keyWithoutWindowOpensNothing()
@@ -213,7 +199,7 @@ private slots:
         clickOn(findWidget("lblAbout"));
         QPointer<QWidget> about = findWidget("Frm_About");
         const int windowsBefore = QApplication::topLevelWidgets().size();
-        for (const char *name : { "lblTask", "lblAgenda", "lblNote", "lblContact", "lblOption" }) {
+        for (const char *name : { "lblAgenda", "lblNote", "lblContact", "lblOption" }) {
             clickOn(findWidget(name));
             QVERIFY2(m_program->fakes.dialogs->shown.isEmpty(), name);
         }

@@ -6,6 +6,27 @@
 
 #include <QSignalSpy>
 
+namespace {
+
+// One typed key: where, which, the message it gets, the combo's text after it and whether the key
+// reached the text. Dates start as "5/6/2027", times as "9 : 30".
+struct KeyCase
+{
+    const char *name;
+    const char *window;
+    const char *combo;
+    int key;
+    const char *message;
+    const char *title;
+    MessageIcon icon;
+    const char *textAfter;
+    bool keyLands;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(KeyCase)
+
 class TestKeyRules final : public SharedProgramTest
 {
     Q_OBJECT
@@ -13,32 +34,12 @@ class TestKeyRules final : public SharedProgramTest
 private slots:
     void typedKey_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("combo");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<KeyCase>("typed");
         QTest::addColumn<bool>("toLineEdit");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<QString>("textAfter");
-        QTest::addColumn<bool>("keyLands");
 
-        struct Row
-        {
-            const char *name;
-            const char *window;
-            const char *combo;
-            int key;
-            const char *message;
-            const char *title;
-            MessageIcon icon;
-            const char *textAfter;
-            bool keyLands;
-        };
-        // Dates start as "5/6/2027", times as "9 : 30".
         constexpr auto Info = MessageIcon::Information;
         constexpr auto None = MessageIcon::None;
-        const Row rows[] = {
+        const KeyCase rows[] = {
             {"task start date", "frmtask_info", "cmbdate", Qt::Key_X, "Please do not entry any data", "Orrisdaye",
              Info, "x", true},
             {"task reminder date", "frmtask_info", "cmbremdate", Qt::Key_X, " Please Do not Enter Any Data",
@@ -73,41 +74,33 @@ private slots:
             {"event time", "Frm_Option", "cmbeventtime", Qt::Key_X, "", "", None, "9 : 30x", true},
             {"task start date, cursor key", "frmtask_info", "cmbdate", Qt::Key_Left, "", "", None, "5/6/2027", false},
         };
-        for (const Row &row : rows) {
+        for (const KeyCase &row : rows) {
             for (bool toLineEdit : {false, true}) {
                 QTest::addRow("%s%s", row.name, toLineEdit ? ", sent to the line edit" : "")
-                    << row.window << row.combo << row.key << toLineEdit << row.message << row.title << row.icon
-                    << row.textAfter << row.keyLands;
+                    << row << toLineEdit;
             }
         }
     }
 
     void typedKey()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, combo);
-        QFETCH(int, key);
+        QFETCH(KeyCase, typed);
         QFETCH(bool, toLineEdit);
-        QFETCH(QString, message);
-        QFETCH(QString, title);
-        QFETCH(MessageIcon, icon);
-        QFETCH(QString, textAfter);
-        QFETCH(bool, keyLands);
 
-        EntryWindow owner(app(), window);
-        QComboBox *target = combo.contains(QStringLiteral("time")) ? static_cast<QComboBox *>(owner.time(combo))
-                                                                   : owner.date(combo);
-        target->setEditText(combo.contains(QStringLiteral("time")) ? "9 : 30" : "5/6/2027");
+        EntryWindow owner(app(), typed.window);
+        const bool isTime = QByteArray(typed.combo).contains("time");
+        QComboBox *target = isTime ? static_cast<QComboBox *>(owner.time(typed.combo)) : owner.date(typed.combo);
+        target->setEditText(isTime ? "9 : 30" : "5/6/2027");
         QVERIFY(owner.showActive());
         target->setFocus();
         QSignalSpy edits(target->lineEdit(), &QLineEdit::textEdited);
 
         QWidget *receiver = toLineEdit ? static_cast<QWidget *>(target->lineEdit()) : target;
-        QTest::keyClick(receiver, Qt::Key(key));
+        QTest::keyClick(receiver, Qt::Key(typed.key));
 
-        QCOMPARE(fakes().dialogs->shown, messageIfAny(message, icon, title));
-        QCOMPARE(target->currentText(), textAfter);
-        QCOMPARE(!edits.isEmpty(), keyLands);
+        QCOMPARE(fakes().dialogs->shown, messageIfAny(typed.message, typed.icon, typed.title));
+        QCOMPARE(target->currentText(), QString(typed.textAfter));
+        QCOMPARE(!edits.isEmpty(), typed.keyLands);
     }
 
     // Tab is no typing: it leaves without a message. Every other key is answered on its own.

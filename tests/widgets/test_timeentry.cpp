@@ -43,36 +43,29 @@ class TestTimeEntry final : public SharedProgramTest
     Q_OBJECT
 
 private slots:
-    void listsAreNamedSiblingsWithPlainNumbers()
-    {
-        EntryWindow task(app(), QStringLiteral("frmtask_info"));
-        TimeCombo *cmbremtime = task.time(QStringLiteral("cmbremtime"), QStringLiteral("List3"), QStringLiteral("List4"));
-
-        auto *hours = findIn<QListWidget>(&task.window, QStringLiteral("List3"));
-        QCOMPARE(hours, cmbremtime->hourList());
-        QCOMPARE(findIn<QListWidget>(&task.window, QStringLiteral("List4")), cmbremtime->minuteList());
-        QCOMPARE(hours->parentWidget(), &task.window);
-        QVERIFY(holdsNumbers(hours, 24));
-        QVERIFY(holdsNumbers(cmbremtime->minuteList(), 60));
-        QVERIFY(listsHidden(cmbremtime));
-    }
-
+    // The hour list (0 to 23) and the minute list (0 to 59) are named controls of the window,
+    // shown within it in place of the combo.
     void dropDownShowsTheListsInsteadOfTheCombo()
     {
         EntryWindow task(app(), QStringLiteral("frmtask_info"));
-        TimeCombo *cmbtime = task.time(QStringLiteral("cmbtime"));
-        cmbtime->setGeometry(380, 380, 120, 24);
+        TimeCombo *cmbremtime = task.time(QStringLiteral("cmbremtime"), QStringLiteral("List3"), QStringLiteral("List4"));
+        cmbremtime->setGeometry(380, 380, 120, 24);
+        auto *hours = findIn<QListWidget>(&task.window, QStringLiteral("List3"));
+        auto *minutes = findIn<QListWidget>(&task.window, QStringLiteral("List4"));
+        QVERIFY(hours && minutes);
+        QVERIFY(holdsNumbers(hours, 24));
+        QVERIFY(holdsNumbers(minutes, 60));
+        QVERIFY(hours->isHidden() && minutes->isHidden());
         QVERIFY(task.showActive());
-        cmbtime->setFocus();
+        cmbremtime->setFocus();
 
-        QTest::keyClick(cmbtime, Qt::Key_F4);
+        QTest::keyClick(cmbremtime, Qt::Key_F4);
 
-        QVERIFY(cmbtime->isHidden());
-        QVERIFY(listsShown(cmbtime));
-        QVERIFY(cmbtime->hourList()->hasFocus());
-        const QRect inside = task.window.rect();
-        QVERIFY(inside.contains(cmbtime->hourList()->geometry()));
-        QVERIFY(inside.contains(cmbtime->minuteList()->geometry()));
+        QVERIFY(cmbremtime->isHidden());
+        QVERIFY(hours->isVisible() && minutes->isVisible());
+        QVERIFY(hours->hasFocus());
+        QVERIFY(task.window.rect().contains(hours->geometry()));
+        QVERIFY(task.window.rect().contains(minutes->geometry()));
         QVERIFY(fakes().dialogs->shown.isEmpty());
     }
 
