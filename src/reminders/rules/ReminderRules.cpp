@@ -7,11 +7,6 @@ namespace {
 constexpr qint64 SecondsPerDay = 24 * 60 * 60;
 }
 
-bool isDue(QDate date, QTime time, const QDateTime &now)
-{
-    return date.isValid() && time.isValid() && wallSecond(date, time) == wallSecond(now);
-}
-
 qint64 wallSecond(QDate date, QTime time)
 {
     if (!date.isValid() || !time.isValid())

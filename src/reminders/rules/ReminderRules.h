@@ -9,10 +9,6 @@
 
 namespace reminders {
 
-/// A reminder is due when its day is today and its time of day is the current second.
-/// A reminder without a day or a time is never due.
-bool isDue(QDate date, QTime time, const QDateTime &now);
-
 /// A wall-clock instant counted in whole seconds, so instants of different days compare and
 /// subtract plainly. A missing day or time gives -1.
 qint64 wallSecond(QDate date, QTime time);
