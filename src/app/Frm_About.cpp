@@ -2,7 +2,7 @@
 #include "app/Frm_About.h"
 
 #include "app/Orrisday.h"
-#include "widgets/ImageButton.h"
+#include "widgets/RecordControls.h"
 
 #include <QLabel>
 
@@ -31,8 +31,6 @@ Frm_About::Frm_About(Orrisday &app, QWidget *owner)
     notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notice->setGeometry(24, 118, 361, 90);
 
-    auto *ok = new ImageButton(QStringLiteral("lblOk"), QStringLiteral(":/art/button.svg"),
-        QStringLiteral(":/art/button_hover.svg"), this, QStringLiteral("OK"));
-    ok->setGeometry(309, 224, 80, 28);
+    auto *ok = makeLabelButton(QStringLiteral("lblOk"), QStringLiteral("OK"), this, { 309, 224, 80, 28 });
     connect(ok, &ImageButton::clicked, this, &QWidget::close);
 }

@@ -8,7 +8,7 @@
 #include "app/TrayController.h"
 #include "app/rules/TrayTip.h"
 #include "reminders/ReminderScan.h"
-#include "widgets/ImageButton.h"
+#include "widgets/RecordControls.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -48,7 +48,7 @@ Frm_Main::Frm_Main(Orrisday &app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_app(app)
     , m_background(new QSvgRenderer(QStringLiteral(":/art/main_background.svg"), this))
-    , Text1(new QLineEdit(this))
+    , Text1(makeHiddenBox(QStringLiteral("Text1"), this))
     , Calendar1(new QCalendarWidget(this))
     , p1(new AnalogClock(*app.services().clock, this))
     , m_agenda(new AgendaPanel(app.db(), this))
@@ -58,8 +58,6 @@ Frm_Main::Frm_Main(Orrisday &app)
     setFixedSize(593, 462);
     setMouseTracking(true);
 
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->hide();
     m_windows = std::make_unique<RecordWindows>(app, this, Text1);
     m_tray = new TrayController(*app.services().tray, *app.services().lifecycle, *this);
 

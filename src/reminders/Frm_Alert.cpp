@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/Frm_Alert.h"
 
-#include "widgets/ImageButton.h"
+#include "widgets/RecordControls.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,9 +43,7 @@ Frm_Alert::Frm_Alert()
     imgPointer->setGeometry(8, 7, 20, 20);
     imgPointer->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgPointer->setCursor(Qt::ArrowCursor);
-    imgX = new ImageButton(
-        QStringLiteral("imgX"), QStringLiteral(":/art/close_x.svg"), QStringLiteral(":/art/close_x_hover.svg"), this);
-    imgX->setGeometry(Width - 24, 7, 16, 16);
+    imgX = makeClosePicture(QStringLiteral("imgX"), this, { Width - 24, 7, 16, 16 });
     connect(imgX, &ImageButton::clicked, this, &QWidget::close);
 
     lbltitle = addLabel(QStringLiteral("lbltitle"), {}, QRect(34, 6, 160, 22));

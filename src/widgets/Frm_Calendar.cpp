@@ -4,7 +4,7 @@
 #include "app/Orrisday.h"
 #include "store/DateTimeText.h"
 #include "widgets/DateCombo.h"
-#include "widgets/ImageButton.h"
+#include "widgets/RecordControls.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -26,17 +26,12 @@ QPointer<Frm_Calendar> openPopup;
 
 Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
     : RecordWindow(app, QStringLiteral("Frm_Calendar"), QStringLiteral("Calendar"), QSize(300, 262), requester),
-      m_requester(requester), Calendar1(new QCalendarWidget(this)), Text1(new QLineEdit(this)),
-      Text2(new QLineEdit(this)),
-      imgX(new ImageButton(QStringLiteral("imgX"), QStringLiteral(":/art/close_x.svg"),
-                           QStringLiteral(":/art/close_x_hover.svg"), this))
+      m_requester(requester), Calendar1(new QCalendarWidget(this)),
+      Text1(makeHiddenBox(QStringLiteral("Text1"), this)), Text2(makeHiddenBox(QStringLiteral("Text2"), this)),
+      imgX(makeClosePicture(QStringLiteral("imgX"), this, { 270, 4, 24, 24 }))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text1->hide();
-    Text2->hide();
 
     Calendar1->setGeometry(8, 34, width() - 16, height() - 42);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -44,7 +39,6 @@ Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
     QPalette teal = Calendar1->palette();
     teal.setColor(QPalette::Highlight, QColor(0x2f, 0x6f, 0x78));
     Calendar1->setPalette(teal);
-    imgX->setGeometry(width() - 30, 4, 24, 24);
 
     const QDate today = app.services().clock->now().date();
     Calendar1->setSelectedDate(today);

@@ -11,6 +11,14 @@ ImageButton *makeLabelButton(const QString &objectName, const QString &caption, 
     return button;
 }
 
+ImageButton *makeClosePicture(const QString &objectName, QWidget *parent, QRect geometry)
+{
+    auto *button = new ImageButton(
+        objectName, QStringLiteral(":/art/close_x.svg"), QStringLiteral(":/art/close_x_hover.svg"), parent);
+    button->setGeometry(geometry);
+    return button;
+}
+
 QLineEdit *makeHiddenBox(const QString &objectName, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);

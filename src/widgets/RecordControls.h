@@ -11,5 +11,8 @@ class QLineEdit;
 /// The program's command button: a caption over the generic button art, with its hover picture.
 ImageButton *makeLabelButton(const QString &objectName, const QString &caption, QWidget *parent, QRect geometry);
 
+/// The close picture of a window, with its hover picture.
+ImageButton *makeClosePicture(const QString &objectName, QWidget *parent, QRect geometry);
+
 /// A hidden hand-off box.
 QLineEdit *makeHiddenBox(const QString &objectName, QWidget *parent);
