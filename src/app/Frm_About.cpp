@@ -2,11 +2,12 @@
 #include "app/Frm_About.h"
 
 #include "app/Orrisday.h"
+#include "context/AppContext.h"
 #include "widgets/RecordControls.h"
 
 #include <QLabel>
 
-Frm_About::Frm_About(Orrisday &app, QWidget *owner)
+Frm_About::Frm_About(AppContext &app, QWidget *owner)
     : RecordWindow(app, QStringLiteral("Frm_About"), QStringLiteral("About Orrisday"), { 409, 270 }, owner)
 {
     auto *name = new QLabel(QStringLiteral("Orrisday"), this);

@@ -8,5 +8,5 @@ class Frm_About final : public RecordWindow
 {
     Q_OBJECT
 public:
-    Frm_About(Orrisday &app, QWidget *owner);
+    Frm_About(AppContext &app, QWidget *owner);
 };

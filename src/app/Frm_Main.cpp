@@ -4,9 +4,10 @@
 #include "app/AgendaPanel.h"
 #include "app/AnalogClock.h"
 #include "app/Orrisday.h"
-#include "app/RecordWindows.h"
 #include "app/TrayController.h"
 #include "app/rules/TrayTip.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
 #include "reminders/ReminderScan.h"
 #include "widgets/RecordControls.h"
 
@@ -44,7 +45,7 @@ constexpr QRect AgendaPlace(294, 52, 285, 330);
 
 } // namespace
 
-Frm_Main::Frm_Main(Orrisday &app)
+Frm_Main::Frm_Main(AppContext &app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_app(app)
     , m_background(new QSvgRenderer(QStringLiteral(":/art/main_background.svg"), this))
@@ -59,6 +60,7 @@ Frm_Main::Frm_Main(Orrisday &app)
     setMouseTracking(true);
 
     m_windows = std::make_unique<RecordWindows>(app, this, Text1);
+    app.setWindows(m_windows.get());
     m_tray = new TrayController(*app.services().tray, *app.services().lifecycle, *this);
 
     createCalendar();
@@ -67,7 +69,9 @@ Frm_Main::Frm_Main(Orrisday &app)
     createNavigation();
     createPictures();
     showToday();
-    m_reminderScan = new ReminderScan(app, *this);
+    m_reminderScan = new ReminderScan(app, this);
+    connect(this, &Frm_Main::reloaded, m_reminderScan, &ReminderScan::reload);
+    connect(&app, &AppContext::storeChanged, this, &Frm_Main::reload);
 }
 
 Frm_Main::~Frm_Main() = default;

@@ -9,7 +9,7 @@
 class AgendaPanel;
 class AnalogClock;
 class ImageButton;
-class Orrisday;
+class AppContext;
 class QCalendarWidget;
 class QLineEdit;
 class QSvgRenderer;
@@ -21,7 +21,7 @@ class Frm_Main final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frm_Main(Orrisday &app);
+    explicit Frm_Main(AppContext &app);
     ~Frm_Main() override;
 
     RecordWindows &windows() { return *m_windows; }
@@ -42,7 +42,7 @@ public slots:
     void fillAgenda();
 
 signals:
-    /// The window was loaded afresh; whoever reads the store for it reads again.
+    /// The window was loaded afresh; the scan reads the store again.
     void reloaded();
 
 protected:
@@ -60,7 +60,7 @@ private:
     ImageButton *button(const QString &name, const QString &art, QRect geometry);
     void showToday();
 
-    Orrisday &m_app;
+    AppContext &m_app;
     QSvgRenderer *m_background;
     QLineEdit *Text1;
     QCalendarWidget *Calendar1;

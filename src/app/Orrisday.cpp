@@ -2,7 +2,6 @@
 #include "app/Orrisday.h"
 
 #include "app/Frm_Main.h"
-#include "app/RecordWindows.h"
 #include "app/SingleInstance.h"
 #include "app/WindowCatalog.h"
 #include "store/Database.h"
@@ -40,18 +39,14 @@ std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services
         return nullptr;
     }
 
-    app->m_main = std::make_unique<Frm_Main>(*app);
+    app->m_context = std::make_unique<AppContext>(app->m_folder, app->m_services, *app->m_db);
+    app->m_main = std::make_unique<Frm_Main>(*app->m_context);
     registerRecordWindows(app->windows());
     QObject::connect(app->m_instance.get(), &SingleInstance::activationRequested, app->m_main.get(),
                      &Frm_Main::bringForward);
     app->m_main->show();
     app->m_main->activateWindow();
     return app;
-}
-
-RecordWindows &Orrisday::windows()
-{
-    return m_main->windows();
 }
 
 void Orrisday::message(const QString &text, MessageIcon icon, const QString &title)

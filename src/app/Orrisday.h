@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The running program: its folder, services, store and main window.
+// The running program: it opens the store on its folder, builds the context every window is
+// handed, and owns the main window.
 #pragma once
 
-#include "app/rules/ProgramFolder.h"
-#include "platform/Services.h"
+#include "context/AppContext.h"
 
 #include <QString>
 #include <memory>
 
 namespace store { class Database; }
 class Frm_Main;
-class RecordWindows;
 class SingleInstance;
 
 class Orrisday
@@ -27,13 +26,13 @@ public:
     static std::unique_ptr<Orrisday> start(const QString &programFolder, Services services);
     ~Orrisday();
 
+    AppContext &context() { return *m_context; }
+    Frm_Main &mainWindow() { return *m_main; }
+
     const ProgramFolder &folder() const { return m_folder; }
     Services &services() { return m_services; }
     store::Database &db() { return *m_db; }
-    Frm_Main &mainWindow() { return *m_main; }
-    RecordWindows &windows();
-
-    /// Shows a message box through the dialogs service.
+    RecordWindows &windows() { return m_context->windows(); }
     void message(const QString &text, MessageIcon icon, const QString &title);
 
 private:
@@ -43,5 +42,6 @@ private:
     Services m_services;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<store::Database> m_db;
+    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<Frm_Main> m_main;
 };

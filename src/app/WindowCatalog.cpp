@@ -2,7 +2,7 @@
 #include "app/WindowCatalog.h"
 
 #include "app/Frm_About.h"
-#include "app/RecordWindows.h"
+#include "context/RecordWindows.h"
 #include "tasks/Frm_Task.h"
 #include "tasks/frmtask_info.h"
 
@@ -11,7 +11,7 @@ namespace {
 template <typename Window>
 RecordWindows::Factory make()
 {
-    return [](Orrisday &app, QWidget *owner) -> QWidget * { return new Window(app, owner); };
+    return [](AppContext &app, QWidget *owner) -> QWidget * { return new Window(app, owner); };
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/Frm_Reminder.h"
 
-#include "app/Orrisday.h"
-#include "app/RecordWindows.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
 #include "reminders/ReminderCaller.h"
 #include "reminders/rules/ReminderChoices.h"
 #include "widgets/RecordControls.h"
@@ -47,7 +47,7 @@ QPushButton *browseButton(const QString &name, QWidget *parent, QRect geometry)
 
 } // namespace
 
-Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
+Frm_Reminder::Frm_Reminder(AppContext &app, QWidget *owner)
     : RecordWindow(app, QStringLiteral("Frm_Reminder"), QStringLiteral("Advance Reminder"), QSize(420, 344), owner)
 {
     m_soundGroup = new QGroupBox(QStringLiteral("Sound"), this);
@@ -92,7 +92,7 @@ Frm_Reminder::Frm_Reminder(Orrisday &app, QWidget *owner)
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Reminder::cancel);
 }
 
-Frm_Reminder *Frm_Reminder::openFor(Orrisday &app, ReminderCaller &caller)
+Frm_Reminder *Frm_Reminder::openFor(AppContext &app, ReminderCaller &caller)
 {
     if (!caller.acceptsReminderChoices())
         return nullptr;

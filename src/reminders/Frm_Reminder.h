@@ -19,11 +19,11 @@ class Frm_Reminder final : public RecordWindow
 {
     Q_OBJECT
 public:
-    Frm_Reminder(Orrisday &app, QWidget *owner);
+    Frm_Reminder(AppContext &app, QWidget *owner);
 
     /// Opens the dialog beside the main window for the caller, preset from its boxes. Gives nothing
     /// when the caller is not open in new or edit mode.
-    static Frm_Reminder *openFor(Orrisday &app, ReminderCaller &caller);
+    static Frm_Reminder *openFor(AppContext &app, ReminderCaller &caller);
 
 public slots:
     void ok();

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/ReminderScan.h"
 
-#include "app/Frm_Main.h"
-#include "app/Orrisday.h"
+#include "context/AppContext.h"
 #include "reminders/Frm_Alert.h"
 #include "reminders/RunProgram.h"
 #include "reminders/rules/ReminderRules.h"
@@ -32,8 +31,8 @@ QString alertTitle(ReminderKind kind)
 
 } // namespace
 
-ReminderScan::ReminderScan(Orrisday &app, Frm_Main &mainWindow)
-    : QObject(&mainWindow)
+ReminderScan::ReminderScan(AppContext &app, QObject *parent)
+    : QObject(parent)
     , m_app(app)
     , Timer_popup(new QTimer(this))
 {
@@ -41,7 +40,7 @@ ReminderScan::ReminderScan(Orrisday &app, Frm_Main &mainWindow)
     Timer_popup->setObjectName(QStringLiteral("Timer_popup"));
     Timer_popup->setInterval(500);
     connect(Timer_popup, &QTimer::timeout, this, &ReminderScan::tick);
-    connect(&mainWindow, &Frm_Main::reloaded, this, &ReminderScan::reload);
+    connect(&app, &AppContext::reminderScanHeld, this, [this](bool held) { held ? stop() : start(); });
 
     // Reminders that fell due before the scan started are not raised.
     m_lastScanned = reminders::wallSecond(m_app.services().clock->now()) - 1;

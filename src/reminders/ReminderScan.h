@@ -9,16 +9,15 @@
 #include <QPointer>
 
 class Frm_Alert;
-class Frm_Main;
-class Orrisday;
+class AppContext;
 class QTimer;
 
 class ReminderScan final : public QObject
 {
     Q_OBJECT
 public:
-    /// Reads the reminders and starts scanning from the current second; owned by the main window.
-    ReminderScan(Orrisday &app, Frm_Main &mainWindow);
+    /// Reads the reminders and starts scanning from the current second.
+    ReminderScan(AppContext &app, QObject *parent);
     /// Closes the alert with the program.
     ~ReminderScan() override;
 
@@ -34,7 +33,7 @@ public slots:
     /// Called by `Timer_popup` every 500 ms: raises the reminders whose second has come since
     /// the previous tick (catching up at most a minute), each once.
     void tick();
-    /// Called whenever the main window loads afresh: reads the reminders again and restarts.
+    /// Reads the reminders again and restarts (the store changed).
     void reload();
 
 private:
@@ -43,7 +42,7 @@ private:
     void raise(const store::JoinedReminder &reminder);
     void abandonTick(const store::Error &error);
 
-    Orrisday &m_app;
+    AppContext &m_app;
     QTimer *Timer_popup;
     QList<store::JoinedReminder> m_reminders;
     reminders::DueIndex m_due;

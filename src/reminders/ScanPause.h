@@ -1,25 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class Orrisday;
-
-/// Switches the reminder scan's timer on or off.
-void setReminderScanRunning(Orrisday &app, bool running);
+#include "context/AppContext.h"
 
 /// Holds the reminder scan off while rows are deleted, and lets it run again however the
 /// deletion ends.
 class ScanPause final
 {
 public:
-    explicit ScanPause(Orrisday &app)
+    explicit ScanPause(AppContext &app)
         : m_app(app)
     {
-        setReminderScanRunning(m_app, false);
+        m_app.holdReminderScan(true);
     }
-    ~ScanPause() { setReminderScanRunning(m_app, true); }
+    ~ScanPause() { m_app.holdReminderScan(false); }
     ScanPause(const ScanPause &) = delete;
     ScanPause &operator=(const ScanPause &) = delete;
 
 private:
-    Orrisday &m_app;
+    AppContext &m_app;
 };

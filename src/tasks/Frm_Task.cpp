@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tasks/Frm_Task.h"
 
-#include "app/Orrisday.h"
-#include "app/RecordWindows.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
 #include "reminders/ScanPause.h"
 #include "store/Views.h"
 #include "tasks/frmtask_info.h"
@@ -26,7 +26,7 @@ constexpr int TimeColumn = 5;
 
 } // namespace
 
-Frm_Task::Frm_Task(Orrisday &app, QWidget *owner)
+Frm_Task::Frm_Task(AppContext &app, QWidget *owner)
     : RecordList(app, ListKey, QStringLiteral("Tasks"), QSize(480, 350), owner, QStringLiteral("lblTaskCancel"))
 {
     auto *lblcategory = new QLabel(QStringLiteral("Category"), this);

@@ -11,7 +11,7 @@ class Frm_Task final : public RecordList
 {
     Q_OBJECT
 public:
-    Frm_Task(Orrisday &app, QWidget *owner);
+    Frm_Task(AppContext &app, QWidget *owner);
 
 public slots:
     /// Shows the grid of the chosen category.

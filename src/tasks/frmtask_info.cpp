@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tasks/frmtask_info.h"
 
-#include "app/Orrisday.h"
-#include "app/RecordWindows.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
 #include "reminders/rules/ReminderChoices.h"
 #include "store/DateTimeText.h"
 #include "widgets/ChoiceCombo.h"
@@ -22,8 +22,8 @@ const QString ListKey = QStringLiteral("Frm_Task");
 
 } // namespace
 
-frmtask_info::frmtask_info(Orrisday &app, QWidget *owner)
-    : RecordEditor(
+frmtask_info::frmtask_info(AppContext &app, QWidget *owner)
+    : EditorWithReminder(
         app, QStringLiteral("frmtask_info"), EditorKey, QStringLiteral("Task Information"), QSize(480, 370), owner)
 {
     caption(QStringLiteral("Name"), { 16, 44, 84, 26 });

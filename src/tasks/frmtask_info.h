@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "widgets/RecordEditor.h"
+#include "reminders/EditorWithReminder.h"
 #include "widgets/rules/RecordKey.h"
 
 class ChoiceCombo;
@@ -11,11 +11,11 @@ class TimeCombo;
 
 /// The task editor: creates a task (new mode) or changes the stored task named by the
 /// stored-key boxes (edit mode), with its reminder.
-class frmtask_info final : public RecordEditor
+class frmtask_info final : public EditorWithReminder
 {
     Q_OBJECT
 public:
-    frmtask_info(Orrisday &app, QWidget *owner);
+    frmtask_info(AppContext &app, QWidget *owner);
 
     /// New mode, with today's date and the current hour and minute shown.
     void startNew();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ChoiceCombo.h"
 
-#include "app/Orrisday.h"
+#include "context/AppContext.h"
 #include "widgets/KeyGuard.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ QPointer<ChoiceCombo> reclaiming;
 
 } // namespace
 
-ChoiceCombo::ChoiceCombo(Orrisday &app, const QString &objectName, const QStringList &items, QWidget *parent,
+ChoiceCombo::ChoiceCombo(AppContext &app, const QString &objectName, const QStringList &items, QWidget *parent,
                          Typing typing)
     : QComboBox(parent), m_app(app), m_typing(typing)
 {

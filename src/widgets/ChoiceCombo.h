@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 
-class Orrisday;
+class AppContext;
 
 /// A fixed-choice combo (category, priority, status): filled with its items, nothing preselected.
 /// Leaving it with a text that is no item shows "Please Enter the value from list", empties it and
@@ -15,7 +15,7 @@ class ChoiceCombo final : public QComboBox
 public:
     enum class Typing { Allowed, Refused };
 
-    ChoiceCombo(Orrisday &app, const QString &objectName, const QStringList &items, QWidget *parent,
+    ChoiceCombo(AppContext &app, const QString &objectName, const QStringList &items, QWidget *parent,
                 Typing typing = Typing::Allowed);
 
     /// The items the combo accepts.
@@ -32,7 +32,7 @@ private:
     /// Whether the focus went from this combo to another control of its window.
     bool leftForAnotherControl(const QFocusEvent &event) const;
 
-    Orrisday &m_app;
+    AppContext &m_app;
     Typing m_typing;
     QString m_leaveMessage = QStringLiteral("Please Enter the value from list");
     QString m_typingMessage = QStringLiteral("Please Do not Enter Any data");

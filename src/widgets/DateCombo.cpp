@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/DateCombo.h"
 
-#include "app/Orrisday.h"
+#include "context/AppContext.h"
 #include "store/DateTimeText.h"
 #include "widgets/Frm_Calendar.h"
 #include "widgets/KeyGuard.h"
 
-DateCombo::DateCombo(Orrisday &app, const QString &objectName, QWidget *parent) : QComboBox(parent), m_app(app)
+DateCombo::DateCombo(AppContext &app, const QString &objectName, QWidget *parent) : QComboBox(parent), m_app(app)
 {
     setObjectName(objectName);
     setEditable(true);

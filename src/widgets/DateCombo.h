@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QPointer>
 
-class Orrisday;
+class AppContext;
 
 /// A date field: its drop-down opens the calendar pop-up over the owning window's top-left
 /// corner; a pick there writes the date text M/D/YYYY. Typed keys are answered as the key
@@ -13,7 +13,7 @@ class DateCombo final : public QComboBox
 {
     Q_OBJECT
 public:
-    DateCombo(Orrisday &app, const QString &objectName, QWidget *parent);
+    DateCombo(AppContext &app, const QString &objectName, QWidget *parent);
 
     /// A picked date earlier than the base's refused with "Please enter the correct Date".
     void requireNotBefore(DateCombo *base);
@@ -32,7 +32,7 @@ private:
     /// gives nothing to compare with and lets every date pass.
     bool keepsOrder(const QString &dateText);
 
-    Orrisday &m_app;
+    AppContext &m_app;
     QPointer<DateCombo> m_notBefore;
     QPointer<DateCombo> m_notAfter;
     QPointer<DateCombo> m_notAfterFallback;

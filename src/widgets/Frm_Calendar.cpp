@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/Frm_Calendar.h"
 
-#include "app/Orrisday.h"
+#include "context/AppContext.h"
 #include "store/DateTimeText.h"
 #include "widgets/DateCombo.h"
 #include "widgets/RecordControls.h"
@@ -24,7 +24,7 @@ QPointer<Frm_Calendar> openPopup;
 
 } // namespace
 
-Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
+Frm_Calendar::Frm_Calendar(AppContext &app, QWidget *requester)
     : RecordWindow(app, QStringLiteral("Frm_Calendar"), QStringLiteral("Calendar"), QSize(300, 262), requester),
       m_requester(requester), Calendar1(new QCalendarWidget(this)),
       Text1(makeHiddenBox(QStringLiteral("Text1"), this)), Text2(makeHiddenBox(QStringLiteral("Text2"), this)),
@@ -49,7 +49,7 @@ Frm_Calendar::Frm_Calendar(Orrisday &app, QWidget *requester)
     connect(imgX, &ImageButton::clicked, this, &QWidget::close);
 }
 
-Frm_Calendar *Frm_Calendar::openFor(Orrisday &app, QWidget *requestingWindow, const QString &comboName)
+Frm_Calendar *Frm_Calendar::openFor(AppContext &app, QWidget *requestingWindow, const QString &comboName)
 {
     QWidget *owner = requestingWindow->window();
     // A closed pop-up only waits to be deleted; the next request loads a fresh one.

@@ -3,7 +3,7 @@
 
 #include "widgets/RecordWindow.h"
 
-class Orrisday;
+class AppContext;
 class QCalendarWidget;
 class QLineEdit;
 class ImageButton;
@@ -15,10 +15,10 @@ class Frm_Calendar final : public RecordWindow
 {
     Q_OBJECT
 public:
-    Frm_Calendar(Orrisday &app, QWidget *requester);
+    Frm_Calendar(AppContext &app, QWidget *requester);
 
     /// Shows the pop-up for the named combo of the requesting window, over its top-left corner.
-    static Frm_Calendar *openFor(Orrisday &app, QWidget *requestingWindow, const QString &comboName);
+    static Frm_Calendar *openFor(AppContext &app, QWidget *requestingWindow, const QString &comboName);
 
     QCalendarWidget *calendar() const { return Calendar1; }
     QWidget *requester() const { return m_requester; }

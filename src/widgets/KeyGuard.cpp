@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/KeyGuard.h"
 
-#include "app/Orrisday.h"
+#include "context/AppContext.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
-KeyGuard::KeyGuard(Orrisday &app, QComboBox *combo, RuleSource source)
+KeyGuard::KeyGuard(AppContext &app, QComboBox *combo, RuleSource source)
     : QObject(combo), m_app(app), m_combo(combo), m_source(std::move(source))
 {
     combo->installEventFilter(this);
@@ -16,7 +16,7 @@ KeyGuard::KeyGuard(Orrisday &app, QComboBox *combo, RuleSource source)
         combo->lineEdit()->installEventFilter(this);
 }
 
-void KeyGuard::attach(Orrisday &app, QComboBox *combo, RuleSource source)
+void KeyGuard::attach(AppContext &app, QComboBox *combo, RuleSource source)
 {
     new KeyGuard(app, combo, std::move(source));
 }

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <functional>
 
-class Orrisday;
+class AppContext;
 class QComboBox;
 
 /// Answers the keys typed into an editable combo by a key rule. The combo hands typed keys on to
@@ -20,15 +20,15 @@ public:
 
     /// Guards the combo for its lifetime; keys are answered by the rule the source gives at the
     /// moment of the key, and pass untouched while it gives none.
-    static void attach(Orrisday &app, QComboBox *combo, RuleSource source);
+    static void attach(AppContext &app, QComboBox *combo, RuleSource source);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    KeyGuard(Orrisday &app, QComboBox *combo, RuleSource source);
+    KeyGuard(AppContext &app, QComboBox *combo, RuleSource source);
 
-    Orrisday &m_app;
+    AppContext &m_app;
     QComboBox *m_combo;
     RuleSource m_source;
 };

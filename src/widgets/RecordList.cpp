@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/RecordList.h"
 
-#include "app/Orrisday.h"
-#include "app/RecordWindows.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
 #include "widgets/RecordControls.h"
 
 #include <QLineEdit>
 
-RecordList::RecordList(Orrisday &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
+RecordList::RecordList(AppContext &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
     const QString &cancelName)
     : RecordWindow(app, objectName, title, size, owner)
 {

@@ -13,7 +13,7 @@ class RecordList : public RecordWindow
 {
     Q_OBJECT
 public:
-    RecordList(Orrisday &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
+    RecordList(AppContext &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
         const QString &cancelName);
 
     records::RecordKey selection() const;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/RecordRefresh.h"
 
-#include "app/Frm_Main.h"
-#include "app/Orrisday.h"
-#include "app/RecordWindows.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
 
-void refreshAfterChange(Orrisday &app, const QString &changingWindowKey, const QString &listKey)
+void refreshAfterChange(AppContext &app, const QString &changingWindowKey, const QString &listKey)
 {
     app.windows().unload(changingWindowKey);
-    app.mainWindow().reload();
+    app.announceStoreChange();
     app.windows().open(listKey);
 }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class Orrisday;
+class AppContext;
 
 /// Closes the changing window, reloads the main window and reopens the list window at its place.
-void refreshAfterChange(Orrisday &app, const QString &changingWindowKey, const QString &listKey);
+void refreshAfterChange(AppContext &app, const QString &changingWindowKey, const QString &listKey);

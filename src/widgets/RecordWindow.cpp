@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-RecordWindow::RecordWindow(Orrisday &app, const QString &objectName, const QString &title, QSize size,
+RecordWindow::RecordWindow(AppContext &app, const QString &objectName, const QString &title, QSize size,
                            QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_app(app), m_title(title)
 {

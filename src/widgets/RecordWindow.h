@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class Orrisday;
+class AppContext;
 
 /// The common frame of the record windows (lists, editors, options, about, dialogs): a borderless
 /// window of a fixed size over the main window, drawn with the program's background art and a
@@ -12,9 +12,9 @@ class RecordWindow : public QWidget
 {
     Q_OBJECT
 public:
-    RecordWindow(Orrisday &app, const QString &objectName, const QString &title, QSize size, QWidget *owner);
+    RecordWindow(AppContext &app, const QString &objectName, const QString &title, QSize size, QWidget *owner);
 
-    Orrisday &app() const { return m_app; }
+    AppContext &app() const { return m_app; }
     QString title() const { return m_title; }
     void setTitle(const QString &title);
 
@@ -22,6 +22,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Orrisday &m_app;
+    AppContext &m_app;
     QString m_title;
 };

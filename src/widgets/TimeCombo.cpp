@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/TimeCombo.h"
 
-#include "app/Orrisday.h"
+#include "context/AppContext.h"
 #include "widgets/KeyGuard.h"
 
 #include <QListWidget>
@@ -27,7 +27,7 @@ QListWidget *numberList(const QString &name, int count, QWidget *parent)
 
 } // namespace
 
-TimeCombo::TimeCombo(Orrisday &app, const QString &objectName, const QString &hourListName,
+TimeCombo::TimeCombo(AppContext &app, const QString &objectName, const QString &hourListName,
                      const QString &minuteListName, QWidget *parent)
     : QComboBox(parent), m_app(app), m_hours(numberList(hourListName, 24, parent)),
       m_minutes(numberList(minuteListName, 60, parent))

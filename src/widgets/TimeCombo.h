@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 
-class Orrisday;
+class AppContext;
 class QListWidget;
 
 /// A time field: its drop-down is replaced by an hour list (0-23) and a minute list (0-59),
@@ -13,7 +13,7 @@ class TimeCombo final : public QComboBox
 {
     Q_OBJECT
 public:
-    TimeCombo(Orrisday &app, const QString &objectName, const QString &hourListName,
+    TimeCombo(AppContext &app, const QString &objectName, const QString &hourListName,
               const QString &minuteListName, QWidget *parent);
 
     QListWidget *hourList() const { return m_hours; }
@@ -38,7 +38,7 @@ private:
     /// Puts the lists over the combo, inside the window's edge.
     void placeLists();
 
-    Orrisday &m_app;
+    AppContext &m_app;
     QListWidget *m_hours;
     QListWidget *m_minutes;
     QString m_picked;

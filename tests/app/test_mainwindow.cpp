@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/AnalogClock.h"
 #include "app/Frm_Main.h"
-#include "app/RecordWindows.h"
+#include "context/RecordWindows.h"
 #include "support/TestProgram.h"
 #include "widgets/ImageButton.h"
 #include "widgets/RecordWindow.h"
@@ -171,7 +171,7 @@ private slots:
     {
         m_program->start();
         // A window of a later part plugs in by its key.
-        m_program->app().windows().add("Frm_Contact", [](Orrisday &app, QWidget *owner) {
+        m_program->app().windows().add("Frm_Contact", [](AppContext &app, QWidget *owner) {
             return new RecordWindow(app, "Frm_Contact", "Contacts", { 300, 200 }, owner);
         });
         main()->move(100, 50);

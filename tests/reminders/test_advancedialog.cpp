@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/RecordWindows.h"
+#include "context/RecordWindows.h"
 #include "support/FreshProgramTest.h"
 
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/Frm_Main.h"
-#include "app/RecordWindows.h"
+#include "context/RecordWindows.h"
 #include "support/StoreRows.h"
 #include "support/TestProgram.h"
 #include "widgets/GroupedGrid.h"

@@ -19,7 +19,7 @@
 class EntryWindow
 {
 public:
-    EntryWindow(Orrisday &app, const QString &name) : m_app(app)
+    EntryWindow(Orrisday &app, const QString &name) : m_app(app.context())
     {
         window.setObjectName(name);
         window.resize(520, 420);
@@ -59,7 +59,7 @@ public:
     QWidget window;
 
 private:
-    Orrisday &m_app;
+    AppContext &m_app;
 };
 
 /// The messages expected after an action: the one named, or none when its text is empty.

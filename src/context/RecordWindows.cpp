@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "app/RecordWindows.h"
+#include "context/RecordWindows.h"
 
 #include <QLineEdit>
 
-RecordWindows::RecordWindows(Orrisday &app, QWidget *owner, QLineEdit *marker)
+RecordWindows::RecordWindows(AppContext &app, QWidget *owner, QLineEdit *marker)
     : m_app(app), m_owner(owner), m_marker(marker)
 {
 }

@@ -8,15 +8,15 @@
 #include <QWidget>
 #include <functional>
 
-class Orrisday;
+class AppContext;
 class QLineEdit;
 
 class RecordWindows
 {
 public:
-    using Factory = std::function<QWidget *(Orrisday &app, QWidget *owner)>;
+    using Factory = std::function<QWidget *(AppContext &app, QWidget *owner)>;
 
-    RecordWindows(Orrisday &app, QWidget *owner, QLineEdit *marker);
+    RecordWindows(AppContext &app, QWidget *owner, QLineEdit *marker);
 
     /// Makes the window of a key available; a key without a window opens nothing.
     void add(const QString &key, Factory factory);
@@ -44,7 +44,7 @@ public:
     void setMarker(const QString &key);
 
 private:
-    Orrisday &m_app;
+    AppContext &m_app;
     QWidget *m_owner;
     QLineEdit *m_marker;
     QMap<QString, Factory> m_factories;

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include "context/AppContext.h"
+
+AppContext::AppContext(ProgramFolder folder, Services &services, store::Database &db)
+    : m_folder(std::move(folder)), m_services(services), m_db(db)
+{
+}
+
+RecordWindows &AppContext::windows()
+{
+    Q_ASSERT(m_windows);
+    return *m_windows;
+}
+
+void AppContext::message(const QString &text, MessageIcon icon, const QString &title)
+{
+    m_services.dialogs->message(text, icon, title);
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// What every window is handed: the program folder, the services, the store, the message door,
+// the record window registry, and the signals by which windows ask the program for more.
+#pragma once
+
+#include "context/ProgramFolder.h"
+#include "platform/Services.h"
+
+#include <QObject>
+
+namespace store { class Database; }
+class RecordWindows;
+
+class AppContext final : public QObject
+{
+    Q_OBJECT
+public:
+    AppContext(ProgramFolder folder, Services &services, store::Database &db);
+
+    const ProgramFolder &folder() const { return m_folder; }
+    Services &services() { return m_services; }
+    store::Database &db() { return m_db; }
+
+    /// The record windows; set by the main window, which owns them.
+    RecordWindows &windows();
+    void setWindows(RecordWindows *windows) { m_windows = windows; }
+
+    /// Shows a message box through the dialogs service.
+    void message(const QString &text, MessageIcon icon, const QString &title);
+
+    /// Tells whoever reads the store for the whole program (the main window's agenda, the scan) to
+    /// read it again.
+    void announceStoreChange() { emit storeChanged(); }
+    /// Holds the reminder scan off, or lets it run again.
+    void holdReminderScan(bool held) { emit reminderScanHeld(held); }
+
+signals:
+    void storeChanged();
+    void reminderScanHeld(bool held);
+
+private:
+    ProgramFolder m_folder;
+    Services &m_services;
+    store::Database &m_db;
+    RecordWindows *m_windows = nullptr;
+};

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "reminders/ReminderCaller.h"
+#include "widgets/RecordEditor.h"
+
+class DateCombo;
+class QCheckBox;
+class QPushButton;
+class TimeCombo;
+
+/// An editor whose record may carry a reminder (task, schedule, note): the reminder section with
+/// its check box, date and time combos and the advance dialog, and the hidden reminder choice
+/// boxes (Text1 sound, Text2 message, Text3 program).
+class EditorWithReminder : public RecordEditor, public ReminderCaller
+{
+    Q_OBJECT
+public:
+    /// Names of the reminder section's date combo and its time combo's hour and minute lists.
+    struct ReminderNames
+    {
+        QString date;
+        QString hourList;
+        QString minuteList;
+    };
+
+    EditorWithReminder(AppContext &app, const QString &objectName, const QString &callerMarker,
+        const QString &title, QSize size, QWidget *owner);
+
+    QString reminderCallerMarker() const override { return m_callerMarker; }
+    bool acceptsReminderChoices() const override;
+    QLineEdit *soundBox() const override { return Text1; }
+    QLineEdit *messageBox() const override { return Text2; }
+    QLineEdit *programBox() const override { return Text3; }
+    QWidget *callerWindow() override { return this; }
+
+public slots:
+    /// The reminder check box was clicked (or ticked by the opener).
+    void remcheckClicked();
+    /// Opens the advance reminder dialog for this editor.
+    void openAdvance();
+
+protected:
+    /// Builds the reminder section at the given place; call once from the editor's constructor.
+    void buildReminderSection(const ReminderNames &names, QPoint at);
+
+    /// Gives an unticked reminder, or a ticked one without date and time, the no-date value
+    /// and, unless told to keep them, empties the choice boxes.
+    enum class ChoiceBoxes { Emptied, Kept };
+    void applyReminderDefaults(ChoiceBoxes boxes = ChoiceBoxes::Emptied);
+    /// The reminder time to store; in edit mode without a new pick, the stored one.
+    QString reminderTimeToStore(const QString &storedTime) const;
+    /// The reminder row's columns: number, date, time, sound, message, program.
+    store::Values reminderColumns(qint64 remNo, const QString &time) const;
+    /// The stored reminder shown in the reminder section, with its choice boxes.
+    void showStoredReminder(const store::Record &reminder);
+    void showNoReminder();
+
+    QCheckBox *remcheck = nullptr;
+    DateCombo *m_remDate = nullptr;
+    TimeCombo *cmbremtime = nullptr;
+    QPushButton *cmdadv = nullptr;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QLineEdit *Text3;
+
+private:
+    QString m_callerMarker;
+    bool m_reminderUndated = false;
+};
