@@ -33,9 +33,10 @@ int main(int argc, char *argv[])
     sinceMain.start();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    auto orrisday = Orrisday::start(QCoreApplication::applicationDirPath(), makeLinuxServices());
+    Orrisday::Outcome outcome;
+    auto orrisday = Orrisday::start(QCoreApplication::applicationDirPath(), makeLinuxServices(), &outcome);
     if (!orrisday)
-        return 0;
+        return outcome == Orrisday::Outcome::AlreadyRunning ? 0 : 1;
     if (qEnvironmentVariableIsSet("ORRISDAY_BENCH_EXIT_AFTER_SHOW"))
         QTimer::singleShot(0, [&sinceMain] { reportStartupAndExit(sinceMain); });
     return QApplication::exec();

@@ -99,7 +99,7 @@ void AgendaPanel::fillTasks(QDate day, const QString &noneText)
         if (tasks.isEmpty())
             lsttask->addItem(noneText);
     } catch (const store::Error &) {
-        // The agenda reports nothing; the list stays as far as it got.
+        showUnreadable(lsttask);
     }
 }
 
@@ -120,7 +120,16 @@ void AgendaPanel::fillSchedules(QDate day, bool disableSpansWhenNone)
         if (schedules.isEmpty())
             lstschedule->addItem(QStringLiteral("No Schedule For Today"));
     } catch (const store::Error &) {
+        showUnreadable(lstschedule);
     }
+}
+
+void AgendaPanel::showUnreadable(QListWidget *list)
+{
+    // Said in the list itself, which then is no longer empty: it is not read again until a reload.
+    list->clear();
+    list->addItem(QStringLiteral("The database could not be read."));
+    list->setEnabled(false);
 }
 
 void AgendaPanel::showDescription(QListWidgetItem *item, store::Table table)

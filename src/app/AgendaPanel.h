@@ -31,6 +31,7 @@ public:
 private:
     void fillTasks(QDate day, const QString &noneText);
     void fillSchedules(QDate day, bool disableSpansWhenNone);
+    void showUnreadable(QListWidget *list);
     void showDescription(QListWidgetItem *item, store::Table table);
 
     store::Database &m_db;

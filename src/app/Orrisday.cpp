@@ -7,6 +7,7 @@
 #include "store/Database.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 Orrisday::Orrisday(const QString &programFolder, Services services)
     : m_folder{programFolder}, m_services(std::move(services))
@@ -15,8 +16,33 @@ Orrisday::Orrisday(const QString &programFolder, Services services)
 
 Orrisday::~Orrisday() = default;
 
-std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services services)
+namespace {
+
+QString whyTheStoreCannotOpen(const store::Error &error, const ProgramFolder &folder)
 {
+    switch (error.code()) {
+    case store::Damaged:
+        return QStringLiteral("The file is damaged, or it is no Orrisday database. Dated backup copies of it are "
+                              "kept in %1: copy the newest one over the file and start Orrisday again.")
+            .arg(QDir::toNativeSeparators(folder.backupFolder()));
+    case store::Locked:
+        return QStringLiteral("Another program has locked the file. Close that program and start Orrisday again.");
+    case store::ReadOnly:
+        return QStringLiteral("The file, or the folder it is in, cannot be written. Give your user the right to "
+                              "write there and start Orrisday again.");
+    default:
+        return QStringLiteral("The file cannot be opened. Check that your user may read and write it and "
+                              "the folder it is in, and start Orrisday again.");
+    }
+}
+
+} // namespace
+
+std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services services, Outcome *outcome)
+{
+    Outcome ignored;
+    Outcome &result = outcome ? *outcome : ignored;
+    result = Outcome::Failed;
     QCoreApplication::setApplicationName(Title);
     std::unique_ptr<Orrisday> app(new Orrisday(programFolder, std::move(services)));
 
@@ -25,17 +51,21 @@ std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services
     case SingleInstance::State::Primary:
         break;
     case SingleInstance::State::Secondary:
+        result = Outcome::AlreadyRunning;
         return nullptr;
     case SingleInstance::State::Unreachable:
         app->message(QStringLiteral("Orrisday is already running."), MessageIcon::None, {});
+        result = Outcome::AlreadyRunning;
         return nullptr;
     }
 
     try {
         app->m_db = std::make_unique<store::Database>(app->m_folder.database());
-    } catch (const store::Error &e) {
-        app->message(QStringLiteral("Orrisday cannot open its database:\n%1").arg(QString::fromStdString(e.what())),
-                     MessageIcon::Critical, {});
+    } catch (const store::Error &error) {
+        app->message(QStringLiteral("Orrisday cannot open its database file\n%1\n\n%2")
+                         .arg(QDir::toNativeSeparators(app->m_folder.database()),
+                             whyTheStoreCannotOpen(error, app->m_folder)),
+            MessageIcon::Critical, {});
         return nullptr;
     }
 
@@ -46,6 +76,7 @@ std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services
                      &Frm_Main::bringForward);
     app->m_main->show();
     app->m_main->activateWindow();
+    result = Outcome::Started;
     return app;
 }
 

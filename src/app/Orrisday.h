@@ -21,9 +21,13 @@ public:
     /// The maker's tell-a-friend web page.
     static inline const QString TellFriendPage = QStringLiteral("https://orrisday.org/tell-a-friend");
 
+    enum class Outcome { Started, AlreadyRunning, Failed };
+
     /// Starts the program on its folder and shows the main window. When the program already runs
-    /// from that folder, asks it to come forward and gives nothing.
-    static std::unique_ptr<Orrisday> start(const QString &programFolder, Services services);
+    /// from that folder, asks it to come forward and gives nothing; when it cannot start, says why
+    /// and gives nothing. The outcome, when asked for, tells which.
+    static std::unique_ptr<Orrisday> start(
+        const QString &programFolder, Services services, Outcome *outcome = nullptr);
     ~Orrisday();
 
     AppContext &context() { return *m_context; }

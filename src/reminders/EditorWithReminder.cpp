@@ -78,15 +78,7 @@ void EditorWithReminder::applyReminderDefaults(ChoiceBoxes boxes)
 {
     m_reminderUndated
         = reminders::reminderIsUndated(remcheck->isChecked(), m_remDate->currentText(), cmbremtime->currentText());
-    if (!m_reminderUndated)
-        return;
-    m_remDate->setEditText(store::NoDate);
-    cmbremtime->setPickedTime(store::NoDate);
-    if (boxes == ChoiceBoxes::Kept)
-        return;
-    Text1->clear();
-    Text2->clear();
-    Text3->clear();
+    m_choicesEmptied = m_reminderUndated && boxes == ChoiceBoxes::Emptied;
 }
 
 QString EditorWithReminder::reminderTimeToStore(const QString &storedTime) const
@@ -99,8 +91,9 @@ QString EditorWithReminder::reminderTimeToStore(const QString &storedTime) const
 
 store::Values EditorWithReminder::reminderColumns(qint64 remNo, const QString &time) const
 {
-    return { { 0, remNo }, { 1, m_remDate->currentText().trimmed() }, { 2, time }, { 3, Text1->text().trimmed() },
-        { 4, Text2->text().trimmed() }, { 5, Text3->text().trimmed() } };
+    const auto choice = [this](const QLineEdit *box) { return m_choicesEmptied ? QString() : box->text().trimmed(); };
+    return { { 0, remNo }, { 1, m_reminderUndated ? store::NoDate : m_remDate->currentText().trimmed() }, { 2, time },
+        { 3, choice(Text1) }, { 4, choice(Text2) }, { 5, choice(Text3) } };
 }
 
 void EditorWithReminder::showStoredReminder(const store::Record &reminder)

@@ -45,7 +45,8 @@ protected:
     void buildReminderSection(const ReminderNames &names, QPoint at);
 
     /// Gives an unticked reminder, or a ticked one without date and time, the no-date value
-    /// and, unless told to keep them, empties the choice boxes.
+    /// and, unless told to keep them, no choices. Only the written row gets them: the controls stay
+    /// as the user left them, should the write fail.
     enum class ChoiceBoxes { Emptied, Kept };
     void applyReminderDefaults(ChoiceBoxes boxes = ChoiceBoxes::Emptied);
     /// The reminder time to store; in edit mode without a new pick, the stored one.
@@ -67,4 +68,5 @@ protected:
 private:
     QString m_callerMarker;
     bool m_reminderUndated = false;
+    bool m_choicesEmptied = false;
 };

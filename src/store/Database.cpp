@@ -31,6 +31,25 @@ void createPrivateFile(const QString &file)
     f.setPermissions(PrivateFile);
 }
 
+/// The store error of a failed SQLite call, by SQLite's primary result code.
+Error sqlError(const QSqlError &error, const QString &context)
+{
+    const QString detail = error.text() + QStringLiteral(" in ") + context;
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Error(Locked, detail);
+    case 8:  // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN: the journal cannot be made beside the file
+        return Error(ReadOnly, detail);
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return Error(Damaged, detail);
+    default:
+        return Error(OtherError, detail);
+    }
+}
+
 } // namespace
 
 QString Record::text(int column) const
@@ -55,6 +74,8 @@ Database::Database(const QString &file)
         createPrivateFile(file);
     auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(file);
+    // A database locked by another program is reported rather than waited for.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=700"));
     if (!db.open()) {
         const QString why = db.lastError().text();
         db = QSqlDatabase();
@@ -94,11 +115,11 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
     ensureOpen();
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.prepare(sql))
-        throw Error(OtherError, query.lastError().text() + QStringLiteral(" in ") + sql);
+        throw sqlError(query.lastError(), sql);
     for (const QVariant &p : params)
         query.addBindValue(p);
     if (!query.exec())
-        throw Error(OtherError, query.lastError().text() + QStringLiteral(" in ") + sql);
+        throw sqlError(query.lastError(), sql);
     return query;
 }
 
@@ -191,8 +212,9 @@ qint64 Database::nextNumber(Table table) const
 void Database::begin()
 {
     ensureOpen();
-    if (!QSqlDatabase::database(m_connection, false).transaction())
-        throw Error(OtherError, QStringLiteral("cannot begin a transaction"));
+    auto db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction())
+        throw sqlError(db.lastError(), QStringLiteral("BEGIN"));
 }
 
 void Database::commit()
@@ -200,7 +222,7 @@ void Database::commit()
     ensureOpen();
     auto db = QSqlDatabase::database(m_connection, false);
     if (!db.commit())
-        throw Error(OtherError, db.lastError().text());
+        throw sqlError(db.lastError(), QStringLiteral("COMMIT"));
 }
 
 void Database::rollback()

@@ -10,6 +10,9 @@ namespace store {
 enum ErrorCode : int {
     OtherError = 0,
     FileInUse = 70,
+    ReadOnly = 3027,           ///< the file, or the folder its journal goes to, cannot be written
+    Damaged = 3049,            ///< the file is no database or a page of it is damaged
+    Locked = 3218,             ///< another program holds the database locked
     RecordDeleted = 3167,      ///< the row was deleted by another source
     ObjectInvalid = 3420,      ///< the database has been closed
     ConversionFailed = 3421,   ///< a text that is no date or time was written to such a column

@@ -37,8 +37,12 @@ Frm_Task::Frm_Task(AppContext &app, QWidget *owner)
     cmbcategory->setGeometry(90, 40, 140, 26);
     cmbcategory->setCurrentIndex(cmbcategory->findText(QStringLiteral("Business")));
 
-    MSHFlexGrid1 = makeGrid(QStringLiteral("MSHFlexGrid1"), QStringLiteral("Business"));
-    MSHFlexGrid2 = makeGrid(QStringLiteral("MSHFlexGrid2"), QStringLiteral("Personal"));
+    MSHFlexGrid1 = makeGrid(QStringLiteral("MSHFlexGrid1"));
+    MSHFlexGrid2 = makeGrid(QStringLiteral("MSHFlexGrid2"));
+    tryStore(QStringLiteral("The tasks could not be read"), [this] {
+        MSHFlexGrid1->fill(store::groupedView(this->app().db(), store::taskView(QStringLiteral("Business"))));
+        MSHFlexGrid2->fill(store::groupedView(this->app().db(), store::taskView(QStringLiteral("Personal"))));
+    });
     showCategory(QStringLiteral("Business"));
 
     connect(cmbcategory, &QComboBox::activated, this, [this] { showCategory(cmbcategory->currentText()); });
@@ -47,17 +51,11 @@ Frm_Task::Frm_Task(AppContext &app, QWidget *owner)
     connect(lblDelete, &ImageButton::clicked, this, &Frm_Task::deleteTask);
 }
 
-GroupedGrid *Frm_Task::makeGrid(const QString &name, const QString &category)
+GroupedGrid *Frm_Task::makeGrid(const QString &name)
 {
-    const store::ViewSpec view = store::taskView(category);
-    auto *grid = new GroupedGrid(name, view.columns, 0, this);
+    auto *grid = new GroupedGrid(name, store::taskView(QString()).columns, 0, this);
     grid->setGeometry(16, 76, width() - 32, height() - 76 - 56);
     grid->setHiddenColumns({ 1, 7 });
-    try {
-        grid->fill(store::groupedView(app().db(), view));
-    } catch (const store::Error &) {
-        reportFailure(QStringLiteral("The tasks could not be read. Please try again."));
-    }
     connect(grid, &GroupedGrid::rowClicked, this, [this](const QStringList &cells) {
         select(cells.value(NameColumn), cells.value(DateColumn), cells.value(TimeColumn));
     });
@@ -90,7 +88,7 @@ void Frm_Task::editTask()
     }
     std::optional<store::Record> task;
     QList<store::Record> reminders;
-    try {
+    const bool read = tryStore(QStringLiteral("The task could not be opened"), [&] {
         const records::RecordKey wanted { key.name.trimmed(), key.date, key.time };
         const QList<store::Record> found = records::matchingRows(app().db().records(store::Table::Task), wanted);
         if (!found.isEmpty()) {
@@ -99,10 +97,9 @@ void Frm_Task::editTask()
                 reminders
                     = app().db().records(store::Table::Reminder, QStringLiteral("rem_no = ?"), { task->number(8) });
         }
-    } catch (const store::Error &) {
-        reportFailure(QStringLiteral("The task could not be opened. Please try again."));
+    });
+    if (!read)
         return;
-    }
     if (!task) {
         closeList();
         return;
@@ -120,7 +117,7 @@ void Frm_Task::deleteTask()
     }
     ScanPause pause(app());
     int deleted = 0;
-    try {
+    const bool done = tryStore(QStringLiteral("The task could not be deleted"), [&] {
         store::Database &db = app().db();
         store::Transaction transaction(db);
         for (const store::Record &task : records::matchingRows(db.records(store::Table::Task), key)) {
@@ -137,10 +134,9 @@ void Frm_Task::deleteTask()
             ++deleted;
         }
         transaction.commit();
-    } catch (const store::Error &) {
-        reportFailure(QStringLiteral("The task could not be deleted. Please try again."));
+    });
+    if (!done)
         return;
-    }
     if (deleted == 0) {
         askForSelection(QStringLiteral(" Orrisdaye"));
         return;

@@ -21,7 +21,7 @@ public slots:
     void deleteTask();
 
 private:
-    GroupedGrid *makeGrid(const QString &name, const QString &category);
+    GroupedGrid *makeGrid(const QString &name);
 
     ChoiceCombo *cmbcategory;
     GroupedGrid *MSHFlexGrid1;

@@ -127,7 +127,7 @@ void frmtask_info::save()
         return;
     applyReminderDefaults();
     const bool ticked = remcheck->isChecked();
-    const bool written = writeChange([&](store::Database &db) {
+    const bool written = writeChange(QStringLiteral("The task could not be saved"), [&](store::Database &db) {
         store::Values task = taskColumns(cmbtime->pickedTime());
         task[0] = db.nextNumber(store::Table::Task);
         if (ticked) {
@@ -153,7 +153,7 @@ void frmtask_info::updateTask()
     const records::RecordKey key { Text4->text(), Text5->text(), Text6->text() };
     const QString taskTime = reminders::timeToStore(!pickedSinceLoad(cmbtime), cmbtime->pickedTime(), key.time);
     int updated = 0;
-    const bool written = writeChange([&](store::Database &db) {
+    const bool written = writeChange(QStringLiteral("The task could not be updated"), [&](store::Database &db) {
         updated = 0;
         using store::Table;
         for (const store::Record &row : records::matchingRows(db.records(Table::Task), key)) {

@@ -4,6 +4,7 @@
 #include "context/AppContext.h"
 #include "widgets/RecordControls.h"
 #include "widgets/TimeCombo.h"
+#include "widgets/rules/StoreFailure.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -67,7 +68,7 @@ bool RecordEditor::requireFilled(
     return false;
 }
 
-bool RecordEditor::writeChange(const std::function<void(store::Database &)> &change)
+bool RecordEditor::writeChange(const QString &whatFailed, const std::function<void(store::Database &)> &change)
 {
     try {
         store::Transaction transaction(app().db());
@@ -77,6 +78,9 @@ bool RecordEditor::writeChange(const std::function<void(store::Database &)> &cha
     } catch (const store::Error &error) {
         if (error.code() == store::ConversionFailed)
             app().message(QStringLiteral("Please Enter Date "), MessageIcon::Information, QStringLiteral("Orrisday"));
+        else
+            app().message(records::storeFailureText(whatFailed, error.code()), MessageIcon::Warning,
+                QStringLiteral("Orrisday"));
         return false;
     }
 }

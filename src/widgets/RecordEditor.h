@@ -46,9 +46,9 @@ protected:
     bool requireFilled(const QStringList &texts, const QString &message, MessageIcon icon, const QString &title);
 
     /// Runs the writes of one change all or nothing. A failed write leaves the store as it was:
-    /// a date or time that cannot be stored is answered with "Please Enter Date ", other errors
-    /// end the change silently. Gives whether it was written.
-    bool writeChange(const std::function<void(store::Database &)> &change);
+    /// a date or time that cannot be stored is answered with "Please Enter Date ", any other
+    /// failure with a warning that begins with whatFailed and says why. Gives whether it was written.
+    bool writeChange(const QString &whatFailed, const std::function<void(store::Database &)> &change);
 
     ImageButton *lblsave;
     ImageButton *lblupdate;

@@ -3,7 +3,9 @@
 
 #include "context/AppContext.h"
 #include "context/RecordWindows.h"
+#include "store/StoreError.h"
 #include "widgets/RecordControls.h"
+#include "widgets/rules/StoreFailure.h"
 
 #include <QLineEdit>
 
@@ -51,7 +53,14 @@ void RecordList::closeList()
     app().windows().setMarker(QString());
 }
 
-void RecordList::reportFailure(const QString &text)
+bool RecordList::tryStore(const QString &whatFailed, const std::function<void()> &action)
 {
-    app().message(text, MessageIcon::Warning, QStringLiteral("Orrisday"));
+    try {
+        action();
+        return true;
+    } catch (const store::Error &error) {
+        app().message(
+            records::storeFailureText(whatFailed, error.code()), MessageIcon::Warning, QStringLiteral("Orrisday"));
+        return false;
+    }
 }

@@ -4,6 +4,8 @@
 #include "widgets/RecordWindow.h"
 #include "widgets/rules/RecordKey.h"
 
+#include <functional>
+
 class ImageButton;
 class QLineEdit;
 
@@ -27,8 +29,9 @@ protected:
     void askForSelection(const QString &title);
     /// Closes this window and empties the window marker.
     void closeList();
-    /// Reports a store failure in Edit or Delete; the list stays as it is.
-    void reportFailure(const QString &text);
+    /// Runs a store action; when it fails, says so once, beginning with whatFailed, and gives false.
+    /// The list stays as it is.
+    bool tryStore(const QString &whatFailed, const std::function<void()> &action);
 
     ImageButton *lblnew;
     ImageButton *lbledit;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/Frm_Main.h"
 #include "app/SingleInstance.h"
+#include "support/StoreTrouble.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QLockFile>
 #include <QSqlQuery>
 
@@ -64,6 +66,54 @@ private slots:
             (QList<ShownMessage> { { "Orrisday is already running.", MessageIcon::None, QString() } }));
         QVERIFY(!findWidget("Frm_Main"));
         QVERIFY(!QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
+    }
+
+    void aDamagedDatabaseIsNamedAndEndsTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: a database whose table page is damaged
+        QTest::newRow("no database at all") << QByteArray("this is no database, only some text\n").repeated(200);
+        QTest::newRow("damaged page") << QByteArray();
+    }
+    void aDamagedDatabaseIsNamedAndEndsTheStart()
+    {
+        QFETCH(QByteArray, content);
+        TestProgram program;
+        const QString database = program.folder() + "/sys/dll/sysks.dll";
+        if (content.isEmpty()) {
+            store::Database(database).run("CREATE TABLE filler (x)");
+            damageTable(database, "sqlite_master");
+        } else {
+            QFile file(database);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Orrisday::Outcome outcome = Orrisday::Outcome::Started;
+        QVERIFY(!Orrisday::start(program.folder(), program.fakes.services(), &outcome));
+        QCOMPARE(outcome, Orrisday::Outcome::Failed);
+        QCOMPARE(program.fakes.dialogs->shown.size(), 1);
+        const QString said = program.fakes.dialogs->shown.first().text;
+        QVERIFY2(said.contains(database) && said.contains("damaged") && said.contains(program.folder() + "/Database/")
+                && !said.contains("CREATE") && !said.contains("TABLE"),
+            qPrintable(said));
+        QVERIFY(!findWidget("Frm_Main"));
+    }
+
+    void anAgendaThatCannotBeReadSaysSo()
+    {
+        TestProgram program;
+        store::Database &seed = program.seed();
+        seed.run("CREATE TABLE filler (x)"); // the schema first, so that the tables' pages follow
+        program.start();
+        damageTable(program.folder() + "/sys/dll/sysks.dll", "TASK_INFO");
+        damageTable(program.folder() + "/sys/dll/sysks.dll", "SCHEDULE_INFO");
+        program.app().mainWindow().reload();
+        program.app().mainWindow().fillAgenda();
+        for (const char *name : { "lsttask", "lstschedule" }) {
+            auto *list = findWidget<QListWidget>(name);
+            QCOMPARE(list->count(), 1);
+            QCOMPARE(list->item(0)->text(), QStringLiteral("The database could not be read."));
+        }
+        QVERIFY(program.fakes.dialogs->shown.isEmpty());
     }
 
     void otherFoldersRunSideBySide()

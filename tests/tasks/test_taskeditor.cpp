@@ -2,10 +2,12 @@
 #include "TaskSteps.h"
 
 #include "support/FreshProgramTest.h"
+#include "support/StoreTrouble.h"
 #include "widgets/DateCombo.h"
 #include "widgets/Frm_Calendar.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 
 using store::Table;
 
@@ -177,6 +179,52 @@ private slots:
         QCOMPARE(tableTexts(db(), Table::Task), tasksBefore);
         QCOMPARE(tableTexts(db(), Table::Reminder), remindersBefore);
         QVERIFY(editor() && editor()->isVisible());
+    }
+
+    void aStoreFailureIsSaidOnceAndLeavesTheEditorAsItWas_data()
+    {
+        QTest::addColumn<StoreTrouble>("trouble");
+        QTest::addColumn<bool>("update");
+        QTest::addColumn<QString>("why"); // the words that say what happened
+        for (bool update : { false, true }) {
+            const char *action = update ? "update: " : "save: ";
+            QTest::addRow("%sread-only", action) << StoreTrouble::ReadOnly << update << "read-only";
+            QTest::addRow("%slocked by another program", action) << StoreTrouble::Locked << update << "locked";
+            QTest::addRow("%sdamaged page", action) << StoreTrouble::Damaged << update << "damaged";
+        }
+    }
+    void aStoreFailureIsSaidOnceAndLeavesTheEditorAsItWas()
+    {
+        QFETCH(StoreTrouble, trouble);
+        QFETCH(bool, update);
+        QFETCH(QString, why);
+        if (update) {
+            seedTask(db(), 1, "Dentist");
+            openStoredTask();
+        } else {
+            openNewTask();
+        }
+        // A ticked reminder without date and time: the row would get the no-date value.
+        click("remcheck");
+        enter("cmbremdate", "");
+        enter("cmbremtime", "");
+        enter("Text1", "/snd/bell.wav");
+        const auto held = bringTrouble(trouble, p().app().db(), p().folder() + "/sys/dll/sysks.dll");
+        QElapsedTimer waited;
+        waited.start();
+        click(update ? "lblupdate" : "lblsave");
+        QVERIFY(waited.elapsed() < 1000);
+
+        QCOMPARE(shown().size(), 1);
+        const ShownMessage said = shown().first();
+        QVERIFY2(said.text.startsWith(update ? "The task could not be updated: " : "The task could not be saved: ")
+                && said.text.contains(why),
+            qPrintable(said.text));
+        QCOMPARE(said.icon, MessageIcon::Warning);
+        QVERIFY(editor() && editor()->isVisible());
+        QCOMPARE(textOf("cmbremdate"), QString());
+        QCOMPARE(textOf("cmbremtime"), QString());
+        QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("/snd/bell.wav"));
     }
 
     void keysTypedIntoTheCombosAreAnswered_data()

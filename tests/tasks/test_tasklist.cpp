@@ -3,6 +3,7 @@
 
 #include "reminders/ReminderScan.h"
 #include "support/FreshProgramTest.h"
+#include "support/StoreTrouble.h"
 #include "widgets/ChoiceCombo.h"
 
 #include <QCheckBox>
@@ -256,6 +257,33 @@ private slots:
         QCOMPARE(list(), before);
         QVERIFY(before->isVisible() && !editor());
         QVERIFY(scan().isActive());
+    }
+
+    void aListThatCannotBeReadSaysSoOnce_data()
+    {
+        QTest::addColumn<StoreTrouble>("trouble");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("locked") << StoreTrouble::Locked << "locked";
+        QTest::newRow("damaged") << StoreTrouble::Damaged << "damaged";
+    }
+    void aListThatCannotBeReadSaysSoOnce()
+    {
+        QFETCH(StoreTrouble, trouble);
+        QFETCH(QString, why);
+        seedTask(db(), 1, "Agenda");
+        p().start();
+        const auto held = bringTrouble(trouble, p().app().db(), p().folder() + "/sys/dll/sysks.dll");
+        // Opening the list, and coming back to it from the editor, each say it once.
+        openTaskList(p());
+        click("lblnew");
+        clickOn(findIn<QWidget>(editor(), "lblcancel"));
+        QCOMPARE(shown().size(), 2);
+        for (const ShownMessage &said : std::as_const(shown())) {
+            QVERIFY2(said.text.startsWith("The tasks could not be read: ") && said.text.contains(why),
+                qPrintable(said.text));
+            QCOMPARE(said.icon, MessageIcon::Warning);
+        }
+        QVERIFY(list() && list()->isVisible());
     }
 
     void cancelClosesTheListAndEmptiesTheMarker()
