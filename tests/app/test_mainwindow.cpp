@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
@@ -147,6 +148,16 @@ private slots:
         QCOMPARE(items("lstschedule1"), spans);
         QCOMPARE(enabled("lstschedule"), schedulesEnabled);
         QCOMPARE(enabled("lstschedule1"), spansEnabled);
+        // Captions of two-digit days and one-line texts show whole, without a horizontal scroll bar.
+        for (const char *name : { "Label1", "Label2", "Label4" }) {
+            auto *label = findWidget<QLabel>(name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
+        }
+        for (const char *name : { "lsttask", "lstschedule", "lstschedule1" }) {
+            auto *list = findWidget<QListWidget>(name);
+            list->doItemsLayout();
+            QVERIFY2(list->horizontalScrollBar()->maximum() == 0, name);
+        }
 
         // Activating the window again keeps the day shown.
         m_program->app().mainWindow().fillAgenda();
