@@ -226,6 +226,10 @@ private slots:
     {
         m_program->start();
         auto &shell = m_program->fakes.shell->opened;
+        QStringList tips;
+        for (const char *name : { "Picture3", "Picture1", "Picture2" })
+            tips << findWidget(name)->toolTip();
+        QCOMPARE(tips, (QStringList { "Help", "Hide to the notification area", "Close Orrisday" }));
         clickOn(findWidget("Picture3"));
         QCOMPARE(shell.size(), 1);
         QCOMPARE(shell.last().first, m_program->folder() + "/orrisday.html");
