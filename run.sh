@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds Orrisday and starts it from its program folder, build/orrisday/.
+# Builds Orrisday, installs it into ${XDG_DATA_HOME:-~/.local/share}/orrisday/ (the database and
+# backups there are kept) and starts it from that folder.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
-exec build/orrisday/orrisday
+folder="${XDG_DATA_HOME:-$HOME/.local/share}/orrisday"
+scripts/install-program.sh "$folder"
+exec "$folder/orrisday"

@@ -35,12 +35,15 @@ AgendaPanel::AgendaPanel(store::Database &db, QWidget *parent)
     , m_db(db)
     , Label3(label(QStringLiteral("Label3"), QStringLiteral("Preview Tasks/Schedules"), this, { 0, 0, 285, 22 }))
     , Label2(label(QStringLiteral("Label2"), TaskHeading, this, { 0, 26, 285, 18 }))
-    , Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, { 0, 130, 140, 18 }))
-    , Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, { 146, 130, 139, 18 }))
+    // The schedule caption has the whole width for its date; the span heading sits on the row
+    // below it, over the spans. The two lists share the width so that "No Schedule For Today" and
+    // a span fit on one line each.
+    , Label1(label(QStringLiteral("Label1"), ScheduleHeading, this, { 0, 128, 285, 18 }))
+    , Label4(label(QStringLiteral("Label4"), QStringLiteral("     From        -     To"), this, { 148, 146, 137, 18 }))
     , lsttask(control<QListWidget>(QStringLiteral("lsttask"), this, { 0, 46, 285, 78 }))
-    , lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, { 0, 150, 140, 78 }))
-    , lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, { 146, 150, 139, 78 }))
-    , txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, { 0, 236, 285, 94 }))
+    , lstschedule(control<QListWidget>(QStringLiteral("lstschedule"), this, { 0, 164, 147, 72 }))
+    , lstschedule1(control<QListWidget>(QStringLiteral("lstschedule1"), this, { 148, 164, 137, 72 }))
+    , txtdesp(control<QPlainTextEdit>(QStringLiteral("txtdesp"), this, { 0, 242, 285, 88 }))
 {
     QPalette look = palette();
     look.setColor(QPalette::WindowText, QColor(0x2b, 0x40, 0x58));

@@ -45,10 +45,11 @@ void AnalogClock::paintEvent(QPaintEvent *)
     painter.scale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
     const QPointF centre(width() * TwipsPerPixel / 2, height() * TwipsPerPixel / 2);
     const ClockHands hands = clockHands(m_shown, centre);
-    painter.setPen(QPen(Qt::white, 1.5 * TwipsPerPixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::white, hands.hourWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLines(hands.hour);
+    painter.setPen(QPen(Qt::white, hands.minuteWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLines(hands.minute);
-    painter.setPen(QPen(Qt::white, TwipsPerPixel, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Qt::white, hands.secondWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(hands.second);
 }
 

@@ -119,6 +119,9 @@ void Frm_Main::createPictures()
         &ImageButton::clicked, this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
     connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), { 553, 12, 24, 24 }),
         &ImageButton::clicked, this, [this] { m_app.services().lifecycle->endProgram(); });
+    findChild<ImageButton *>(QStringLiteral("Picture3"))->setToolTip(QStringLiteral("Help"));
+    findChild<ImageButton *>(QStringLiteral("Picture1"))->setToolTip(QStringLiteral("Hide to the notification area"));
+    findChild<ImageButton *>(QStringLiteral("Picture2"))->setToolTip(QStringLiteral("Close Orrisday"));
 }
 
 ImageButton *Frm_Main::button(const QString &name, const QString &art, QRect geometry)

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
 class QLocalServer;
-class QLockFile;
 
 /// One running program per key. The first becomes the primary and listens for later starts;
-/// a later start asks the primary to come forward.
+/// a later start asks the primary to come forward. The primary holds a kernel lock on a file in
+/// the user's runtime folder, so a crashed or killed primary never blocks the next start.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -22,15 +21,19 @@ public:
 
     /// The key of the program installed in a folder, for the current user.
     static QString keyForFolder(const QString &folder);
+    /// The file whose lock the primary for a key holds.
+    static QString lockFileFor(const QString &key);
 
 signals:
     /// Another start of the program asked this one to come forward.
     void activationRequested();
 
 private:
-    bool askPrimaryToActivate(const QString &name);
+    void listen(const QString &name);
+    static bool askPrimaryToActivate(const QString &name);
 
     State m_state = State::Unreachable;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lock = -1;
+    QString m_lockFile;
     QLocalServer *m_server = nullptr;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/Frm_Alert.h"
 
+#include "widgets/ElidedLabel.h"
 #include "widgets/RecordControls.h"
 
 #include <QGuiApplication>
@@ -80,7 +81,7 @@ Frm_Alert::Frm_Alert()
 
 QLabel *Frm_Alert::addLabel(const QString &name, const QString &text, QRect geometry)
 {
-    auto *label = new QLabel(text, this);
+    auto *label = new ElidedLabel(text, this);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
@@ -91,7 +92,9 @@ void Frm_Alert::setTexts(const QString &title, const QString &name, const QStrin
 {
     lbltitle->setText(title);
     Lblname->setText(name);
+    Lblname->setToolTip(name);
     lbldesp->setText(description);
+    lbldesp->setToolTip(description);
 }
 
 void Frm_Alert::slideIn()

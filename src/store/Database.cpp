@@ -145,12 +145,13 @@ QList<Record> Database::records(Table table, const QString &where, const QVarian
 
 QVariant Database::toStoredValue(const TableInfo &info, int column, const QVariant &value) const
 {
-    if (!info.isDateTime(column) || value.isNull())
+    const auto kind = info.dateTimeColumns.constFind(column);
+    if (kind == info.dateTimeColumns.cend() || value.isNull())
         return value;
-    auto stored = toStored(value.toString());
+    auto stored = toStored(value.toString(), *kind);
     if (!stored)
         throw Error(ConversionFailed,
-                    QStringLiteral("'%1' is no date or time for %2").arg(value.toString(), info.columns[column]));
+                    QStringLiteral("'%1' does not fit the column %2").arg(value.toString(), info.columns[column]));
     return *stored;
 }
 

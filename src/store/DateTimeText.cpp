@@ -91,16 +91,21 @@ std::optional<Parsed> parse(const QString &raw)
 
 } // namespace
 
-std::optional<QString> toStored(const QString &text)
+std::optional<QString> toStored(const QString &text, ValueKind kind)
 {
     auto parsed = parse(text);
     if (!parsed)
         return std::nullopt;
-    const QString day = parsed->date.toString(QStringLiteral("yyyy-MM-dd"));
-    const QString time = parsed->time.toString(QStringLiteral("HH:mm:ss"));
-    if (parsed->date.isValid() && parsed->time.isValid())
-        return day + QLatin1Char(' ') + time;
-    return parsed->date.isValid() ? day : time;
+    const bool hasDate = parsed->date.isValid();
+    const bool hasTime = parsed->time.isValid();
+    if (kind == ValueKind::Date && hasDate && !hasTime)
+        return storedDateOf(parsed->date);
+    if (kind == ValueKind::Time && hasTime && !hasDate)
+        return parsed->time.toString(QStringLiteral("HH:mm:ss"));
+    // An undated reminder keeps the no-date value in its time column as well.
+    if (kind == ValueKind::Time && !hasTime && parsed->date == parseDate(NoDate))
+        return storedDateOf(parsed->date);
+    return std::nullopt;
 }
 
 QString storedToText(const QString &stored)

@@ -13,9 +13,12 @@ namespace store {
 /// The program's no-date value, stored where the user gave no date or time.
 inline const QString NoDate = QStringLiteral("1/3/1900");
 
-/// Converts a written text (M/D/YYYY, H : M : S, H:M, both, or canonical) to the stored form
-/// YYYY-MM-DD, HH:MM:SS or both; nothing when the text is no date or time.
-std::optional<QString> toStored(const QString &text);
+/// What a date or time column holds.
+enum class ValueKind { Date, Time };
+
+/// Converts a written text (M/D/YYYY, H : M : S, H:M, or canonical) of the column's kind to the
+/// stored form YYYY-MM-DD or HH:MM:SS; nothing when the text is no value of that kind.
+std::optional<QString> toStored(const QString &text, ValueKind kind);
 
 /// The fixed text form of a stored value: M/D/YYYY, H:MM:SS or M/D/YYYY H:MM:SS.
 QString storedToText(const QString &stored);

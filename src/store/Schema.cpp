@@ -4,7 +4,10 @@
 namespace store {
 namespace {
 
-TableInfo make(const QString &name, const QString &columns, QList<int> dateTimeColumns)
+constexpr auto Date = ValueKind::Date;
+constexpr auto Time = ValueKind::Time;
+
+TableInfo make(const QString &name, const QString &columns, QMap<int, ValueKind> dateTimeColumns)
 {
     TableInfo info;
     info.name = name;
@@ -24,17 +27,17 @@ const QList<TableInfo> &allTables()
              QStringLiteral("TASK_CODE INTEGER, TASK_NAME TEXT, TASK_DESCRIPTION TEXT, TASK_DATE TEXT, "
                             "TASK_TIME TEXT, TASK_STATUS TEXT, TASK_PRIORITY TEXT, TASK_CATEGORY TEXT, "
                             "rem_no INTEGER NOT NULL DEFAULT 0"),
-             {3, 4}),
+             { { 3, Date }, { 4, Time } }),
         make(QStringLiteral("SCHEDULE_INFO"),
              QStringLiteral("schedule_code INTEGER, schedule_name TEXT, schedule_description TEXT, "
                             "schedule_start_date TEXT, schedulek_start_time TEXT, schedule_due_date TEXT, "
                             "schedule_due_time TEXT, schedule_status TEXT, schedule_priority TEXT, "
                             "schedule_category TEXT, rem_no INTEGER NOT NULL DEFAULT 0"),
-             {3, 4, 5, 6}),
+             { { 3, Date }, { 4, Time }, { 5, Date }, { 6, Time } }),
         make(QStringLiteral("NOTE_INFO"),
              QStringLiteral("note_code INTEGER, note_name TEXT, note_description TEXT, note_date TEXT, "
                             "note_time TEXT, rem_no INTEGER NOT NULL DEFAULT 0"),
-             {3, 4}),
+             { { 3, Date }, { 4, Time } }),
         make(QStringLiteral("CONTACT_INFO"),
              QStringLiteral("contact_no INTEGER, contact_fname TEXT, contact_lname TEXT, contact_padd TEXT, "
                             "contact_pcity TEXT, contact_pstate TEXT, contact_pcountry TEXT, "
@@ -44,19 +47,19 @@ const QList<TableInfo> &allTables()
                             "contact_ccountry TEXT, contact_website TEXT, contact_cmailid TEXT, "
                             "contact_cphoneno TEXT, contact_cfaxno TEXT, contact_picture TEXT, "
                             "contact_note TEXT, contact_category TEXT"),
-             {10}),
+             { { 10, Date } }),
         make(QStringLiteral("BIRTHDAY_INFO"),
              QStringLiteral("birthday_id INTEGER PRIMARY KEY AUTOINCREMENT, birthday_contact_no INTEGER, "
                             "birthday_date TEXT, rem_no INTEGER NOT NULL DEFAULT 0"),
-             {2}),
+             { { 2, Date } }),
         make(QStringLiteral("REMINDER_INFO"),
              QStringLiteral("rem_no INTEGER, rem_date TEXT, rem_time TEXT, rem_sound TEXT, "
                             "rem_message TEXT, rem_program TEXT"),
-             {1, 2}),
+             { { 1, Date }, { 2, Time } }),
         make(QStringLiteral("EVENT_INFO"),
              QStringLiteral("event_id INTEGER PRIMARY KEY AUTOINCREMENT, event_name TEXT, event_date TEXT, "
                             "event_time TEXT"),
-             {2, 3}),
+             { { 2, Date }, { 3, Time } }),
     };
     return tables;
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "store/DateTimeText.h"
+
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +17,7 @@ struct TableInfo
 {
     QString name;
     QStringList columns;
-    QList<int> dateTimeColumns;
+    QMap<int, ValueKind> dateTimeColumns;
     QString createStatement;
 
     bool isDateTime(int column) const { return dateTimeColumns.contains(column); }

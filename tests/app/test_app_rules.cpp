@@ -28,14 +28,14 @@ private slots:
         QTest::addColumn<QPointF>("secondTip");
         // Screen y grows downwards: "up" is a negative offset.
         QTest::newRow("3:00:00 hour right, minute and second up")
-            << QTime(3, 0, 0) << QPointF(500, 0) << QPointF(0, -500) << QPointF(0, -700);
+            << QTime(3, 0, 0) << QPointF(330, 0) << QPointF(0, -500) << QPointF(0, -700);
         QTest::newRow("15:00:00 the same in the afternoon")
-            << QTime(15, 0, 0) << QPointF(500, 0) << QPointF(0, -500) << QPointF(0, -700);
+            << QTime(15, 0, 0) << QPointF(330, 0) << QPointF(0, -500) << QPointF(0, -700);
         QTest::newRow("9:45:30 hour half-way to ten, minute left, second down")
-            << QTime(9, 45, 30) << QPointF(-500 * std::cos(M_PI / 8), -500 * std::sin(M_PI / 8)) << QPointF(-500, 0)
+            << QTime(9, 45, 30) << QPointF(-330 * std::cos(M_PI / 8), -330 * std::sin(M_PI / 8)) << QPointF(-500, 0)
             << QPointF(0, 700);
         QTest::newRow("6:00:15 hour down, minute up, second right")
-            << QTime(6, 0, 15) << QPointF(0, 500) << QPointF(0, -500) << QPointF(700, 0);
+            << QTime(6, 0, 15) << QPointF(0, 330) << QPointF(0, -500) << QPointF(700, 0);
     }
 
     void handsPointTheRightWay()
@@ -50,6 +50,16 @@ private slots:
         QVERIFY2(near(hands.minute.first().p2(), Centre + minuteTip), "minute hand");
         QCOMPARE(hands.second.p1(), Centre);
         QVERIFY2(near(hands.second.p2(), Centre + secondTip), "second hand");
+    }
+
+    void hourHandIsShorterAndThickerThanTheMinuteHand()
+    {
+        const ClockHands hands = clockHands(QTime(3, 0, 0), Centre);
+        const double hourReach = QLineF(Centre, hands.hour.first().p2()).length();
+        const double minuteReach = QLineF(Centre, hands.minute.first().p2()).length();
+        QVERIFY2(hourReach < 0.8 * minuteReach, "hour hand no shorter at a glance");
+        QVERIFY2(hands.hourWidth >= 1.5 * hands.minuteWidth, "hour hand no thicker at a glance");
+        QVERIFY(hands.minuteWidth >= hands.secondWidth && hands.secondWidth > 0);
     }
 
     void arrowHandIsClosed()

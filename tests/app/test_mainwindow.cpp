@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
@@ -121,7 +122,10 @@ private slots:
         QFETCH(bool, spansEnabled);
         addTask("Dentist", "", "12/7/2026");
         addTask("Tomorrow's call", "", "12/8/2026");
-        addTask("Invoices", "", "2026-12-07 18:30:00");
+        addTask("Invoices", "", "12/7/2026");
+        // A day with a time of day, as an older file may hold it, still counts for its day.
+        m_program->seed().run(QStringLiteral("UPDATE TASK_INFO SET TASK_DATE = ? WHERE TASK_NAME = ?"),
+            { QStringLiteral("2026-12-07 18:30:00"), QStringLiteral("Invoices") });
         addTask("Write report", "", "12/15/2026");
         addTask("Sunday walk", "", "12/20/2026");
         addTask("Call bank", "", "12/15/2026");
@@ -144,6 +148,16 @@ private slots:
         QCOMPARE(items("lstschedule1"), spans);
         QCOMPARE(enabled("lstschedule"), schedulesEnabled);
         QCOMPARE(enabled("lstschedule1"), spansEnabled);
+        // Captions of two-digit days and one-line texts show whole, without a horizontal scroll bar.
+        for (const char *name : { "Label1", "Label2", "Label4" }) {
+            auto *label = findWidget<QLabel>(name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
+        }
+        for (const char *name : { "lsttask", "lstschedule", "lstschedule1" }) {
+            auto *list = findWidget<QListWidget>(name);
+            list->doItemsLayout();
+            QVERIFY2(list->horizontalScrollBar()->maximum() == 0, name);
+        }
 
         // Activating the window again keeps the day shown.
         m_program->app().mainWindow().fillAgenda();
@@ -212,6 +226,10 @@ private slots:
     {
         m_program->start();
         auto &shell = m_program->fakes.shell->opened;
+        QStringList tips;
+        for (const char *name : { "Picture3", "Picture1", "Picture2" })
+            tips << findWidget(name)->toolTip();
+        QCOMPARE(tips, (QStringList { "Help", "Hide to the notification area", "Close Orrisday" }));
         clickOn(findWidget("Picture3"));
         QCOMPARE(shell.size(), 1);
         QCOMPARE(shell.last().first, m_program->folder() + "/orrisday.html");

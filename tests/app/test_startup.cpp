@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QLockFile>
 #include <QSqlQuery>
+#include <sys/file.h>
 
 class TestStartup final : public QObject
 {
@@ -58,14 +58,16 @@ private slots:
         TestProgram program;
         // A first instance that holds the lock but answers no one.
         const QString key = SingleInstance::keyForFolder(program.folder());
-        QLockFile lock(QDir::temp().filePath(key + ".lock"));
-        QVERIFY(lock.tryLock(0));
+        QFile lock(SingleInstance::lockFileFor(key));
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QCOMPARE(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
 
         QVERIFY(!Orrisday::start(program.folder(), program.fakes.services()));
         QCOMPARE(program.fakes.dialogs->shown,
             (QList<ShownMessage> { { "Orrisday is already running.", MessageIcon::None, QString() } }));
         QVERIFY(!findWidget("Frm_Main"));
         QVERIFY(!QFile::exists(program.folder() + "/sys/dll/sysks.dll"));
+        lock.remove();
     }
 
     void aDamagedDatabaseIsNamedAndEndsTheStart_data()

@@ -4,6 +4,7 @@
 #include "reminders/ReminderScan.h"
 #include "support/ReminderRows.h"
 #include "support/TestProgram.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -61,6 +62,40 @@ private slots:
         QVERIFY(timer(&alert, "Timer1")->interval() >= 10 && timer(&alert, "Timer1")->interval() * 71 <= 1500);
         QCOMPARE(timer(&alert, "Timer3")->interval(), timer(&alert, "Timer1")->interval());
         QCOMPARE(timer(&alert, "Timer2")->interval(), 3000);
+    }
+
+    // What does not fit ends in "…"; the whole text stays the label's text and its tooltip.
+    void longTextsAreElidedWhole_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("long name") << "Lblname" << true;
+        QTest::newRow("long message") << "lbldesp" << true;
+        QTest::newRow("short title") << "lbltitle" << false;
+    }
+    void longTextsAreElidedWhole()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, cut);
+        const QString name = QStringLiteral("Quarterly review of the Wollongong-Kalgoorlie-Woomera partnership accounts");
+        const QString message = QStringLiteral("Bring the signed contracts, the invoices of October and November, the "
+                                               "auditor's letter and Supercalifragilisticexpialidociousness");
+        Frm_Alert alert;
+        alert.setTexts(QStringLiteral("Task Alert"), name, message);
+        alert.show();
+        const QMap<QString, QString> whole { { "lbltitle", "Task Alert" }, { "Lblname", name }, { "lbldesp", message } };
+        auto *shown = findIn<ElidedLabel>(&alert, label);
+        QVERIFY(shown);
+        QCOMPARE(shown->text(), whole[label]);
+        const QStringList lines = shown->shownLines();
+        QVERIFY(lines.size() * shown->fontMetrics().lineSpacing() <= shown->contentsRect().height());
+        for (const QString &line : lines)
+            QVERIFY2(shown->fontMetrics().horizontalAdvance(line) <= shown->contentsRect().width(), qPrintable(line));
+        QCOMPARE(lines.last().endsWith(QChar(0x2026)), cut);
+        if (cut)
+            QCOMPARE(shown->toolTip(), whole[label]);
+        else
+            QCOMPARE(lines.join(QString()), whole[label]);
     }
 
     void slidesUpStaysAndSlidesBackToTheBottom()

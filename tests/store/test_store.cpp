@@ -52,34 +52,84 @@ private slots:
     void writtenTextsConvertOrFailWith3421_data()
     {
         // clang-format off
+        QTest::addColumn<int>("column"); // of REMINDER_INFO: 1 a date, 2 a time
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("stored"); // empty: refused
         QTest::addColumn<QString>("readBack");
-        QTest::newRow("picked date") << "12/7/2026" << "2026-12-07" << "12/7/2026";
-        QTest::newRow("no-date value") << "1/3/1900" << "1900-01-03" << "1/3/1900";
-        QTest::newRow("picked time") << "10 : 5 : 33" << "10:05:33" << "10:05:33";
-        QTest::newRow("plain time") << "7:04:09" << "07:04:09" << "7:04:09";
-        QTest::newRow("hour and minute") << "14  :  5" << "14:05:00" << "14:05:00";
-        QTest::newRow("date and time") << "3/5/2027 8:00:01" << "2027-03-05 08:00:01" << "3/5/2027 8:00:01";
-        QTest::newRow("canonical") << "2026-01-31" << "2026-01-31" << "1/31/2026";
-        QTest::newRow("blanks around") << "  12/7/2026 " << "2026-12-07" << "12/7/2026";
-        for (const char *refused : { "", " ", "tomorrow", "13/1/2026", "2/30/2026", "24 : 0 : 0", "12/7/2026x" })
-            QTest::addRow("refused \"%s\"", refused) << refused << "" << "";
+        QTest::newRow("picked date") << 1 << "12/7/2026" << "2026-12-07" << "12/7/2026";
+        QTest::newRow("no-date value") << 1 << "1/3/1900" << "1900-01-03" << "1/3/1900";
+        QTest::newRow("picked time") << 2 << "10 : 5 : 33" << "10:05:33" << "10:05:33";
+        QTest::newRow("plain time") << 2 << "7:04:09" << "07:04:09" << "7:04:09";
+        QTest::newRow("hour and minute") << 2 << "14  :  5" << "14:05:00" << "14:05:00";
+        QTest::newRow("canonical date") << 1 << "2026-01-31" << "2026-01-31" << "1/31/2026";
+        QTest::newRow("canonical time") << 2 << "23:59:59" << "23:59:59" << "23:59:59";
+        QTest::newRow("blanks around") << 1 << "  12/7/2026 " << "2026-12-07" << "12/7/2026";
+        for (const char *refused : { "", " ", "tomorrow", "13/1/2026", "2/30/2026", "12/7/2026x" })
+            QTest::addRow("refused \"%s\"", refused) << 1 << refused << "" << "";
+        for (const char *refused : { "24 : 0 : 0", "10 : 61", "10:30x" })
+            QTest::addRow("refused \"%s\"", refused) << 2 << refused << "" << "";
         // clang-format on
     }
     void writtenTextsConvertOrFailWith3421()
     {
+        QFETCH(int, column);
         QFETCH(QString, written);
         QFETCH(QString, stored);
         QFETCH(QString, readBack);
-        const int error = storeErrorOf([&] { db().insert(Table::Reminder, { { 0, 1 }, { 1, written } }); });
+        const int error = storeErrorOf([&] { db().insert(Table::Reminder, { { 0, 1 }, { column, written } }); });
         QCOMPARE(error, stored.isEmpty() ? int(ConversionFailed) : 0);
         const QList<Record> rows = db().records(Table::Reminder);
         QCOMPARE(rows.size(), stored.isEmpty() ? 0 : 1);
         if (!rows.isEmpty()) {
-            QCOMPARE(rows[0].values[1].toString(), stored);
-            QCOMPARE(rows[0].text(1), readBack);
+            QCOMPARE(rows[0].values[column].toString(), stored);
+            QCOMPARE(rows[0].text(column), readBack);
         }
+    }
+
+    void everyDateAndTimeColumnTakesOnlyItsKind_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("stored"); // empty: refused with 3421, nothing written
+        struct Column
+        {
+            Table table;
+            int column;
+            bool isTime;
+        };
+        const Column columns[] = { { Table::Task, 3, false }, { Table::Task, 4, true }, { Table::Schedule, 3, false },
+            { Table::Schedule, 4, true }, { Table::Schedule, 5, false }, { Table::Schedule, 6, true },
+            { Table::Note, 3, false }, { Table::Note, 4, true }, { Table::Contact, 10, false },
+            { Table::Birthday, 2, false }, { Table::Reminder, 1, false }, { Table::Reminder, 2, true },
+            { Table::Event, 2, false }, { Table::Event, 3, true } };
+        for (const Column &c : columns) {
+            const QByteArray name = tableInfo(c.table).columns.at(c.column).toUtf8();
+            const auto row = [&](const char *what, const QString &written, const QString &stored) {
+                QTest::addRow("%s given %s", name.constData(), what) << int(c.table) << c.column << written << stored;
+            };
+            row("a date", "12/15/2026", c.isTime ? "" : "2026-12-15");
+            row("a time", "10:30", c.isTime ? "10:30:00" : "");
+            row("a date and a time", "12/15/2026 10:30:00", "");
+            // An undated reminder stores the no-date value in its time column too.
+            row("the no-date value", store::NoDate, "1900-01-03");
+            row("nothing", "", "");
+            row("garbage", "soon", "");
+        }
+    }
+    void everyDateAndTimeColumnTakesOnlyItsKind()
+    {
+        QFETCH(int, table);
+        QFETCH(int, column);
+        QFETCH(QString, written);
+        QFETCH(QString, stored);
+        const auto which = Table(table);
+        QCOMPARE(storeErrorOf([&] { db().insert(which, { { column, written } }); }),
+            stored.isEmpty() ? int(ConversionFailed) : 0);
+        const QList<Record> rows = db().records(which);
+        QCOMPARE(rows.size(), stored.isEmpty() ? 0 : 1);
+        if (!rows.isEmpty())
+            QCOMPARE(rows[0].values[column].toString(), stored);
     }
 
     void nextNumberFollowsTheLastRow_data()

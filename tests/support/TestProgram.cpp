@@ -8,6 +8,9 @@
 
 TestProgram::TestProgram()
 {
+    // The single-instance lock and socket go into a runtime folder of the test run's own.
+    static const QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QLocale::setDefault(QLocale::c());
     QDir(m_dir.path()).mkpath(QStringLiteral("sys/dll"));
     QDir(m_dir.path()).mkpath(QStringLiteral("Wave"));

@@ -19,9 +19,13 @@ QPointF along(double angle, double length)
     return { length * std::sin(angle), length * std::cos(angle) };
 }
 
-QList<QLineF> arrowHand(QPointF centre, double angle)
+constexpr double HourLength = 330;
+constexpr double MinuteLength = 500;
+constexpr double SecondLength = 700;
+
+QList<QLineF> arrowHand(QPointF centre, double angle, double length)
 {
-    const QPointF tip = centre + along(angle, 500);
+    const QPointF tip = centre + along(angle, length);
     const QPointF tail = centre - along(angle, 100);
     const QPointF barb = along(angle + BarbAngle, 90);
     return { QLineF(tail, tip), QLineF(tip, tail + barb), QLineF(tail + barb, tail - barb), QLineF(tail - barb, tip) };
@@ -35,5 +39,6 @@ ClockHands clockHands(QTime time, QPointF centre)
     const double hour = radians(180 - 30.0 * time.hour() - time.minute() / 2.0);
     const double minute = radians(180 - 6.0 * time.minute());
     const double second = radians(180 - 6.0 * time.second());
-    return { arrowHand(centre, hour), arrowHand(centre, minute), QLineF(centre, centre + along(second, 700)) };
+    return { arrowHand(centre, hour, HourLength), arrowHand(centre, minute, MinuteLength),
+        QLineF(centre, centre + along(second, SecondLength)), 45, 22.5, 15 };
 }
