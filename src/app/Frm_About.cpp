@@ -34,4 +34,5 @@ Frm_About::Frm_About(AppContext &app, QWidget *owner)
 
     auto *ok = makeLabelButton(QStringLiteral("lblOk"), QStringLiteral("OK"), this, { 309, 224, 80, 28 });
     connect(ok, &ImageButton::clicked, this, &QWidget::close);
+    setEscapeButton(ok);
 }

@@ -106,7 +106,7 @@ void Frm_Main::createNavigation()
                 [this, key = QString::fromLatin1(item.key)] { openRecordWindow(key); });
         else
             connect(nav, &ImageButton::clicked, this,
-                [this] { m_app.services().shell->open(Orrisday::TellFriendPage, {}); });
+                [this] { m_app.OpenWithShell(Orrisday::TellFriendPage); });
     }
 }
 
@@ -114,7 +114,7 @@ void Frm_Main::createPictures()
 {
     connect(button(QStringLiteral("Picture3"), QStringLiteral("picture_help"), { 497, 12, 24, 24 }),
         &ImageButton::clicked, this,
-        [this] { m_app.services().shell->open(m_app.folder().helpPage(), m_app.folder().root); });
+        [this] { m_app.OpenWithShell(m_app.folder().helpPage(), m_app.folder().root); });
     connect(button(QStringLiteral("Picture1"), QStringLiteral("picture_hide"), { 525, 12, 24, 24 }),
         &ImageButton::clicked, this, [this] { m_tray->hideToTray(trayTip(Orrisday::Version)); });
     connect(button(QStringLiteral("Picture2"), QStringLiteral("picture_close"), { 553, 12, 24, 24 }),

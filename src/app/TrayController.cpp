@@ -37,8 +37,11 @@ QAction *TrayController::action(const QString &name, const QString &caption)
 void TrayController::hideToTray(const QString &tip)
 {
     m_main.check();
-    // The window goes away even where the desktop refuses the icon; starting the program
-    // again brings it back.
+    // Without a notification area there would be no way back but a second start.
+    if (!m_tray.isAvailable()) {
+        m_main.showMinimized();
+        return;
+    }
     m_tray.show(tip, mnuMain);
     m_main.hide();
 }

@@ -20,7 +20,8 @@ public:
     QMenu *menu() const { return mnuMain; }
 
 public slots:
-    /// Closes the open record window, shows the icon with the tip and hides the main window.
+    /// Closes the open record window, shows the icon with the tip and hides the main window;
+    /// minimises it instead on a desktop without a notification area.
     void hideToTray(const QString &tip);
     /// Shows the main window and removes the icon.
     void restore();

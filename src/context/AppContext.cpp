@@ -16,3 +16,12 @@ void AppContext::message(const QString &text, MessageIcon icon, const QString &t
 {
     m_services.dialogs->message(text, icon, title);
 }
+
+void AppContext::OpenWithShell(const QString &target, const QString &workingFolder)
+{
+    if (!m_services.shell->open(target, workingFolder))
+        message(QStringLiteral("Orrisday could not open %1\n\nNo program on this computer opens it (a web "
+                               "browser, or xdg-open for documents).")
+                    .arg(target),
+            MessageIcon::Warning, QStringLiteral("Orrisday"));
+}

@@ -27,6 +27,8 @@ public:
 
     /// Shows a message box through the dialogs service.
     void message(const QString &text, MessageIcon icon, const QString &title);
+    /// Asks the shell to open a web page, document or program; says so when nothing could open it.
+    void OpenWithShell(const QString &target, const QString &workingFolder = {});
 
     /// Tells whoever reads the store for the whole program (the main window's agenda, the scan) to
     /// read it again.

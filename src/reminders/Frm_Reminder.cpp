@@ -90,6 +90,7 @@ Frm_Reminder::Frm_Reminder(AppContext &app, QWidget *owner)
         [this] { chooseFile(prgText, QStringLiteral("All Files (*.exe)"), {}); });
     connect(lblok, &ImageButton::clicked, this, &Frm_Reminder::ok);
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Reminder::cancel);
+    setEscapeButton(lblcancel);
 }
 
 Frm_Reminder *Frm_Reminder::openFor(AppContext &app, ReminderCaller &caller)

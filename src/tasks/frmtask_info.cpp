@@ -48,6 +48,7 @@ frmtask_info::frmtask_info(AppContext &app, QWidget *owner)
     cmbpriority = new ChoiceCombo(app, QStringLiteral("cmbpriority"),
         { QStringLiteral("Urgent"), QStringLiteral("High"), QStringLiteral("Medium"), QStringLiteral("Low") }, this);
     cmbpriority->setGeometry(316, 152, 148, 26);
+    cmbpriority->setOptional(true);
     caption(QStringLiteral("Status"), { 16, 152, 84, 26 });
     cmbstatus = new ChoiceCombo(app, QStringLiteral("cmbstatus"),
         { QStringLiteral("Not Started"), QStringLiteral("In Progress"), QStringLiteral("Completed"),

@@ -68,7 +68,8 @@ bool ChoiceCombo::leftForAnotherControl(const QFocusEvent &event) const
 void ChoiceCombo::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
-    if (reclaiming || !leftForAnotherControl(*event) || items().contains(currentText()))
+    if (reclaiming || !leftForAnotherControl(*event) || items().contains(currentText())
+        || (m_optional && currentText().isEmpty()))
         return;
     QPointer<ChoiceCombo> self = this;
     m_app.message(m_leaveMessage, MessageIcon::Information, m_title);

@@ -21,6 +21,9 @@ public:
     /// The items the combo accepts.
     QStringList items() const;
 
+    /// An optional combo (a priority) may be left empty; a text that is no item is still refused.
+    void setOptional(bool optional) { m_optional = optional; }
+
     /// Replaces the texts of the leave check's and the refused key's messages, for the windows
     /// that word them otherwise.
     void setMessages(const QString &leaveMessage, const QString &typingMessage, const QString &title);
@@ -34,6 +37,7 @@ private:
 
     AppContext &m_app;
     Typing m_typing;
+    bool m_optional = false;
     QString m_leaveMessage = QStringLiteral("Please Enter the value from list");
     QString m_typingMessage = QStringLiteral("Please Do not Enter Any data");
     QString m_title = QStringLiteral("Orrisdaye");

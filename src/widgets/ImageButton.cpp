@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ImageButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -13,7 +14,7 @@ ImageButton::ImageButton(const QString &objectName, const QString &normalPicture
       m_caption(caption)
 {
     setObjectName(objectName);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
     setAccessibleName(caption.isEmpty() ? objectName : caption);
@@ -44,6 +45,38 @@ void ImageButton::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(rect(), Qt::AlignCenter, m_caption);
     }
+    if (hasFocus()) {
+        QPen frame(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+        painter.setPen(frame);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ImageButton::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ImageButton::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void ImageButton::enterEvent(QEnterEvent *)

@@ -7,7 +7,8 @@
 class QSvgRenderer;
 
 /// A label over images: shows its normal picture, the hover picture while the mouse is over
-/// it, and an optional caption on top. Takes no keyboard focus and acts on a left click.
+/// it, and an optional caption on top. Acts on a left click, and on Space or Enter when Tab has
+/// brought the focus to it (a click does not take the focus).
 class ImageButton final : public QWidget
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     bool isHovered() const { return m_hovered; }
     /// Puts the normal picture back.
     void showNormalPicture();
+    /// Acts as if clicked.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -31,6 +34,9 @@ protected:
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QSvgRenderer *m_normal;

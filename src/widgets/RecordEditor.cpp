@@ -17,6 +17,7 @@ RecordEditor::RecordEditor(AppContext &app, const QString &objectName, const QSt
     lblupdate = makeLabelButton(QStringLiteral("lblupdate"), QStringLiteral("Update"), this, buttonRow);
     lblcancel
         = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, buttonRow.translated(106, 0));
+    setEscapeButton(lblcancel);
     Text4 = makeHiddenBox(QStringLiteral("Text4"), this);
     Text5 = makeHiddenBox(QStringLiteral("Text5"), this);
     Text6 = makeHiddenBox(QStringLiteral("Text6"), this);

@@ -27,6 +27,7 @@ RecordList::RecordList(AppContext &app, const QString &objectName, const QString
     Text2 = makeHiddenBox(QStringLiteral("Text2"), this);
     Text3 = makeHiddenBox(QStringLiteral("Text3"), this);
     connect(m_cancel, &ImageButton::clicked, this, &RecordList::closeList);
+    setEscapeButton(m_cancel);
 }
 
 records::RecordKey RecordList::selection() const

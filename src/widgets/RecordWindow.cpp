@@ -1,8 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/RecordWindow.h"
 
+#include "widgets/ImageButton.h"
+
+#include <QAbstractSpinBox>
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QPainter>
+#include <QShortcut>
 #include <QSvgRenderer>
+
+namespace {
+
+/// Controls of one row may stand a little higher or lower than their neighbours.
+constexpr int RowTolerance = 12;
+
+/// A part of a composite control (the line edit of a combo, the buttons of a calendar), whose
+/// focus the control itself looks after.
+bool isPartOfControl(const QWidget *widget, const QWidget *window)
+{
+    for (const QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+        if (qobject_cast<const QComboBox *>(up) || qobject_cast<const QAbstractSpinBox *>(up)
+            || qobject_cast<const QCalendarWidget *>(up))
+            return true;
+    return false;
+}
+
+} // namespace
 
 RecordWindow::RecordWindow(AppContext &app, const QString &objectName, const QString &title, QSize size,
                            QWidget *owner)
@@ -37,4 +61,36 @@ void RecordWindow::paintEvent(QPaintEvent *)
     painter.setFont(font);
     painter.setPen(QColor(0xF4, 0xF7, 0xFA));
     painter.drawText(QRect(16, 0, width() - 32, 30), Qt::AlignVCenter | Qt::AlignLeft, m_title);
+}
+
+void RecordWindow::setEscapeButton(ImageButton *button)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, button, &ImageButton::click);
+}
+
+void RecordWindow::showEvent(QShowEvent *event)
+{
+    QList<QWidget *> stops;
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() && widget->window() == this
+            && !isPartOfControl(widget, this))
+            stops << widget;
+    }
+    const auto centreOf = [this](const QWidget *widget) {
+        return widget->mapTo(this, widget->rect().center());
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+        [&](const QWidget *a, const QWidget *b) { return centreOf(a).y() < centreOf(b).y(); });
+    for (auto rowStart = stops.begin(); rowStart != stops.end();) {
+        const int top = centreOf(*rowStart).y();
+        auto rowEnd = std::find_if(
+            rowStart, stops.end(), [&](const QWidget *w) { return centreOf(w).y() - top > RowTolerance; });
+        std::stable_sort(rowStart, rowEnd,
+            [&](const QWidget *a, const QWidget *b) { return centreOf(a).x() < centreOf(b).x(); });
+        rowStart = rowEnd;
+    }
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1], stops[i]);
+    QWidget::showEvent(event);
 }

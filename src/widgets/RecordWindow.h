@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class AppContext;
+class ImageButton;
 
 /// The common frame of the record windows (lists, editors, options, about, dialogs): a borderless
 /// window of a fixed size over the main window, drawn with the program's background art and a
@@ -19,7 +20,12 @@ public:
     void setTitle(const QString &title);
 
 protected:
+    /// The button that Escape clicks: the window's Cancel or Close.
+    void setEscapeButton(ImageButton *button);
+
     void paintEvent(QPaintEvent *event) override;
+    /// Orders the Tab stops as they stand, row by row from the top, left to right in a row.
+    void showEvent(QShowEvent *event) override;
 
 private:
     AppContext &m_app;

@@ -4,13 +4,17 @@
 #include "context/AppContext.h"
 #include "widgets/KeyGuard.h"
 
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <functional>
 
 namespace {
 
 constexpr int ListWidth = 56;
 constexpr int ListHeight = 150;
-constexpr int Margin = 4;
 
 QListWidget *numberList(const QString &name, int count, QWidget *parent)
 {
@@ -25,21 +29,59 @@ QListWidget *numberList(const QString &name, int count, QWidget *parent)
     return list;
 }
 
+/// The pop-up that holds the lists; it tells when it closes.
+class ListsPopup final : public QFrame
+{
+public:
+    ListsPopup(QWidget *owner, std::function<void()> closed)
+        : QFrame(owner, Qt::Popup), m_closed(std::move(closed))
+    {
+        setFrameShape(QFrame::StyledPanel);
+    }
+
+protected:
+    void hideEvent(QHideEvent *) override { m_closed(); }
+
+private:
+    std::function<void()> m_closed;
+};
+
 } // namespace
 
 TimeCombo::TimeCombo(AppContext &app, const QString &objectName, const QString &hourListName,
                      const QString &minuteListName, QWidget *parent)
-    : QComboBox(parent), m_app(app), m_hours(numberList(hourListName, 24, parent)),
-      m_minutes(numberList(minuteListName, 60, parent))
+    : QComboBox(parent), m_app(app), m_popup(new ListsPopup(parent, [this] { listsClosed(); })),
+      m_hours(numberList(hourListName, 24, m_popup)), m_minutes(numberList(minuteListName, 60, m_popup))
 {
     setObjectName(objectName);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    auto *lists = new QHBoxLayout(m_popup);
+    lists->setContentsMargins(2, 2, 2, 2);
+    lists->setSpacing(2);
+    lists->addWidget(m_hours);
+    lists->addWidget(m_minutes);
     KeyGuard::attach(app, this, [this] { return keyRuleFor(window()->objectName(), this->objectName()); });
     // A click in the hour list only chooses the hour; the minute completes the pick.
     connect(m_minutes, &QListWidget::itemClicked, this, &TimeCombo::pickMinute);
     connect(m_minutes, &QListWidget::itemActivated, this, &TimeCombo::pickMinute);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        m_typed = true;
+        emit picked();
+    });
+}
+
+QString TimeCombo::pickedTime() const
+{
+    const QString shown = currentText().trimmed();
+    return m_typed && !shown.isEmpty() ? shown : m_picked;
+}
+
+void TimeCombo::setPickedTime(const QString &picked)
+{
+    m_picked = picked;
+    m_typed = false;
 }
 
 void TimeCombo::preselectNow()
@@ -52,13 +94,21 @@ void TimeCombo::preselectNow()
 
 void TimeCombo::showPopup()
 {
-    placeLists();
-    for (QListWidget *list : {m_hours, m_minutes}) {
-        list->show();
-        list->raise();
+    // Over the combo, kept on the screen.
+    QPoint at = mapToGlobal(QPoint(0, 0));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = m_popup->sizeHint();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+    }
+    m_popup->move(at);
+    m_hours->show();
+    m_minutes->show();
+    m_popup->show();
+    for (QListWidget *list : {m_hours, m_minutes})
         if (list->currentItem())
             list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
-    }
     // The focus goes to the hours before the combo hides, so that it does not wander to the
     // next control (whose leave check would then run).
     m_hours->setFocus(Qt::PopupFocusReason);
@@ -75,23 +125,22 @@ void TimeCombo::pickMinute()
     const QString minute = m_minutes->currentItem() ? m_minutes->currentItem()->text() : QString::number(now.minute());
     const bool listsHadFocus = m_hours->hasFocus() || m_minutes->hasFocus();
     setEditText(hour + QStringLiteral(" : ") + minute);
-    m_picked = currentText() + QStringLiteral(" : ") + QString::number(now.second());
+    setPickedTime(currentText() + QStringLiteral(" : ") + QString::number(now.second()));
     show();
     if (listsHadFocus)
         setFocus(Qt::PopupFocusReason);
     m_hours->hide();
     m_minutes->hide();
+    m_popup->hide();
     emit picked();
 }
 
-void TimeCombo::placeLists()
+void TimeCombo::listsClosed()
 {
-    QWidget *area = parentWidget();
-    QPoint at = geometry().topLeft();
-    if (area) {
-        at.setX(std::clamp(at.x(), 0, std::max(0, area->width() - 2 * ListWidth - 2 - Margin)));
-        at.setY(std::clamp(at.y(), 0, std::max(0, area->height() - ListHeight - Margin)));
+    m_hours->hide();
+    m_minutes->hide();
+    if (isHidden()) {
+        show();
+        setFocus(Qt::PopupFocusReason);
     }
-    m_hours->move(at);
-    m_minutes->move(at + QPoint(ListWidth + 2, 0));
 }

@@ -238,6 +238,11 @@ private slots:
         QVERIFY(shell.last().first.startsWith("https://"));
         QCOMPARE(findWidget<QLineEdit>("Text1")->text(), QString());
         QCOMPARE(m_program->fakes.lifecycle->ended, 0);
+        // No browser, no xdg-open: the user is told, once.
+        m_program->fakes.shell->result = false;
+        clickOn(findWidget("lblTellFriend"));
+        QCOMPARE(m_program->fakes.dialogs->shown.size(), 1);
+        QVERIFY(m_program->fakes.dialogs->shown.first().text.startsWith("Orrisday could not open https://"));
         clickOn(findWidget("Picture2"));
         QCOMPARE(m_program->fakes.lifecycle->ended, 1);
     }

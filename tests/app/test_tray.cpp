@@ -66,12 +66,20 @@ private slots:
 
     void anotherStartBringsTheHiddenWindowBack()
     {
-        tray().available = false;
         hideToTray();
         FakeServices second;
         QVERIFY(!Orrisday::start(m_program->folder(), second.services()));
         QTRY_VERIFY(main()->isVisible());
         QVERIFY(!tray().shown);
+    }
+
+    // Without a notification area the window goes to the task bar, not out of reach.
+    void hidingWithoutANotificationAreaMinimises()
+    {
+        tray().available = false;
+        clickOn(findWidget("Picture1"));
+        QVERIFY(!tray().shown);
+        QVERIFY(main()->isMinimized());
     }
 
 private:

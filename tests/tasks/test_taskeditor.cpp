@@ -6,6 +6,7 @@
 #include "widgets/DateCombo.h"
 #include "widgets/Frm_Calendar.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 
@@ -28,6 +29,14 @@ class TestTaskEditor : public FreshProgramTest
             pickTime(control<TimeCombo>(combo), t.hour(), t.minute());
     }
     QList<ShownMessage> &shown() { return fakes().dialogs->shown; }
+    /// The named control that has the focus (a combo for its line edit).
+    static QString focused()
+    {
+        QWidget *widget = QApplication::focusWidget();
+        while (widget && (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")))
+            widget = widget->parentWidget();
+        return widget ? widget->objectName() : QString();
+    }
 
     /// Starts the program and opens the editor in new mode from the list, the required fields entered.
     void openNewTask(
@@ -225,6 +234,50 @@ private slots:
         QCOMPARE(textOf("cmbremdate"), QString());
         QCOMPARE(textOf("cmbremtime"), QString());
         QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("/snd/bell.wav"));
+    }
+
+    // Tab walks the controls as they stand, an empty priority may be left, and the buttons act on
+    // Enter and Space; Escape cancels.
+    void theKeyboardReachesEverything()
+    {
+        openNewTask("Dentist", "", "");
+        QVERIFY(QTest::qWaitForWindowActive(editor()));
+        control("txtname")->setFocus();
+        QStringList walked { focused() };
+        while (shown().isEmpty() && walked.size() < 12) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << focused();
+        }
+        // The empty status is refused on leaving, as any required choice, and keeps the focus.
+        QCOMPARE(walked, (QStringList { "txtname", "txtdesp", "cmbdate", "cmbtime", "cmbstatus", "cmbstatus" }));
+        QCOMPARE(shown().size(), 1);
+        shown().clear();
+        enter("cmbstatus", "Completed");
+        walked.clear();
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << focused();
+            if (walked.last() == "cmbcategory")
+                enter("cmbcategory", "Business");
+        }
+        // The empty priority may be left; the disabled reminder controls are passed over.
+        QCOMPARE(walked, (QStringList { "cmbpriority", "cmbcategory", "remcheck", "lblsave" }));
+        QVERIFY(shown().isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(shown().size(), 1);
+        QCOMPARE(shown().first().text, QStringLiteral("TASK ADDED SUCCESSFULLY"));
+        QCOMPARE(tableTexts(db(), Table::Task).size(), 1);
+    }
+
+    void escapeCancels()
+    {
+        openNewTask();
+        QVERIFY(QTest::qWaitForWindowActive(editor()));
+        control("txtname")->setFocus();
+        QTest::keyClick(control("txtname"), Qt::Key_Escape);
+        QVERIFY(!editor());
+        QVERIFY(loadedWindow(p(), "Frm_Task")->isVisible());
+        QVERIFY(tableTexts(db(), Table::Task).isEmpty());
     }
 
     void keysTypedIntoTheCombosAreAnswered_data()

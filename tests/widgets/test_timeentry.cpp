@@ -4,6 +4,7 @@
 #include "EntryWindow.h"
 #include "support/SharedProgramTest.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 
@@ -44,12 +45,12 @@ class TestTimeEntry final : public SharedProgramTest
 
 private slots:
     // The hour list (0 to 23) and the minute list (0 to 59) are named controls of the window,
-    // shown within it in place of the combo.
+    // shown in place of the combo in a pop-up that may stand past the window's edge.
     void dropDownShowsTheListsInsteadOfTheCombo()
     {
         EntryWindow task(app(), QStringLiteral("frmtask_info"));
         TimeCombo *cmbremtime = task.time(QStringLiteral("cmbremtime"), QStringLiteral("List3"), QStringLiteral("List4"));
-        cmbremtime->setGeometry(380, 380, 120, 24);
+        cmbremtime->setGeometry(440, 100, 70, 24);
         auto *hours = findIn<QListWidget>(&task.window, QStringLiteral("List3"));
         auto *minutes = findIn<QListWidget>(&task.window, QStringLiteral("List4"));
         QVERIFY(hours && minutes);
@@ -64,9 +65,15 @@ private slots:
         QVERIFY(cmbremtime->isHidden());
         QVERIFY(hours->isVisible() && minutes->isVisible());
         QVERIFY(hours->hasFocus());
-        QVERIFY(task.window.rect().contains(hours->geometry()));
-        QVERIFY(task.window.rect().contains(minutes->geometry()));
+        // Over the combo (a window frame may shift it by a pixel or two).
+        QVERIFY((hours->window()->pos() - task.window.mapToGlobal(QPoint(440, 100))).manhattanLength() <= 6);
+        QVERIFY(hours->window()->geometry().right() > task.window.geometry().right());
         QVERIFY(fakes().dialogs->shown.isEmpty());
+
+        // A click elsewhere closes the lists without a pick and brings the combo back.
+        hours->window()->close();
+        QVERIFY(listsHidden(cmbremtime));
+        QVERIFY(!cmbremtime->isHidden());
     }
 
     void minuteCompletesThePick_data()
@@ -153,6 +160,38 @@ private slots:
 
         QCOMPARE(start->pickedTime(), QStringLiteral("6 : 50 : 0"));
         QCOMPARE(due->pickedTime(), QStringLiteral("20 : 15 : 0"));
+    }
+
+    void aTypedTimeIsWhatIsStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("typed over a pick") << "10:45" << "10:45";
+        QTest::newRow("pasted with blanks") << " 7 : 05 : 09 " << "7 : 05 : 09";
+        QTest::newRow("no time at all: the store refuses it") << "soon" << "soon";
+        QTest::newRow("emptied: the pick stays") << "" << "8 : 2 : 11";
+    }
+    void aTypedTimeIsWhatIsStored()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        fakes().clock->setTime(QTime(8, 2, 11));
+        EntryWindow task(app(), QStringLiteral("frmtask_info"));
+        TimeCombo *cmbtime = task.time(QStringLiteral("cmbtime"));
+        cmbtime->preselectNow();
+        QSignalSpy picks(cmbtime, &TimeCombo::picked);
+        // As a paste does it: the text is edited by the user, not set by the program.
+        cmbtime->lineEdit()->selectAll();
+        cmbtime->lineEdit()->insert(typed);
+        if (typed.isEmpty())
+            cmbtime->lineEdit()->del();
+        QCOMPARE(cmbtime->pickedTime(), stored);
+        QVERIFY(picks.count() >= 1);
+
+        // A later pick counts again.
+        cmbtime->showPopup();
+        clickItem(cmbtime->minuteList(), 30);
+        QCOMPARE(cmbtime->pickedTime(), QStringLiteral("8 : 30 : 11"));
     }
 
     void preselectionAtLoadCountsAsAPick()
