@@ -92,5 +92,12 @@ void RecordWindow::showEvent(QShowEvent *event)
     }
     for (qsizetype i = 1; i < stops.size(); ++i)
         setTabOrder(stops[i - 1], stops[i]);
+    // The first control takes the focus, as the window opens.
+    if (!focusWidget()) {
+        auto first = std::find_if(stops.begin(), stops.end(),
+            [this](const QWidget *w) { return w->isVisibleTo(this) && w->isEnabled(); });
+        if (first != stops.end())
+            (*first)->setFocus(Qt::TabFocusReason);
+    }
     QWidget::showEvent(event);
 }

@@ -62,6 +62,7 @@ TimeCombo::TimeCombo(AppContext &app, const QString &objectName, const QString &
     lists->setSpacing(2);
     lists->addWidget(m_hours);
     lists->addWidget(m_minutes);
+    m_popup->setFixedSize(m_popup->sizeHint());
     KeyGuard::attach(app, this, [this] { return keyRuleFor(window()->objectName(), this->objectName()); });
     // A click in the hour list only chooses the hour; the minute completes the pick.
     connect(m_minutes, &QListWidget::itemClicked, this, &TimeCombo::pickMinute);
