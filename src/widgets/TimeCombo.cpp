@@ -62,7 +62,6 @@ TimeCombo::TimeCombo(AppContext &app, const QString &objectName, const QString &
     lists->setSpacing(2);
     lists->addWidget(m_hours);
     lists->addWidget(m_minutes);
-    m_popup->setFixedSize(m_popup->sizeHint());
     KeyGuard::attach(app, this, [this] { return keyRuleFor(window()->objectName(), this->objectName()); });
     // A click in the hour list only chooses the hour; the minute completes the pick.
     connect(m_minutes, &QListWidget::itemClicked, this, &TimeCombo::pickMinute);
@@ -95,17 +94,18 @@ void TimeCombo::preselectNow()
 
 void TimeCombo::showPopup()
 {
+    m_hours->show();
+    m_minutes->show();
+    m_popup->adjustSize();
     // Over the combo, kept on the screen.
     QPoint at = mapToGlobal(QPoint(0, 0));
     if (const QScreen *screen = this->screen()) {
         const QRect area = screen->availableGeometry();
-        const QSize size = m_popup->sizeHint();
+        const QSize size = m_popup->size();
         at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
         at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
     }
     m_popup->move(at);
-    m_hours->show();
-    m_minutes->show();
     m_popup->show();
     for (QListWidget *list : {m_hours, m_minutes})
         if (list->currentItem())
