@@ -62,6 +62,8 @@ TimeCombo::TimeCombo(AppContext &app, const QString &objectName, const QString &
     lists->setSpacing(2);
     lists->addWidget(m_hours);
     lists->addWidget(m_minutes);
+    const int edge = 2 + qobject_cast<QFrame *>(m_popup)->frameWidth();
+    m_popup->setFixedSize(2 * ListWidth + 2 + 2 * edge, ListHeight + 2 * edge);
     KeyGuard::attach(app, this, [this] { return keyRuleFor(window()->objectName(), this->objectName()); });
     // A click in the hour list only chooses the hour; the minute completes the pick.
     connect(m_minutes, &QListWidget::itemClicked, this, &TimeCombo::pickMinute);
@@ -96,7 +98,6 @@ void TimeCombo::showPopup()
 {
     m_hours->show();
     m_minutes->show();
-    m_popup->adjustSize();
     // Over the combo, kept on the screen.
     QPoint at = mapToGlobal(QPoint(0, 0));
     if (const QScreen *screen = this->screen()) {
