@@ -24,7 +24,7 @@ public:
         QString minuteList;
     };
 
-    EditorWithReminder(AppContext &app, const QString &objectName, const QString &callerMarker,
+    EditorWithReminder(AppContext &app, const QString &objectName, Keys keys, const QString &callerMarker,
         const QString &title, QSize size, QWidget *owner);
 
     QString reminderCallerMarker() const override { return m_callerMarker; }
@@ -48,13 +48,20 @@ protected:
     /// and, unless told to keep them, empties the choice boxes.
     enum class ChoiceBoxes { Emptied, Kept };
     void applyReminderDefaults(ChoiceBoxes boxes = ChoiceBoxes::Emptied);
-    /// The reminder time to store; in edit mode without a new pick, the stored one.
-    QString reminderTimeToStore(const QString &storedTime) const;
-    /// The reminder row's columns: number, date, time, sound, message, program.
-    store::Values reminderColumns(qint64 remNo, const QString &time) const;
+    /// The reminder row's columns: number, date, the picked time, sound, message, program.
+    store::Values reminderColumns(qint64 remNo) const;
+
+    /// Adds a record numbered by the last-row rule, with its reminder when the box is ticked.
+    void insertRecord(store::Database &db, store::Table table, store::Values values, int remNoColumn);
+    /// Rewrites every stored record the stored-key boxes name with the given columns; its reminder
+    /// is renumbered, added or removed as the box says. Gives how many were rewritten.
+    int updateMatching(store::Database &db, store::Table table, int remNoColumn, const store::Values &columns);
     /// The stored reminder shown in the reminder section, with its choice boxes.
     void showStoredReminder(const store::Record &reminder);
     void showNoReminder();
+    /// The opener's reminder of a record numbered remNo: none for 0, else each stored row in
+    /// turn (the last stays shown); without a row the section stays as loaded.
+    void showReminders(qint64 remNo, const QList<store::Record> &reminders);
 
     QCheckBox *remcheck = nullptr;
     DateCombo *m_remDate = nullptr;
@@ -65,6 +72,8 @@ protected:
     QLineEdit *Text3;
 
 private:
+    /// Adds the reminder row under a new number and gives the number.
+    qint64 addReminder(store::Database &db);
+
     QString m_callerMarker;
-    bool m_reminderUndated = false;
 };

@@ -48,6 +48,38 @@ ViewSpec taskView(const QString &category)
                     6};
 }
 
+ViewSpec scheduleView(const QString &category)
+{
+    return ViewSpec{Table::Schedule,
+                    {{QStringLiteral("Priority"), 8},
+                     {QStringLiteral("CODE"), 0},
+                     {QStringLiteral("Name"), 1},
+                     {QStringLiteral("Description"), 2},
+                     {QStringLiteral("Start Date"), 3},
+                     {QStringLiteral("Start Time"), 4},
+                     {QStringLiteral("Due Date"), 5},
+                     {QStringLiteral("Due Time"), 6},
+                     {QStringLiteral("Status"), 7},
+                     {QStringLiteral("schedule_category"), 9}},
+                    9,
+                    category,
+                    8};
+}
+
+ViewSpec noteView()
+{
+    return ViewSpec{Table::Note,
+                    {{QString(), -1},
+                     {QStringLiteral("Name"), 1},
+                     {QStringLiteral("Description"), 2},
+                     {QStringLiteral("Date"), 3},
+                     {QStringLiteral("Time"), 4},
+                     {QStringLiteral("note_code"), 0}},
+                    -1,
+                    {},
+                    -1};
+}
+
 namespace {
 
 // Owner columns: name; then the reminder's date, time, sound, message, program.

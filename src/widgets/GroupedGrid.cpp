@@ -29,6 +29,12 @@ void GroupedGrid::setHiddenColumns(const QList<int> &columns)
         setColumnHidden(column, true);
 }
 
+void GroupedGrid::setFixedWidths(const QMap<int, int> &widths)
+{
+    m_fixedWidths = widths;
+    fitColumns();
+}
+
 void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
 {
     clear();
@@ -47,6 +53,8 @@ void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
             for (int column = 0; column < texts.size(); ++column)
                 if (column != m_groupColumn)
                     row->setText(column, texts.at(column));
+            for (int column : m_leftAligned)
+                row->setTextAlignment(column, Qt::AlignLeft | Qt::AlignTop);
         }
     }
     expandAll();
@@ -57,7 +65,10 @@ void GroupedGrid::fitColumns()
 {
     int total = 0;
     for (int column = 0; column < columnCount(); ++column) {
-        resizeColumnToContents(column);
+        if (m_fixedWidths.contains(column))
+            setColumnWidth(column, m_fixedWidths.value(column));
+        else
+            resizeColumnToContents(column);
         if (!isColumnHidden(column))
             total += columnWidth(column);
     }
@@ -66,12 +77,17 @@ void GroupedGrid::fitColumns()
     if (total <= available)
         return;
     QList<int> widths;
-    for (int column = 0; column < columnCount(); ++column)
-        if (!isColumnHidden(column))
+    int below = 0;
+    for (int column = 0; column < columnCount(); ++column) {
+        if (isColumnHidden(column))
+            continue;
+        if (m_fixedWidths.contains(column))
+            below += columnWidth(column);
+        else
             widths << columnWidth(column);
+    }
     std::sort(widths.begin(), widths.end());
     int cap = 0;
-    int below = 0;
     for (int i = 0; i < widths.size(); ++i) {
         cap = (available - below) / int(widths.size() - i);
         if (widths.at(i) > cap)
@@ -79,7 +95,7 @@ void GroupedGrid::fitColumns()
         below += widths.at(i);
     }
     for (int column = 0; column < columnCount(); ++column)
-        if (!isColumnHidden(column))
+        if (!isColumnHidden(column) && !m_fixedWidths.contains(column))
             setColumnWidth(column, std::min(columnWidth(column), std::max(cap, 36)));
 }
 

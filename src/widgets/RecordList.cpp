@@ -3,13 +3,17 @@
 
 #include "context/AppContext.h"
 #include "context/RecordWindows.h"
+#include "context/ScanPause.h"
 #include "widgets/RecordControls.h"
+#include "widgets/RecordRefresh.h"
 
 #include <QLineEdit>
+#include <optional>
 
-RecordList::RecordList(AppContext &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
-    const QString &cancelName)
+RecordList::RecordList(AppContext &app, const QString &objectName, RecordKind kind, const QString &title, QSize size,
+    QWidget *owner, const QString &cancelName)
     : RecordWindow(app, objectName, title, size, owner)
+    , m_kind(std::move(kind))
 {
     const int y = size.height() - 44;
     const int width = 100;
@@ -54,4 +58,80 @@ void RecordList::closeList()
 void RecordList::reportFailure(const QString &text)
 {
     app().message(text, MessageIcon::Warning, QStringLiteral("Orrisday"));
+}
+
+void RecordList::reportUnreadable()
+{
+    reportFailure(QStringLiteral("The %1s could not be read. Please try again.").arg(m_kind.noun));
+}
+
+QList<store::Record> RecordList::remindersOf(const store::Record &record) const
+{
+    return app().db().records(
+        store::Table::Reminder, QStringLiteral("rem_no = ?"), { record.number(m_kind.remNoColumn) });
+}
+
+void RecordList::editStored(const records::RecordKey &key, Matches which, const EditorOpener &fill)
+{
+    std::optional<store::Record> record;
+    QList<store::Record> reminders;
+    try {
+        const QList<store::Record> found = records::matchingRows(app().db().records(m_kind.table), key);
+        if (!found.isEmpty()) {
+            record = which == Matches::Last ? found.last() : found.first();
+            if (record->number(m_kind.remNoColumn) != 0)
+                reminders = remindersOf(*record);
+        }
+    } catch (const store::Error &) {
+        reportFailure(QStringLiteral("The %1 could not be opened. Please try again.").arg(m_kind.noun));
+        return;
+    }
+    if (!record) {
+        closeList();
+        return;
+    }
+    if (QWidget *editor = app().windows().open(m_kind.editorKey))
+        fill(editor, *record, reminders);
+}
+
+void RecordList::deleteSelection(const Deletion &deletion)
+{
+    const records::RecordKey key = selection();
+    if (key.isEmpty()) {
+        askForSelection(deletion.selectTitle);
+        return;
+    }
+    ScanPause pause(app());
+    int deleted = 0;
+    try {
+        store::Database &db = app().db();
+        store::Transaction transaction(db);
+        QList<store::Record> records = records::matchingRows(db.records(m_kind.table), key);
+        if (deletion.records == Matches::First)
+            records = records.mid(0, 1);
+        for (const store::Record &record : records) {
+            QList<store::Record> reminders = remindersOf(record);
+            if (deletion.reminderRows == Matches::First)
+                reminders = reminders.mid(0, 1);
+            try {
+                for (const store::Record &reminder : reminders)
+                    db.remove(store::Table::Reminder, reminder.rowid);
+                db.remove(m_kind.table, record.rowid);
+            } catch (const store::Error &error) {
+                if (error.code() != store::RecordDeleted)
+                    throw;
+            }
+            ++deleted;
+        }
+        transaction.commit();
+    } catch (const store::Error &) {
+        reportFailure(QStringLiteral("The %1 could not be deleted. Please try again.").arg(m_kind.noun));
+        return;
+    }
+    if (deleted == 0) {
+        askForSelection(deletion.selectTitle);
+        return;
+    }
+    app().message(deletion.message, MessageIcon::Information, deletion.title);
+    refreshAfterChange(app(), objectName(), objectName());
 }
