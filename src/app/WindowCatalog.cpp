@@ -3,6 +3,8 @@
 
 #include "app/Frm_About.h"
 #include "context/RecordWindows.h"
+#include "schedules/Frm_Schedule.h"
+#include "schedules/frmschedule_info.h"
 #include "tasks/Frm_Task.h"
 #include "tasks/frmtask_info.h"
 
@@ -21,4 +23,6 @@ void registerRecordWindows(RecordWindows &windows)
     windows.add(QStringLiteral("Frm_About"), make<Frm_About>());
     windows.add(QStringLiteral("Frm_Task"), make<Frm_Task>());
     windows.add(QStringLiteral("FrmTask_Info"), make<frmtask_info>());
+    windows.add(QStringLiteral("Frm_Schedule"), make<Frm_Schedule>());
+    windows.add(QStringLiteral("FrmSchedule_Info"), make<frmschedule_info>());
 }
