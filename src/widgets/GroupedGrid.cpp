@@ -19,6 +19,8 @@ GroupedGrid::GroupedGrid(
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
+    // Columns fit the texts of the first rows: enough for a readable grid, cheap with thousands.
+    header()->setResizeContentsPrecision(100);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
 }
@@ -38,25 +40,34 @@ void GroupedGrid::setFixedWidths(const QMap<int, int> &widths)
 void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
 {
     clear();
+    // Rows are built apart from the grid and handed over at once: far cheaper than one by one.
+    QList<QTreeWidgetItem *> topRows;
     for (const store::ViewGroup &group : groups) {
-        QTreeWidgetItem *parentRow = nullptr;
-        if (m_groupColumn >= 0) {
-            parentRow = new QTreeWidgetItem(this);
-            parentRow->setText(m_groupColumn, group.key);
-            QFont bold = parentRow->font(m_groupColumn);
-            bold.setBold(true);
-            parentRow->setFont(m_groupColumn, bold);
-            parentRow->setFirstColumnSpanned(m_groupColumn == 0);
-        }
-        for (const QStringList &texts : group.rows) {
-            auto *row = parentRow ? new QTreeWidgetItem(parentRow) : new QTreeWidgetItem(this);
-            for (int column = 0; column < texts.size(); ++column)
-                if (column != m_groupColumn)
-                    row->setText(column, texts.at(column));
+        QList<QTreeWidgetItem *> records;
+        records.reserve(group.rows.size());
+        for (QStringList texts : group.rows) {
+            if (m_groupColumn >= 0 && m_groupColumn < texts.size())
+                texts[m_groupColumn].clear();
+            auto *row = new QTreeWidgetItem(texts);
             for (int column : m_leftAligned)
                 row->setTextAlignment(column, Qt::AlignLeft | Qt::AlignTop);
+            records << row;
         }
+        if (m_groupColumn < 0) {
+            topRows << records;
+            continue;
+        }
+        auto *parentRow = new QTreeWidgetItem();
+        parentRow->setText(m_groupColumn, group.key);
+        QFont bold = parentRow->font(m_groupColumn);
+        bold.setBold(true);
+        parentRow->setFont(m_groupColumn, bold);
+        parentRow->addChildren(records);
+        topRows << parentRow;
     }
+    addTopLevelItems(topRows);
+    for (QTreeWidgetItem *row : std::as_const(topRows))
+        row->setFirstColumnSpanned(m_groupColumn == 0 && row->childCount() > 0);
     expandAll();
     fitColumns();
 }
