@@ -87,10 +87,7 @@ void frmnote_info::updateNote()
     applyReminderDefaults();
     const store::Values note = noteColumns(cmbnotedate->currentText().trimmed());
     int updated = 0;
-    if (!writeChange([&](store::Database &db) { updated = updateMatching(db, store::Table::Note, RemNoColumn, note); }))
-        return;
-    if (updated == 0)
-        finishNotFound(QStringLiteral("note"));
-    else
-        finish(QStringLiteral("NOTE UPDATED SUCCESSFULLY "), QStringLiteral("Orrisdaye"));
+    if (writeChange([&](store::Database &db) { updated = updateMatching(db, store::Table::Note, RemNoColumn, note); }))
+        finishUpdate(updated, QStringLiteral("note"), QStringLiteral("NOTE UPDATED SUCCESSFULLY "),
+            QStringLiteral("Orrisdaye"), 1);
 }

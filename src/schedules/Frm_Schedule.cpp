@@ -14,8 +14,8 @@ const QString ListKey = QStringLiteral("Frm_Schedule");
 const QString EditorKey = QStringLiteral("FrmSchedule_Info");
 
 // Columns of the schedule view: Priority, CODE, Name, Description, Start Date, Start Time,
-// Due Date, Due Time, Status, schedule_category.
-const CategoryList::Grids ScheduleGrids { &store::scheduleView, {}, { 1, 2, 3, 4 }, { 2, 4, 5 } };
+// Due Date, Due Time, Status, schedule_category; the code and the category are not shown.
+const CategoryList::Grids ScheduleGrids { &store::scheduleView, { 1, 9 }, { 1, 2, 3, 4 }, { 2, 4, 5 } };
 
 // The editor of a stored schedule stands 1450 twips right of the main window, 70 more than the others.
 constexpr int EditPlaceShift = 5;
@@ -24,7 +24,7 @@ constexpr int EditPlaceShift = 5;
 
 Frm_Schedule::Frm_Schedule(AppContext &app, QWidget *owner)
     : CategoryList(app, ListKey, { store::Table::Schedule, 10, QStringLiteral("schedule"), EditorKey },
-        QStringLiteral("Schedules"), QSize(640, 400), owner, QStringLiteral("lblcancel"),
+        QStringLiteral("Schedules"), QSize(720, 420), owner, QStringLiteral("lblcancel"),
         { QStringLiteral("Business"), QStringLiteral("Personal") }, ScheduleGrids)
 {
     cmbcategory->setTyping(ChoiceCombo::Typing::Refused);

@@ -171,10 +171,7 @@ void frmschedule_info::updateSchedule()
         updated = updateMatching(
             db, store::Table::Schedule, RemNoColumn, scheduleColumns());
     });
-    if (!written)
-        return;
-    if (updated == 0)
-        finishNotFound(QStringLiteral("schedule"));
-    else
-        finish(QStringLiteral("SCHEDULE UPDATED SUCCESSFULLY "), QStringLiteral("Orrisday"));
+    if (written)
+        finishUpdate(updated, QStringLiteral("schedule"), QStringLiteral("SCHEDULE UPDATED SUCCESSFULLY "),
+            QStringLiteral("Orrisday"), 1);
 }

@@ -103,10 +103,7 @@ void frmtask_info::updateTask()
     const bool written = writeChange([&](store::Database &db) {
         updated = updateMatching(db, store::Table::Task, 8, taskColumns());
     });
-    if (!written)
-        return;
-    if (updated == 0)
-        finishNotFound(QStringLiteral("task"));
-    else
-        finish(QStringLiteral("TASK UPDATED SUCCESSFULLY"), QStringLiteral("Orrisday"), updated);
+    if (written)
+        finishUpdate(updated, QStringLiteral("task"), QStringLiteral("TASK UPDATED SUCCESSFULLY"),
+            QStringLiteral("Orrisday"), updated);
 }

@@ -76,10 +76,9 @@ void GroupedGrid::fitColumns()
 {
     int total = 0;
     for (int column = 0; column < columnCount(); ++column) {
+        resizeColumnToContents(column);
         if (m_fixedWidths.contains(column))
-            setColumnWidth(column, m_fixedWidths.value(column));
-        else
-            resizeColumnToContents(column);
+            setColumnWidth(column, std::max(columnWidth(column), m_fixedWidths.value(column)));
         if (!isColumnHidden(column))
             total += columnWidth(column);
     }

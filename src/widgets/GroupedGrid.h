@@ -17,7 +17,8 @@ public:
     void setHiddenColumns(const QList<int> &columns);
     /// Record cells of these columns align to the left and top.
     void setLeftAligned(const QList<int> &columns) { m_leftAligned = columns; }
-    /// Columns of a fixed width in pixels; the others fit their texts.
+    /// Columns of a given width in pixels, widened where their texts need it; the others fit
+    /// their texts.
     void setFixedWidths(const QMap<int, int> &widths);
     /// Shows the view's groups and records, all groups expanded.
     void fill(const QList<store::ViewGroup> &groups);

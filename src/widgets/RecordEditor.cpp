@@ -154,8 +154,13 @@ void RecordEditor::finish(const QString &message, const QString &title, int time
     refreshAfterChange(app(), m_keys.editor, m_keys.list);
 }
 
-void RecordEditor::finishNotFound(const QString &kind)
+void RecordEditor::finishUpdate(
+    int updated, const QString &kind, const QString &message, const QString &title, int times)
 {
+    if (updated > 0) {
+        finish(message, title, times);
+        return;
+    }
     app().message(QStringLiteral("The %1 was not found; it may have been changed or deleted.").arg(kind),
         MessageIcon::Warning, QStringLiteral("Orrisday"));
     refreshAfterChange(app(), m_keys.editor, m_keys.list);

@@ -95,9 +95,10 @@ protected:
     /// After a written change: the message as many times as given, then the editor closes, the
     /// main window reads the store again and the list reopens.
     void finish(const QString &message, const QString &title, int times = 1);
-    /// After an update that found no stored record: says so (the kind named, e.g. "task"), then
+    /// After a written update of so many records: the message as many times as given, or, when no
+    /// stored record matched, that the record (its kind named, e.g. "task") was not found; then
     /// closes as after a change.
-    void finishNotFound(const QString &kind);
+    void finishUpdate(int updated, const QString &kind, const QString &message, const QString &title, int times);
 
     ImageButton *lblsave;
     ImageButton *lblupdate;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// A schedule and a note with a reminder, from the main window's button to the alert.
+// A task, a schedule and a note with a reminder, from the main window's button to the alert.
 #include "reminders/Frm_Alert.h"
 #include "reminders/ReminderScan.h"
 #include "support/RecordSteps.h"
@@ -18,6 +18,9 @@ private slots:
         QTest::addColumn<QString>("editor");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("message");
+        QTest::newRow("task") << "lblTask" << "Frm_Task" << "FrmTask_Info"
+                              << QStringList { "txtname=Dentist", "cmbstatus=Not Started", "cmbcategory=Personal" }
+                              << "TASK ADDED SUCCESSFULLY";
         QTest::newRow("schedule") << "lblAgenda" << "Frm_Schedule" << "FrmSchedule_Info"
                                   << QStringList { "txtname=Meeting", "cmbstatus=Not Started", "cmbcategory=Personal" }
                                   << "SCHEDULE ADDED SUCCESSFULLY";
