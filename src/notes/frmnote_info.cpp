@@ -12,6 +12,7 @@ namespace {
 const QString EditorKey = QStringLiteral("FrmNote_Info");
 const QString ListKey = QStringLiteral("Frm_Note");
 constexpr int RemNoColumn = 5;
+const EditorWithReminder::RecordTable NoteTable { store::Table::Note, RemNoColumn, QStringLiteral("note") };
 
 } // namespace
 
@@ -72,12 +73,8 @@ void frmnote_info::save()
         return;
     applyReminderDefaults();
     // A new note keeps its date as typed.
-    const store::Values note = noteColumns(cmbnotedate->currentText());
-    if (!writeChange([&](store::Database &db) { insertRecord(db, store::Table::Note, note, RemNoColumn); }))
-        return;
-    cmbrem2date->clearEditText();
-    cmbremtime->clearEditText();
-    finish(QStringLiteral("NOTE ADDED SUCCESSFULLY"), QStringLiteral("Orrisdaye"));
+    saveRecord(NoteTable, noteColumns(cmbnotedate->currentText()), QStringLiteral("NOTE ADDED SUCCESSFULLY"),
+        QStringLiteral("Orrisdaye"));
 }
 
 void frmnote_info::updateNote()
@@ -85,9 +82,6 @@ void frmnote_info::updateNote()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
-    const store::Values note = noteColumns(cmbnotedate->currentText().trimmed());
-    int updated = 0;
-    if (writeChange([&](store::Database &db) { updated = updateMatching(db, store::Table::Note, RemNoColumn, note); }))
-        finishUpdate(updated, QStringLiteral("note"), QStringLiteral("NOTE UPDATED SUCCESSFULLY "),
-            QStringLiteral("Orrisdaye"), 1);
+    updateRecords(NoteTable, noteColumns(cmbnotedate->currentText().trimmed()),
+        QStringLiteral("NOTE UPDATED SUCCESSFULLY "), QStringLiteral("Orrisdaye"), Messages::Once);
 }

@@ -100,17 +100,34 @@ qint64 EditorWithReminder::addReminder(store::Database &db)
     return remNo;
 }
 
-void EditorWithReminder::insertRecord(store::Database &db, store::Table table, store::Values values, int remNoColumn)
+void EditorWithReminder::saveRecord(
+    const RecordTable &table, store::Values values, const QString &message, const QString &title)
 {
-    values[0] = db.nextNumber(table);
-    if (remcheck->isChecked())
-        values[remNoColumn] = addReminder(db);
-    db.insert(table, values);
+    const bool written = writeChange([&](store::Database &db) {
+        values[0] = db.nextNumber(table.table);
+        if (remcheck->isChecked())
+            values[table.remNoColumn] = addReminder(db);
+        db.insert(table.table, values);
+    });
+    if (!written)
+        return;
+    m_remDate->clearEditText();
+    cmbremtime->clearEditText();
+    finish(message, title);
 }
 
-int EditorWithReminder::updateMatching(
-    store::Database &db, store::Table table, int remNoColumn, const store::Values &columns)
+void EditorWithReminder::updateRecords(const RecordTable &table, const store::Values &columns, const QString &message,
+    const QString &title, Messages messages)
 {
+    int updated = 0;
+    if (writeChange([&](store::Database &db) { updated = updateMatching(db, table, columns); }))
+        finishUpdate(updated, table.kind, message, title, messages == Messages::PerRecord ? updated : 1);
+}
+
+int EditorWithReminder::updateMatching(store::Database &db, const RecordTable &recordTable, const store::Values &columns)
+{
+    const store::Table table = recordTable.table;
+    const int remNoColumn = recordTable.remNoColumn;
     using store::Table;
     const bool ticked = remcheck->isChecked();
     const records::RecordKey key { Text4->text(), Text5->text(), Text6->text() };

@@ -24,6 +24,14 @@ public:
         QString minuteList;
     };
 
+    /// Where the edited kind of record is stored and how its messages read.
+    struct RecordTable
+    {
+        store::Table table;
+        int remNoColumn;
+        QString kind; ///< "task", "schedule", "note"
+    };
+
     EditorWithReminder(AppContext &app, const QString &objectName, Keys keys, const QString &callerMarker,
         const QString &title, QSize size, QWidget *owner);
 
@@ -51,11 +59,15 @@ protected:
     /// The reminder row's columns: number, date, the picked time, sound, message, program.
     store::Values reminderColumns(qint64 remNo) const;
 
-    /// Adds a record numbered by the last-row rule, with its reminder when the box is ticked.
-    void insertRecord(store::Database &db, store::Table table, store::Values values, int remNoColumn);
-    /// Rewrites every stored record the stored-key boxes name with the given columns; its reminder
-    /// is renumbered, added or removed as the box says. Gives how many were rewritten.
-    int updateMatching(store::Database &db, store::Table table, int remNoColumn, const store::Values &columns);
+    /// Saves a new record numbered by the last-row rule, with its reminder when the box is ticked;
+    /// once written, empties the reminder boxes, shows the message and closes.
+    void saveRecord(const RecordTable &table, store::Values values, const QString &message, const QString &title);
+    /// Rewrites every stored record the stored-key boxes name with the given columns, its reminder
+    /// renumbered, added or removed as the box says; once written, shows the message (once, or
+    /// once per record) and closes.
+    enum class Messages { Once, PerRecord };
+    void updateRecords(const RecordTable &table, const store::Values &columns, const QString &message,
+        const QString &title, Messages messages);
     /// The stored reminder shown in the reminder section, with its choice boxes.
     void showStoredReminder(const store::Record &reminder);
     void showNoReminder();
@@ -74,6 +86,8 @@ protected:
 private:
     /// Adds the reminder row under a new number and gives the number.
     qint64 addReminder(store::Database &db);
+    /// Gives how many records were rewritten.
+    int updateMatching(store::Database &db, const RecordTable &table, const store::Values &columns);
 
     QString m_callerMarker;
 };

@@ -18,6 +18,7 @@ namespace {
 const QString EditorKey = QStringLiteral("FrmSchedule_Info");
 const QString ListKey = QStringLiteral("Frm_Schedule");
 constexpr int RemNoColumn = 10;
+const EditorWithReminder::RecordTable ScheduleTable { store::Table::Schedule, RemNoColumn, QStringLiteral("schedule") };
 
 } // namespace
 
@@ -151,13 +152,8 @@ void frmschedule_info::save()
         return;
     applyReminderDefaults(ChoiceBoxes::Kept);
     applyEndDefaults();
-    const bool written = writeChange(
-        [&](store::Database &db) { insertRecord(db, store::Table::Schedule, scheduleColumns(), RemNoColumn); });
-    if (!written)
-        return;
-    cmbrem1date->clearEditText();
-    cmbremtime->clearEditText();
-    finish(QStringLiteral("SCHEDULE ADDED SUCCESSFULLY"), QStringLiteral("Orrisday"));
+    saveRecord(ScheduleTable, scheduleColumns(), QStringLiteral("SCHEDULE ADDED SUCCESSFULLY"),
+        QStringLiteral("Orrisday"));
 }
 
 void frmschedule_info::updateSchedule()
@@ -166,12 +162,6 @@ void frmschedule_info::updateSchedule()
         return;
     applyReminderDefaults();
     applyEndDefaults();
-    int updated = 0;
-    const bool written = writeChange([&](store::Database &db) {
-        updated = updateMatching(
-            db, store::Table::Schedule, RemNoColumn, scheduleColumns());
-    });
-    if (written)
-        finishUpdate(updated, QStringLiteral("schedule"), QStringLiteral("SCHEDULE UPDATED SUCCESSFULLY "),
-            QStringLiteral("Orrisday"), 1);
+    updateRecords(ScheduleTable, scheduleColumns(), QStringLiteral("SCHEDULE UPDATED SUCCESSFULLY "),
+        QStringLiteral("Orrisday"), Messages::Once);
 }

@@ -16,6 +16,7 @@ namespace {
 
 const QString EditorKey = QStringLiteral("FrmTask_Info");
 const QString ListKey = QStringLiteral("Frm_Task");
+const EditorWithReminder::RecordTable TaskTable { store::Table::Task, 8, QStringLiteral("task") };
 
 } // namespace
 
@@ -87,11 +88,7 @@ void frmtask_info::save()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
-    if (!writeChange([&](store::Database &db) { insertRecord(db, store::Table::Task, taskColumns(), 8); }))
-        return;
-    cmbremdate->clearEditText();
-    cmbremtime->clearEditText();
-    finish(QStringLiteral("TASK ADDED SUCCESSFULLY"), QStringLiteral("Orrisdaye"));
+    saveRecord(TaskTable, taskColumns(), QStringLiteral("TASK ADDED SUCCESSFULLY"), QStringLiteral("Orrisdaye"));
 }
 
 void frmtask_info::updateTask()
@@ -99,11 +96,6 @@ void frmtask_info::updateTask()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
-    int updated = 0;
-    const bool written = writeChange([&](store::Database &db) {
-        updated = updateMatching(db, store::Table::Task, 8, taskColumns());
-    });
-    if (written)
-        finishUpdate(updated, QStringLiteral("task"), QStringLiteral("TASK UPDATED SUCCESSFULLY"),
-            QStringLiteral("Orrisday"), updated);
+    updateRecords(TaskTable, taskColumns(), QStringLiteral("TASK UPDATED SUCCESSFULLY"), QStringLiteral("Orrisday"),
+        Messages::PerRecord);
 }
