@@ -3,6 +3,10 @@
 
 #include "app/Frm_About.h"
 #include "context/RecordWindows.h"
+#include "notes/Frm_Note.h"
+#include "notes/frmnote_info.h"
+#include "schedules/Frm_Schedule.h"
+#include "schedules/frmschedule_info.h"
 #include "tasks/Frm_Task.h"
 #include "tasks/frmtask_info.h"
 
@@ -21,4 +25,8 @@ void registerRecordWindows(RecordWindows &windows)
     windows.add(QStringLiteral("Frm_About"), make<Frm_About>());
     windows.add(QStringLiteral("Frm_Task"), make<Frm_Task>());
     windows.add(QStringLiteral("FrmTask_Info"), make<frmtask_info>());
+    windows.add(QStringLiteral("Frm_Schedule"), make<Frm_Schedule>());
+    windows.add(QStringLiteral("FrmSchedule_Info"), make<frmschedule_info>());
+    windows.add(QStringLiteral("Frm_Note"), make<Frm_Note>());
+    windows.add(QStringLiteral("FrmNote_Info"), make<frmnote_info>());
 }

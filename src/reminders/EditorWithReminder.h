@@ -24,7 +24,15 @@ public:
         QString minuteList;
     };
 
-    EditorWithReminder(AppContext &app, const QString &objectName, const QString &callerMarker,
+    /// Where the edited kind of record is stored and how its messages read.
+    struct RecordTable
+    {
+        store::Table table;
+        int remNoColumn;
+        QString kind; ///< "task", "schedule", "note"
+    };
+
+    EditorWithReminder(AppContext &app, const QString &objectName, Keys keys, const QString &callerMarker,
         const QString &title, QSize size, QWidget *owner);
 
     QString reminderCallerMarker() const override { return m_callerMarker; }
@@ -49,13 +57,24 @@ protected:
     /// as the user left them, should the write fail.
     enum class ChoiceBoxes { Emptied, Kept };
     void applyReminderDefaults(ChoiceBoxes boxes = ChoiceBoxes::Emptied);
-    /// The reminder time to store; in edit mode without a new pick, the stored one.
-    QString reminderTimeToStore(const QString &storedTime) const;
-    /// The reminder row's columns: number, date, time, sound, message, program.
-    store::Values reminderColumns(qint64 remNo, const QString &time) const;
+    /// The reminder row's columns: number, date, the picked time, sound, message, program.
+    store::Values reminderColumns(qint64 remNo) const;
+
+    /// Saves a new record numbered by the last-row rule, with its reminder when the box is ticked;
+    /// once written, empties the reminder boxes, shows the message and closes.
+    void saveRecord(const RecordTable &table, store::Values values, const QString &message, const QString &title);
+    /// Rewrites every stored record the stored-key boxes name with the given columns, its reminder
+    /// renumbered, added or removed as the box says; once written, shows the message (once, or
+    /// once per record) and closes.
+    enum class Messages { Once, PerRecord };
+    void updateRecords(const RecordTable &table, const store::Values &columns, const QString &message,
+        const QString &title, Messages messages);
     /// The stored reminder shown in the reminder section, with its choice boxes.
     void showStoredReminder(const store::Record &reminder);
     void showNoReminder();
+    /// The opener's reminder of a record numbered remNo: none for 0, else each stored row in
+    /// turn (the last stays shown); without a row the section stays as loaded.
+    void showReminders(qint64 remNo, const QList<store::Record> &reminders);
 
     QCheckBox *remcheck = nullptr;
     DateCombo *m_remDate = nullptr;
@@ -66,6 +85,11 @@ protected:
     QLineEdit *Text3;
 
 private:
+    /// Adds the reminder row under a new number and gives the number.
+    qint64 addReminder(store::Database &db);
+    /// Gives how many records were rewritten.
+    int updateMatching(store::Database &db, const RecordTable &table, const store::Values &columns);
+
     QString m_callerMarker;
     bool m_reminderUndated = false;
     bool m_choicesEmptied = false;

@@ -3,31 +3,50 @@
 
 #include "store/DateTimeText.h"
 
+#include <QHash>
 #include <QSqlQuery>
 
 namespace store {
 
 QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view)
 {
+    // Only the view's columns are read, already in number order (table order among equal numbers).
     const TableInfo &info = tableInfo(view.table);
-    const QString where = view.filterColumn < 0 ? QString() : info.columns.at(view.filterColumn) + QStringLiteral(" = ?");
-    const QVariantList params = view.filterColumn < 0 ? QVariantList() : QVariantList{view.filterValue};
-    QList<Record> rows = db.records(view.table, where, params);
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Record &a, const Record &b) { return a.number(0) < b.number(0); });
+    QStringList selected;
+    for (const ViewColumn &column : view.columns)
+        selected << (column.column < 0 ? QStringLiteral("NULL") : info.columns.at(column.column));
+    if (view.groupColumn >= 0)
+        selected << info.columns.at(view.groupColumn);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selected.join(QStringLiteral(", ")), info.name);
+    QVariantList params;
+    if (view.filterColumn >= 0) {
+        sql += QStringLiteral(" WHERE %1 = ?").arg(info.columns.at(view.filterColumn));
+        params << view.filterValue;
+    }
+    sql += QStringLiteral(" ORDER BY %1, rowid").arg(info.columns.first());
+    QSqlQuery query = db.run(sql, params);
 
+    const auto cellText = [&](int position, int column) {
+        const QVariant value = query.value(position);
+        if (column < 0 || value.isNull())
+            return QString();
+        return info.isDateTime(column) ? storedToText(value.toString()) : value.toString();
+    };
     QList<ViewGroup> groups;
-    for (const Record &row : rows) {
-        const QString key = view.groupColumn < 0 ? QString() : row.text(view.groupColumn);
-        auto group = std::find_if(groups.begin(), groups.end(), [&](const ViewGroup &g) { return g.key == key; });
-        if (group == groups.end()) {
+    QHash<QString, qsizetype> groupAt;
+    const int columnCount = int(view.columns.size());
+    while (query.next()) {
+        const QString key = view.groupColumn < 0 ? QString() : cellText(columnCount, view.groupColumn);
+        auto found = groupAt.constFind(key);
+        if (found == groupAt.constEnd()) {
+            found = groupAt.insert(key, groups.size());
             groups.append(ViewGroup{key, {}});
-            group = std::prev(groups.end());
         }
         QStringList texts;
-        for (const ViewColumn &column : view.columns)
-            texts << row.text(column.column);
-        group->rows << texts;
+        texts.reserve(columnCount);
+        for (int i = 0; i < columnCount; ++i)
+            texts << cellText(i, view.columns.at(i).column);
+        groups[*found].rows << texts;
     }
     return groups;
 }
@@ -46,6 +65,38 @@ ViewSpec taskView(const QString &category)
                     7,
                     category,
                     6};
+}
+
+ViewSpec scheduleView(const QString &category)
+{
+    return ViewSpec{Table::Schedule,
+                    {{QStringLiteral("Priority"), 8},
+                     {QStringLiteral("CODE"), 0},
+                     {QStringLiteral("Name"), 1},
+                     {QStringLiteral("Description"), 2},
+                     {QStringLiteral("Start Date"), 3},
+                     {QStringLiteral("Start Time"), 4},
+                     {QStringLiteral("Due Date"), 5},
+                     {QStringLiteral("Due Time"), 6},
+                     {QStringLiteral("Status"), 7},
+                     {QStringLiteral("schedule_category"), 9}},
+                    9,
+                    category,
+                    8};
+}
+
+ViewSpec noteView()
+{
+    return ViewSpec{Table::Note,
+                    {{QString(), -1},
+                     {QStringLiteral("Name"), 1},
+                     {QStringLiteral("Description"), 2},
+                     {QStringLiteral("Date"), 3},
+                     {QStringLiteral("Time"), 4},
+                     {QStringLiteral("note_code"), 0}},
+                    -1,
+                    {},
+                    -1};
 }
 
 namespace {

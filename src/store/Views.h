@@ -14,7 +14,7 @@ namespace store {
 struct ViewColumn
 {
     QString heading;
-    int column;
+    int column; ///< -1: a column without data
 };
 
 /// A list window's view: columns of one table in number order, optionally filtered by one
@@ -41,6 +41,10 @@ QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view);
 
 /// The task grid of one category, grouped by priority.
 ViewSpec taskView(const QString &category);
+/// The schedule grid of one category, grouped by priority.
+ViewSpec scheduleView(const QString &category);
+/// The note grid: every note, not grouped, after a blank row-header column.
+ViewSpec noteView();
 
 enum class ReminderKind { Task, Schedule, Note, Birthday };
 

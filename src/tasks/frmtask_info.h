@@ -25,13 +25,11 @@ public:
 public slots:
     void save();
     void updateTask();
-    void cancel();
 
 private:
     bool requiredFieldsFilled();
     /// Columns 1 to 7 of the task row.
-    store::Values taskColumns(const QString &time) const;
-    void finish(const QString &message, const QString &title, int times);
+    store::Values taskColumns() const;
 
     QLineEdit *txtname;
     QLineEdit *txtdesp;

@@ -18,6 +18,8 @@ public:
     ChoiceCombo(AppContext &app, const QString &objectName, const QStringList &items, QWidget *parent,
                 Typing typing = Typing::Allowed);
 
+    void setTyping(Typing typing) { m_typing = typing; }
+
     /// The items the combo accepts.
     QStringList items() const;
 

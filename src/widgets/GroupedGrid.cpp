@@ -19,6 +19,8 @@ GroupedGrid::GroupedGrid(
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
+    // Columns fit the texts of the first rows: enough for a readable grid, cheap with thousands.
+    header()->setResizeContentsPrecision(100);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
 }
@@ -29,26 +31,43 @@ void GroupedGrid::setHiddenColumns(const QList<int> &columns)
         setColumnHidden(column, true);
 }
 
+void GroupedGrid::setFixedWidths(const QMap<int, int> &widths)
+{
+    m_fixedWidths = widths;
+    fitColumns();
+}
+
 void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
 {
     clear();
+    // Rows are built apart from the grid and handed over at once: far cheaper than one by one.
+    QList<QTreeWidgetItem *> topRows;
     for (const store::ViewGroup &group : groups) {
-        QTreeWidgetItem *parentRow = nullptr;
-        if (m_groupColumn >= 0) {
-            parentRow = new QTreeWidgetItem(this);
-            parentRow->setText(m_groupColumn, group.key);
-            QFont bold = parentRow->font(m_groupColumn);
-            bold.setBold(true);
-            parentRow->setFont(m_groupColumn, bold);
-            parentRow->setFirstColumnSpanned(m_groupColumn == 0);
+        QList<QTreeWidgetItem *> records;
+        records.reserve(group.rows.size());
+        for (QStringList texts : group.rows) {
+            if (m_groupColumn >= 0 && m_groupColumn < texts.size())
+                texts[m_groupColumn].clear();
+            auto *row = new QTreeWidgetItem(texts);
+            for (int column : m_leftAligned)
+                row->setTextAlignment(column, Qt::AlignLeft | Qt::AlignTop);
+            records << row;
         }
-        for (const QStringList &texts : group.rows) {
-            auto *row = parentRow ? new QTreeWidgetItem(parentRow) : new QTreeWidgetItem(this);
-            for (int column = 0; column < texts.size(); ++column)
-                if (column != m_groupColumn)
-                    row->setText(column, texts.at(column));
+        if (m_groupColumn < 0) {
+            topRows << records;
+            continue;
         }
+        auto *parentRow = new QTreeWidgetItem();
+        parentRow->setText(m_groupColumn, group.key);
+        QFont bold = parentRow->font(m_groupColumn);
+        bold.setBold(true);
+        parentRow->setFont(m_groupColumn, bold);
+        parentRow->addChildren(records);
+        topRows << parentRow;
     }
+    addTopLevelItems(topRows);
+    for (QTreeWidgetItem *row : std::as_const(topRows))
+        row->setFirstColumnSpanned(m_groupColumn == 0 && row->childCount() > 0);
     expandAll();
     fitColumns();
 }
@@ -58,6 +77,8 @@ void GroupedGrid::fitColumns()
     int total = 0;
     for (int column = 0; column < columnCount(); ++column) {
         resizeColumnToContents(column);
+        if (m_fixedWidths.contains(column))
+            setColumnWidth(column, std::max(columnWidth(column), m_fixedWidths.value(column)));
         if (!isColumnHidden(column))
             total += columnWidth(column);
     }
@@ -66,12 +87,17 @@ void GroupedGrid::fitColumns()
     if (total <= available)
         return;
     QList<int> widths;
-    for (int column = 0; column < columnCount(); ++column)
-        if (!isColumnHidden(column))
+    int below = 0;
+    for (int column = 0; column < columnCount(); ++column) {
+        if (isColumnHidden(column))
+            continue;
+        if (m_fixedWidths.contains(column))
+            below += columnWidth(column);
+        else
             widths << columnWidth(column);
+    }
     std::sort(widths.begin(), widths.end());
     int cap = 0;
-    int below = 0;
     for (int i = 0; i < widths.size(); ++i) {
         cap = (available - below) / int(widths.size() - i);
         if (widths.at(i) > cap)
@@ -79,7 +105,7 @@ void GroupedGrid::fitColumns()
         below += widths.at(i);
     }
     for (int column = 0; column < columnCount(); ++column)
-        if (!isColumnHidden(column))
+        if (!isColumnHidden(column) && !m_fixedWidths.contains(column))
             setColumnWidth(column, std::min(columnWidth(column), std::max(cap, 36)));
 }
 

@@ -15,6 +15,11 @@ public:
     GroupedGrid(const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn, QWidget *parent);
 
     void setHiddenColumns(const QList<int> &columns);
+    /// Record cells of these columns align to the left and top.
+    void setLeftAligned(const QList<int> &columns) { m_leftAligned = columns; }
+    /// Columns of a given width in pixels, widened where their texts need it; the others fit
+    /// their texts.
+    void setFixedWidths(const QMap<int, int> &widths);
     /// Shows the view's groups and records, all groups expanded.
     void fill(const QList<store::ViewGroup> &groups);
 
@@ -34,4 +39,6 @@ private:
     void fitColumns();
 
     int m_groupColumn;
+    QList<int> m_leftAligned;
+    QMap<int, int> m_fixedWidths;
 };

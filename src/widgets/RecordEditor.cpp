@@ -2,15 +2,22 @@
 #include "widgets/RecordEditor.h"
 
 #include "context/AppContext.h"
+#include "context/RecordWindows.h"
+#include "store/DateTimeText.h"
+#include "widgets/ChoiceCombo.h"
+#include "widgets/DateCombo.h"
 #include "widgets/RecordControls.h"
+#include "widgets/RecordRefresh.h"
 #include "widgets/TimeCombo.h"
 #include "widgets/rules/StoreFailure.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-RecordEditor::RecordEditor(AppContext &app, const QString &objectName, const QString &title, QSize size, QWidget *owner)
+RecordEditor::RecordEditor(
+    AppContext &app, const QString &objectName, Keys keys, const QString &title, QSize size, QWidget *owner)
     : RecordWindow(app, objectName, title, size, owner)
+    , m_keys(std::move(keys))
 {
     const QRect buttonRow(size.width() - 214, size.height() - 44, 96, 30);
     lblsave = makeLabelButton(QStringLiteral("lblsave"), QStringLiteral("Save"), this, buttonRow);
@@ -22,6 +29,7 @@ RecordEditor::RecordEditor(AppContext &app, const QString &objectName, const QSt
     Text5 = makeHiddenBox(QStringLiteral("Text5"), this);
     Text6 = makeHiddenBox(QStringLiteral("Text6"), this);
     setMode(Mode::New);
+    connect(lblcancel, &ImageButton::clicked, this, &RecordEditor::cancel);
 }
 
 void RecordEditor::setMode(Mode mode)
@@ -50,14 +58,73 @@ QLabel *RecordEditor::caption(const QString &text, QRect geometry)
     return label;
 }
 
-void RecordEditor::trackPicks(TimeCombo *combo)
+QLineEdit *RecordEditor::textField(const QString &objectName, const QString &captionText, int y)
 {
-    connect(combo, &TimeCombo::picked, this, [this, combo] { m_picked.insert(combo); });
+    caption(captionText, { 16, y, 84, 26 });
+    auto *box = new QLineEdit(this);
+    box->setObjectName(objectName);
+    box->setGeometry(100, y, width() - 116, 26);
+    return box;
 }
 
-void RecordEditor::forgetPicks()
+RecordEditor::FixedChoices RecordEditor::buildFixedChoices(int y)
 {
-    m_picked.clear();
+    FixedChoices choices {};
+    caption(QStringLiteral("Priority"), { 252, y, 60, 26 });
+    choices.priority = new ChoiceCombo(app(), QStringLiteral("cmbpriority"),
+        { QStringLiteral("Urgent"), QStringLiteral("High"), QStringLiteral("Medium"), QStringLiteral("Low") }, this);
+    choices.priority->setGeometry(316, y, 148, 26);
+    choices.priority->setOptional(true);
+    caption(QStringLiteral("Status"), { 16, y, 84, 26 });
+    choices.status = new ChoiceCombo(app(), QStringLiteral("cmbstatus"),
+        { QStringLiteral("Not Started"), QStringLiteral("In Progress"), QStringLiteral("Completed"),
+            QStringLiteral("Awaiting"), QStringLiteral("Postponed") },
+        this);
+    choices.status->setGeometry(100, y, 126, 26);
+    caption(QStringLiteral("Category"), { 16, y + 36, 84, 26 });
+    choices.category = new ChoiceCombo(app(), QStringLiteral("cmbcategory"),
+        { QStringLiteral("Business"), QStringLiteral("Personal") }, this, ChoiceCombo::Typing::Refused);
+    choices.category->setGeometry(100, y + 36, 126, 26);
+    return choices;
+}
+
+RecordEditor::DateTimeRow RecordEditor::dateTimeRow(
+    const QString &dateName, const QString &timeName, const QString &hourList, const QString &minuteList, int y)
+{
+    DateTimeRow row {};
+    row.date = new DateCombo(app(), dateName, this);
+    row.date->setGeometry(100, y, 126, 26);
+    caption(QStringLiteral("Time"), { 252, y, 60, 26 });
+    row.time = new TimeCombo(app(), timeName, hourList, minuteList, this);
+    row.time->setGeometry(316, y, 148, 26);
+    return row;
+}
+
+void RecordEditor::showToday(DateCombo *date, TimeCombo *time)
+{
+    const QDateTime now = app().services().clock->now();
+    date->setEditText(store::dateText(now.date()));
+    showCurrentTime(time, now.time(), QStringLiteral("%1  :  %2").arg(now.time().hour()).arg(now.time().minute()));
+}
+
+void RecordEditor::preselectNow(const QList<TimeCombo *> &combos)
+{
+    for (TimeCombo *combo : combos) {
+        combo->preselectNow();
+        combo->clearEditText();
+    }
+}
+
+void RecordEditor::showCurrentTime(TimeCombo *combo, QTime now, const QString &shown)
+{
+    combo->setEditText(shown);
+    combo->setPickedTime(QStringLiteral("%1 : %2 : %3").arg(now.hour()).arg(now.minute()).arg(now.second()));
+}
+
+void RecordEditor::showStoredTime(TimeCombo *combo, const QString &stored)
+{
+    combo->setEditText(stored);
+    combo->setPickedTime(stored);
 }
 
 bool RecordEditor::requireFilled(
@@ -84,4 +151,29 @@ bool RecordEditor::writeChange(const QString &whatFailed, const std::function<vo
                 QStringLiteral("Orrisday"));
         return false;
     }
+}
+
+void RecordEditor::finish(const QString &message, const QString &title, int times)
+{
+    for (int i = 0; i < times; ++i)
+        app().message(message, MessageIcon::Information, title);
+    refreshAfterChange(app(), m_keys.editor, m_keys.list);
+}
+
+void RecordEditor::finishUpdate(
+    int updated, const QString &kind, const QString &message, const QString &title, int times)
+{
+    if (updated > 0) {
+        finish(message, title, times);
+        return;
+    }
+    app().message(QStringLiteral("The %1 was not found; it may have been changed or deleted.").arg(kind),
+        MessageIcon::Warning, QStringLiteral("Orrisday"));
+    refreshAfterChange(app(), m_keys.editor, m_keys.list);
+}
+
+void RecordEditor::cancel()
+{
+    app().windows().unload(m_keys.editor);
+    app().windows().open(m_keys.list);
 }

@@ -3,15 +3,19 @@
 
 #include "context/AppContext.h"
 #include "context/RecordWindows.h"
+#include "context/ScanPause.h"
 #include "store/StoreError.h"
 #include "widgets/RecordControls.h"
+#include "widgets/RecordRefresh.h"
 #include "widgets/rules/StoreFailure.h"
 
 #include <QLineEdit>
+#include <optional>
 
-RecordList::RecordList(AppContext &app, const QString &objectName, const QString &title, QSize size, QWidget *owner,
-    const QString &cancelName)
+RecordList::RecordList(AppContext &app, const QString &objectName, RecordKind kind, const QString &title, QSize size,
+    QWidget *owner, const QString &cancelName)
     : RecordWindow(app, objectName, title, size, owner)
+    , m_kind(std::move(kind))
 {
     const int y = size.height() - 44;
     const int width = 100;
@@ -64,4 +68,78 @@ bool RecordList::tryStore(const QString &whatFailed, const std::function<void()>
             records::storeFailureText(whatFailed, error.code()), MessageIcon::Warning, QStringLiteral("Orrisday"));
         return false;
     }
+}
+
+void RecordList::readGrids(const std::function<void()> &fill)
+{
+    tryStore(QStringLiteral("The %1s could not be read").arg(m_kind.noun), fill);
+}
+
+QList<store::Record> RecordList::remindersOf(const store::Record &record) const
+{
+    return app().db().records(
+        store::Table::Reminder, QStringLiteral("rem_no = ?"), { record.number(m_kind.remNoColumn) });
+}
+
+void RecordList::editStored(const records::RecordKey &key, Matches which, const EditorOpener &fill)
+{
+    std::optional<store::Record> record;
+    QList<store::Record> reminders;
+    const bool read = tryStore(QStringLiteral("The %1 could not be opened").arg(m_kind.noun), [&] {
+        const QList<store::Record> found = records::matchingRows(app().db().records(m_kind.table), key);
+        if (!found.isEmpty()) {
+            record = which == Matches::Last ? found.last() : found.first();
+            if (record->number(m_kind.remNoColumn) != 0)
+                reminders = remindersOf(*record);
+        }
+    });
+    if (!read)
+        return;
+    if (!record) {
+        closeList();
+        return;
+    }
+    if (QWidget *editor = app().windows().open(m_kind.editorKey))
+        fill(editor, *record, reminders);
+}
+
+void RecordList::deleteSelection(const Deletion &deletion)
+{
+    const records::RecordKey key = selection();
+    if (key.isEmpty()) {
+        askForSelection(deletion.selectTitle);
+        return;
+    }
+    ScanPause pause(app());
+    int deleted = 0;
+    const bool done = tryStore(QStringLiteral("The %1 could not be deleted").arg(m_kind.noun), [&] {
+        store::Database &db = app().db();
+        store::Transaction transaction(db);
+        QList<store::Record> records = records::matchingRows(db.records(m_kind.table), key);
+        if (deletion.records == Matches::First)
+            records = records.mid(0, 1);
+        for (const store::Record &record : records) {
+            QList<store::Record> reminders = remindersOf(record);
+            if (deletion.reminderRows == Matches::First)
+                reminders = reminders.mid(0, 1);
+            try {
+                for (const store::Record &reminder : reminders)
+                    db.remove(store::Table::Reminder, reminder.rowid);
+                db.remove(m_kind.table, record.rowid);
+            } catch (const store::Error &error) {
+                if (error.code() != store::RecordDeleted)
+                    throw;
+            }
+            ++deleted;
+        }
+        transaction.commit();
+    });
+    if (!done)
+        return;
+    if (deleted == 0) {
+        askForSelection(deletion.selectTitle);
+        return;
+    }
+    app().message(deletion.message, MessageIcon::Information, deletion.title);
+    refreshAfterChange(app(), objectName(), objectName());
 }

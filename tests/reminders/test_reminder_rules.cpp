@@ -101,25 +101,6 @@ private slots:
         QFETCH(bool, undated);
         QCOMPARE(reminderIsUndated(ticked, date, time), undated);
     }
-
-    void storedTimesAreKeptWithoutANewPick_data()
-    {
-        // clang-format off
-        QTest::addColumn<bool>("keep");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("new pick") << false << "8:15:20" << "9 : 30 : 12";
-        QTest::newRow("no new pick") << true << "8:15:20" << "8:15:20";
-        QTest::newRow("nothing stored") << true << "" << "9 : 30 : 12";
-        // clang-format on
-    }
-    void storedTimesAreKeptWithoutANewPick()
-    {
-        QFETCH(bool, keep);
-        QFETCH(QString, stored);
-        QFETCH(QString, written);
-        QCOMPARE(timeToStore(keep, "9 : 30 : 12", stored), written);
-    }
 };
 
 QTEST_MAIN(TestReminderRules)

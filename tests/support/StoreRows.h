@@ -17,6 +17,26 @@ inline void seedTask(store::Database &db, qint64 code, const QString &name, qint
             { 6, priority }, { 7, category }, { 8, remNo } });
 }
 
+/// A schedule row; the defaults: business, 12/7/2026 from 9:00:00 to 10:00:00, no reminder.
+inline void seedSchedule(store::Database &db, qint64 code, const QString &name, qint64 remNo = 0,
+    const QString &category = "Business", const QString &priority = "High", const QString &dueDate = "12/7/2026",
+    const QString &description = "notes")
+{
+    db.insert(store::Table::Schedule,
+        { { 0, code }, { 1, name }, { 2, description }, { 3, QStringLiteral("12/7/2026") },
+            { 4, QStringLiteral("9 : 0 : 0") }, { 5, dueDate }, { 6, QStringLiteral("10 : 0 : 0") },
+            { 7, QStringLiteral("Not Started") }, { 8, priority }, { 9, category }, { 10, remNo } });
+}
+
+/// A note row of 12/7/2026 at 9:00:00.
+inline void seedNote(
+    store::Database &db, qint64 code, const QString &name, qint64 remNo = 0, const QString &description = "notes")
+{
+    db.insert(store::Table::Note,
+        { { 0, code }, { 1, name }, { 2, description }, { 3, QStringLiteral("12/7/2026") },
+            { 4, QStringLiteral("9 : 0 : 0") }, { 5, remNo } });
+}
+
 inline void seedReminder(store::Database &db, qint64 remNo, const QString &date = "12/8/2026",
     const QString &time = "8 : 15 : 20", const QString &sound = "No Sound",
     const QString &message = "Please Check This Out", const QString &program = "No Prg")

@@ -90,10 +90,10 @@ private slots:
         QTest::newRow("ticked, both combos emptied: the no-date row")
             << Codes {} << "Dentist|Not Started|Business" << "9:30" << "emptied"
             << "1|Dentist|quarterly|12/7/2026|9:30:11|Not Started|Urgent|Business|3" << "3|1/3/1900|1/3/1900|||";
-        QTest::newRow("no time picked: the load time")
+        QTest::newRow("no time picked: the times the boxes show")
             << Codes {} << "Dentist|Awaiting|Personal" << "" << "not picked"
             << "1|Dentist|quarterly|12/7/2026|8:02:11|Awaiting|Urgent|Personal|3"
-            << "3|12/7/2026|8:02:11|/snd/bell.wav|Call back|No Prg";
+            << "3|12/7/2026|8:03:11|/snd/bell.wav|Call back|No Prg";
         // clang-format on
     }
     void saveWritesTheTaskAndItsReminder()
@@ -113,10 +113,11 @@ private slots:
         enter("txtdesp", " quarterly ");
         enter("cmbpriority", "Urgent");
         pick("cmbtime", taskPick);
+        fakes().clock->advance(60); // the reminder is ticked a minute after the editor opened
         if (reminder != "unticked") {
             click("remcheck");
             QCOMPARE(textOf("cmbremdate"), QStringLiteral("12/7/2026"));
-            QCOMPARE(textOf("cmbremtime"), QStringLiteral("8:02:11"));
+            QCOMPARE(textOf("cmbremtime"), QStringLiteral("8:03:11"));
             QVERIFY(control("cmdadv")->isEnabled());
             enter("Text1", " /snd/bell.wav ");
             enter("Text2", "Call back");
@@ -393,6 +394,21 @@ private slots:
         QCOMPARE(joinedRows(db(), Table::Task), tasksAfter);
         QCOMPARE(joinedRows(db(), Table::Reminder), remindersAfter);
         QVERIFY(loadedWindow(p(), "Frm_Task"));
+    }
+
+    void anUpdateThatFindsNothingWritesNothingAndSaysSo()
+    {
+        seedTask(db(), 1, "Dentist");
+        openStoredTask();
+        db().run("UPDATE TASK_INFO SET TASK_NAME = 'Renamed'");
+        enter("txtdesp", "bring card");
+        click("lblupdate");
+        QCOMPARE(shown(),
+            QList<ShownMessage>({ { "The task was not found; it may have been changed or deleted.",
+                MessageIcon::Warning, "Orrisday" } }));
+        QCOMPARE(joinedRows(db(), Table::Task),
+            QStringList { "1|Renamed|notes|12/7/2026|9:00:00|Not Started|High|Business|0" });
+        QVERIFY(!editor() && loadedWindow(p(), "Frm_Task"));
     }
 
     void cancelReopensTheListAndWritesNothing()

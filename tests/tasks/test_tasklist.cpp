@@ -29,15 +29,6 @@ class TestTaskList : public FreshProgramTest
         return openTaskList(p());
     }
 
-    /// Texts of a window's boxes, in the order named.
-    static QStringList boxTexts(QWidget *window, const QStringList &boxes)
-    {
-        QStringList texts;
-        for (const QString &box : boxes)
-            texts << findIn<QLineEdit>(window, box)->text();
-        return texts;
-    }
-
     /// Names in a grid: each priority row followed by its tasks, indented.
     QStringList gridLines(const QString &gridName)
     {

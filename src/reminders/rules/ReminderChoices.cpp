@@ -70,9 +70,4 @@ bool reminderIsUndated(bool ticked, const QString &dateText, const QString &time
     return !ticked || (dateText.isEmpty() && timeText.isEmpty());
 }
 
-QString timeToStore(bool keepStored, const QString &picked, const QString &stored)
-{
-    return keepStored && !stored.isEmpty() ? stored : picked;
-}
-
 } // namespace reminders

@@ -35,7 +35,4 @@ QString programToWrite(const QString &programText);
 /// it is ticked with both its date and time left empty.
 bool reminderIsUndated(bool ticked, const QString &dateText, const QString &timeText);
 
-/// The time an editor writes: the picked time, or in edit mode without a new pick the stored one.
-QString timeToStore(bool keepStored, const QString &picked, const QString &stored);
-
 } // namespace reminders
