@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 
@@ -107,7 +106,7 @@ FrmContact_Info::FrmContact_Info(AppContext &app, QWidget *owner)
     connect(cmbcategory, &QComboBox::activated, this, &FrmContact_Info::chooseCategory);
     connect(remcheck, &QCheckBox::clicked, this, &FrmContact_Info::remcheckClicked);
     connect(Label2, &ImageButton::clicked, this, &FrmContact_Info::choosePicture);
-    connect(cmdload, &QPushButton::clicked, this, &FrmContact_Info::choosePicture);
+    connect(cmdload, &ImageButton::clicked, this, &FrmContact_Info::choosePicture);
     connect(lblsave, &ImageButton::clicked, this, &FrmContact_Info::save);
     connect(lblupdate, &ImageButton::clicked, this, &FrmContact_Info::updateContact);
     connect(lblok, &ImageButton::clicked, this, &FrmContact_Info::closeEditor);
@@ -175,9 +174,7 @@ void FrmContact_Info::buildPicturePage(QWidget *page)
     contactpicture->setFrameShape(QFrame::StyledPanel);
     contactpicture->setAlignment(Qt::AlignCenter);
     Label2 = makeLabelButton(QStringLiteral("Label2"), QStringLiteral("Choose Picture"), page, { 276, 14, 130, 30 });
-    cmdload = new QPushButton(QStringLiteral("Load"), page);
-    cmdload->setObjectName(QStringLiteral("cmdload"));
-    cmdload->setGeometry(276, 54, 130, 30);
+    cmdload = makeLabelButton(QStringLiteral("cmdload"), QStringLiteral("Load"), page, { 276, 54, 130, 30 });
 }
 
 void FrmContact_Info::guardKeys()

@@ -10,7 +10,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 
 /// The contact editor: creates a contact in the category chosen first (new mode), changes the
@@ -74,7 +73,7 @@ private:
     QPlainTextEdit *txtnote;
     QLabel *contactpicture;
     ImageButton *Label2;
-    QPushButton *cmdload;
+    ImageButton *cmdload;
 
     QString m_category;
     QString m_picturePath;   ///< picked since the editor opened

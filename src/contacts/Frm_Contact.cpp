@@ -32,7 +32,7 @@ constexpr int NumberColumn = 2;
 } // namespace
 
 Frm_Contact::Frm_Contact(AppContext &app, QWidget *owner)
-    : RecordList(app, ListKey, QStringLiteral("Contacts"), QSize(640, 380), owner, QStringLiteral("lblcancel"))
+    : RecordList(app, ListKey, QStringLiteral("Contacts"), QSize(860, 420), owner, QStringLiteral("lblcancel"))
 {
     // Five buttons along the bottom: New, Edit, Delete, Search, Cancel.
     lblsearch = makeLabelButton(QStringLiteral("lblsearch"), QStringLiteral("Search"), this, {});

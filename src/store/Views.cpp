@@ -10,24 +10,36 @@ namespace store {
 QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view)
 {
     const TableInfo &info = tableInfo(view.table);
-    const QString where = view.filterColumn < 0 ? QString() : info.columns.at(view.filterColumn) + QStringLiteral(" = ?");
-    const QVariantList params = view.filterColumn < 0 ? QVariantList() : QVariantList{view.filterValue};
-    QList<Record> rows = db.records(view.table, where, params);
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Record &a, const Record &b) { return a.number(0) < b.number(0); });
+    QStringList selected{view.groupColumn < 0 ? QStringLiteral("''") : info.columns.at(view.groupColumn)};
+    for (const ViewColumn &column : view.columns)
+        selected << info.columns.at(column.column);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selected.join(QStringLiteral(", ")), info.name);
+    QVariantList params;
+    if (view.filterColumn >= 0) {
+        sql += QStringLiteral(" WHERE %1 = ?").arg(info.columns.at(view.filterColumn));
+        params << view.filterValue;
+    }
+    sql += QStringLiteral(" ORDER BY %1, rowid").arg(info.columns.first());
+    QSqlQuery q = db.run(sql, params);
 
     QList<ViewGroup> groups;
-    for (const Record &row : rows) {
-        const QString key = view.groupColumn < 0 ? QString() : row.text(view.groupColumn);
-        auto group = std::find_if(groups.begin(), groups.end(), [&](const ViewGroup &g) { return g.key == key; });
-        if (group == groups.end()) {
+    QHash<QString, qsizetype> groupAt;
+    while (q.next()) {
+        const QString key = q.value(0).toString();
+        auto found = groupAt.constFind(key);
+        if (found == groupAt.cend()) {
+            found = groupAt.insert(key, groups.size());
             groups.append(ViewGroup{key, {}});
-            group = std::prev(groups.end());
         }
         QStringList texts;
-        for (const ViewColumn &column : view.columns)
-            texts << row.text(column.column);
-        group->rows << texts;
+        texts.reserve(view.columns.size());
+        for (qsizetype i = 0; i < view.columns.size(); ++i) {
+            const QVariant value = q.value(int(i) + 1);
+            const int column = view.columns.at(i).column;
+            texts << (value.isNull() ? QString()
+                                     : info.isDateTime(column) ? storedToText(value.toString()) : value.toString());
+        }
+        groups[*found].rows << texts;
     }
     return groups;
 }

@@ -19,6 +19,8 @@ GroupedGrid::GroupedGrid(
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
+    // Columns are sized from the rows around the shown ones, not from every row of a long list.
+    header()->setResizeContentsPrecision(100);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
 }
@@ -32,23 +34,35 @@ void GroupedGrid::setHiddenColumns(const QList<int> &columns)
 void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
 {
     clear();
+    // Rows are made apart from the grid and handed over a group at a time: adding them one by one
+    // to a shown grid costs a model update each.
+    QList<QTreeWidgetItem *> topRows;
     for (const store::ViewGroup &group : groups) {
-        QTreeWidgetItem *parentRow = nullptr;
-        if (m_groupColumn >= 0) {
-            parentRow = new QTreeWidgetItem(this);
-            parentRow->setText(m_groupColumn, group.key);
-            QFont bold = parentRow->font(m_groupColumn);
-            bold.setBold(true);
-            parentRow->setFont(m_groupColumn, bold);
-            parentRow->setFirstColumnSpanned(m_groupColumn == 0);
-        }
+        QList<QTreeWidgetItem *> rows;
+        rows.reserve(group.rows.size());
         for (const QStringList &texts : group.rows) {
-            auto *row = parentRow ? new QTreeWidgetItem(parentRow) : new QTreeWidgetItem(this);
+            auto *row = new QTreeWidgetItem;
             for (int column = 0; column < texts.size(); ++column)
                 if (column != m_groupColumn)
                     row->setText(column, texts.at(column));
+            rows << row;
         }
+        if (m_groupColumn < 0) {
+            topRows << rows;
+            continue;
+        }
+        auto *parentRow = new QTreeWidgetItem;
+        parentRow->setText(m_groupColumn, group.key);
+        QFont bold = parentRow->font(m_groupColumn);
+        bold.setBold(true);
+        parentRow->setFont(m_groupColumn, bold);
+        parentRow->addChildren(rows);
+        topRows << parentRow;
     }
+    addTopLevelItems(topRows);
+    if (m_groupColumn == 0)
+        for (QTreeWidgetItem *parentRow : std::as_const(topRows))
+            parentRow->setFirstColumnSpanned(true);
     expandAll();
     fitColumns();
 }
