@@ -38,6 +38,25 @@ void seedNotDue(store::Database &db, int count, bool today = false)
     transaction.commit();
 }
 
+/// Adds contacts whose birthday reminders fall on other days than today (the yearly ones are
+/// indexed by their month and day).
+void seedBirthdays(store::Database &db, int count)
+{
+    store::Transaction transaction(db);
+    for (int i = 1; i <= count; ++i) {
+        QDate day = Today.addDays(1 + i % 360).addYears(-30);
+        const qint64 remNo = 1000000 + i;
+        db.run(QStringLiteral("INSERT INTO REMINDER_INFO VALUES (?, ?, '09:00:00', '', 'Ann . Lee''s Birthday', '')"),
+            { remNo, day.toString(Qt::ISODate) });
+        db.run(QStringLiteral("INSERT INTO BIRTHDAY_INFO (birthday_contact_no, birthday_date, rem_no) VALUES (?, ?, ?)"),
+            { i, day.toString(Qt::ISODate), remNo });
+        db.run(QStringLiteral("INSERT INTO CONTACT_INFO (contact_no, contact_fname, contact_pmobileno, contact_bdate) "
+                              "VALUES (?, 'Ann', '5550100', ?)"),
+            { i, day.toString(Qt::ISODate) });
+    }
+    transaction.commit();
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -50,10 +69,11 @@ struct TickFigures
     double reloadMs;
 };
 
-TickFigures measureTicks(int reminders, bool today = false)
+TickFigures measureTicks(int reminders, bool today = false, int birthdays = 0)
 {
     TestProgram program;
     seedNotDue(program.seed(), reminders, today);
+    seedBirthdays(program.seed(), birthdays);
     program.fakes.clock->set(Today, QTime(8, 0, 0));
     program.start();
     Frm_Main &main = program.app().mainWindow();
@@ -131,6 +151,9 @@ int main(int argc, char *argv[])
     const TickFigures sameDay = measureTicks(10000, true);
     std::printf("  %6d reminders today at other seconds: tick %.2f us; main window reload %.1f ms\n", 10000,
         sameDay.tickMedianUs, sameDay.reloadMs);
+    const TickFigures withBirthdays = measureTicks(10000, false, 10000);
+    std::printf("  %6d reminders and %d birthdays on other days: tick %.2f us; main window reload %.1f ms\n", 10000,
+        10000, withBirthdays.tickMedianUs, withBirthdays.reloadMs);
     if (idleSeconds > 0)
         measureIdle(idleSeconds);
     return 0;

@@ -2,6 +2,8 @@
 #include "app/WindowCatalog.h"
 
 #include "app/Frm_About.h"
+#include "contacts/FrmContact_Info.h"
+#include "contacts/Frm_Contact.h"
 #include "context/RecordWindows.h"
 #include "notes/Frm_Note.h"
 #include "notes/frmnote_info.h"
@@ -24,6 +26,8 @@ void registerRecordWindows(RecordWindows &windows)
 {
     windows.add(QStringLiteral("Frm_About"), make<Frm_About>());
     windows.add(QStringLiteral("Frm_Task"), make<Frm_Task>());
+    windows.add(QStringLiteral("Frm_Contact"), make<Frm_Contact>());
+    windows.add(QStringLiteral("FrmContact_Info"), make<FrmContact_Info>());
     windows.add(QStringLiteral("FrmTask_Info"), make<frmtask_info>());
     windows.add(QStringLiteral("Frm_Schedule"), make<Frm_Schedule>());
     windows.add(QStringLiteral("FrmSchedule_Info"), make<frmschedule_info>());

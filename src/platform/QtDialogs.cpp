@@ -16,7 +16,9 @@ void QtDialogs::message(const QString &text, MessageIcon icon, const QString &ti
 
 std::optional<QString> QtDialogs::openFile(const QString &filter, const QString &defaultSuffix)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), filter);
+    // A filter without a pattern in brackets ("All Files ") shows every file.
+    const QString shown = filter.contains(QLatin1Char('(')) ? filter : filter.trimmed() + QStringLiteral(" (*)");
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), shown);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString(defaultSuffix).remove(QStringLiteral("*.")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

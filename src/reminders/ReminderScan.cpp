@@ -95,7 +95,8 @@ void ReminderScan::indexFor(QDate day)
     QList<std::pair<QDate, QTime>> instants;
     instants.reserve(m_reminders.size());
     for (const JoinedReminder &reminder : std::as_const(m_reminders))
-        instants.append({ reminder.date, reminder.time });
+        instants.append(
+            { reminders::dueDayNear(reminder.date, reminder.kind == ReminderKind::Birthday, day), reminder.time });
     m_due.rebuild(instants, day);
 }
 

@@ -64,6 +64,18 @@ const QList<TableInfo> &allTables()
     return tables;
 }
 
+const QStringList &indexStatements()
+{
+    // The contact search compares empty and missing names alike, so it indexes the same expressions.
+    static const QStringList statements{
+        QStringLiteral("CREATE INDEX IF NOT EXISTS contact_by_name ON CONTACT_INFO "
+                       "(IFNULL(contact_fname, ''), IFNULL(contact_lname, ''), IFNULL(contact_category, ''))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS contact_by_number ON CONTACT_INFO (contact_no)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS birthday_by_contact ON BIRTHDAY_INFO (birthday_contact_no)"),
+    };
+    return statements;
+}
+
 const TableInfo &tableInfo(Table table)
 {
     return allTables().at(static_cast<int>(table));

@@ -27,4 +27,7 @@ struct TableInfo
 const QList<TableInfo> &allTables();
 const TableInfo &tableInfo(Table table);
 
+/// Indexes that speed up lookups without constraining the rows; created when missing.
+const QStringList &indexStatements();
+
 } // namespace store

@@ -4,8 +4,18 @@
 namespace reminders {
 
 namespace {
+
 constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+const QDate NoDateDay(1900, 1, 3);
+
+QDate anniversaryIn(QDate stored, int year)
+{
+    if (stored.month() == 2 && stored.day() == 29 && !QDate::isLeapYear(year))
+        return QDate(year, 2, 28);
+    return QDate(year, stored.month(), stored.day());
 }
+
+} // namespace
 
 qint64 wallSecond(QDate date, QTime time)
 {
@@ -24,6 +34,18 @@ SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, int catchUp)
     if (now < lastScanned)
         return { now - 1, now };
     return { std::max(lastScanned, now - catchUp), now };
+}
+
+QDate dueDayNear(QDate stored, bool yearly, QDate day)
+{
+    if (!stored.isValid() || stored == NoDateDay)
+        return {};
+    for (const QDate near : { day, day.addDays(-1) }) {
+        const QDate due = yearly ? anniversaryIn(stored, near.year()) : stored;
+        if (due == near && due >= stored)
+            return due;
+    }
+    return {};
 }
 
 bool namesSound(const QString &sound)

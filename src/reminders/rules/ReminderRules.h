@@ -24,6 +24,12 @@ struct SecondsToScan
 };
 SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, int catchUp = 60);
 
+/// The day, `day` itself or the one before, on which a reminder stored for `stored` falls due;
+/// an invalid date when it falls due on neither. A yearly reminder (a birthday) falls due on the
+/// stored month and day of every year from the stored one on, 29 February on 28 February in
+/// common years. A reminder stored for the no-date value never falls due.
+QDate dueDayNear(QDate stored, bool yearly, QDate day);
+
 /// Whether a reminder's sound column names a sound to play ("No Sound" and "" do not).
 bool namesSound(const QString &sound);
 /// Whether a reminder's program column names a program to start ("No Prg" and "" do not).
