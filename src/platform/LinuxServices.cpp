@@ -2,11 +2,13 @@
 #include "platform/LinuxServices.h"
 
 #include "platform/DesktopShell.h"
+#include "platform/LogindExit.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtLifecycle.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTrayIcon.h"
 #include "platform/SystemClock.h"
+#include "platform/XdgAutoStart.h"
 
 Services makeLinuxServices()
 {
@@ -16,6 +18,8 @@ Services makeLinuxServices()
     services.shell = std::make_shared<DesktopShell>();
     services.sound = std::make_shared<QtSoundPlayer>();
     services.tray = std::make_shared<QtTrayIcon>();
+    services.autoStart = std::make_shared<XdgAutoStart>();
+    services.systemExit = std::make_shared<LogindExit>(QDBusConnection::systemBus(), LogindExit::ownSession());
     services.lifecycle = std::make_shared<QtLifecycle>();
     return services;
 }
