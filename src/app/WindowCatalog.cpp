@@ -3,6 +3,7 @@
 
 #include "app/Frm_About.h"
 #include "context/RecordWindows.h"
+#include "options/Frm_Option.h"
 #include "tasks/Frm_Task.h"
 #include "tasks/frmtask_info.h"
 
@@ -19,6 +20,7 @@ RecordWindows::Factory make()
 void registerRecordWindows(RecordWindows &windows)
 {
     windows.add(QStringLiteral("Frm_About"), make<Frm_About>());
+    windows.add(QStringLiteral("Frm_Option"), make<Frm_Option>());
     windows.add(QStringLiteral("Frm_Task"), make<Frm_Task>());
     windows.add(QStringLiteral("FrmTask_Info"), make<frmtask_info>());
 }

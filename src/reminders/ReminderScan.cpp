@@ -4,6 +4,7 @@
 #include "context/AppContext.h"
 #include "reminders/Frm_Alert.h"
 #include "reminders/RunProgram.h"
+#include "reminders/ClosedStore.h"
 #include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
 
@@ -43,7 +44,7 @@ ReminderScan::ReminderScan(AppContext &app, QObject *parent)
     connect(&app, &AppContext::reminderScanHeld, this, [this](bool held) { held ? stop() : start(); });
 
     // Reminders that fell due before the scan started are not raised.
-    m_lastScanned = reminders::wallSecond(m_app.services().clock->now()) - 1;
+    m_due.startAt(m_app.services().clock->now());
     reload();
 }
 
@@ -87,35 +88,23 @@ void ReminderScan::readReminders()
 {
     m_reminders = store::joinedReminders(m_app.db());
     m_readPending = false;
-    indexFor(m_app.services().clock->now().date());
-}
-
-void ReminderScan::indexFor(QDate day)
-{
     QList<std::pair<QDate, QTime>> instants;
     instants.reserve(m_reminders.size());
     for (const JoinedReminder &reminder : std::as_const(m_reminders))
         instants.append({ reminder.date, reminder.time });
-    m_due.rebuild(instants, day);
+    m_due.watch(instants, m_app.services().clock->now().date());
 }
 
 void ReminderScan::tick()
 {
-    const QDateTime now = m_app.services().clock->now();
-    const reminders::SecondsToScan seconds = reminders::secondsToScan(m_lastScanned, reminders::wallSecond(now));
     try {
         if (!m_app.db().isOpen())
             throw store::Error(store::ObjectInvalid, QStringLiteral("the database has been closed"));
         if (m_readPending)
             readReminders();
-        else if (m_due.day() != now.date())
-            indexFor(now.date());
-        m_lastScanned = seconds.upTo;
-        if (seconds.isEmpty())
-            return;
         // Positions come by due second, then in list order (tasks, schedules, notes, birthdays),
         // so the last raised, which stays on screen, is the latest and last kind.
-        for (int position : m_due.dueBetween(seconds.after, seconds.upTo))
+        for (int position : m_due.dueUntil(m_app.services().clock->now()))
             raise(m_reminders.at(position));
     } catch (const store::Error &error) {
         abandonTick(error);
@@ -143,7 +132,5 @@ void ReminderScan::abandonTick(const store::Error &error)
         return;
     // No tick may come while the message is open.
     stop();
-    m_app.message(
-        QStringLiteral("Orrisday Needs to be Restarted"), MessageIcon::Information, QStringLiteral("Orrisday"));
-    m_app.services().lifecycle->endProgram();
+    endForClosedStore(m_app);
 }

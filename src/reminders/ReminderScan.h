@@ -2,7 +2,7 @@
 // The reminder scan: twice a second, raises the alert of every reminder that has fallen due.
 #pragma once
 
-#include "reminders/rules/DueIndex.h"
+#include "reminders/rules/DueWatch.h"
 #include "store/Views.h"
 
 #include <QObject>
@@ -38,15 +38,13 @@ public slots:
 
 private:
     void readReminders();
-    void indexFor(QDate day);
     void raise(const store::JoinedReminder &reminder);
     void abandonTick(const store::Error &error);
 
     AppContext &m_app;
     QTimer *Timer_popup;
     QList<store::JoinedReminder> m_reminders;
-    reminders::DueIndex m_due;
+    reminders::DueWatch m_due;
     bool m_readPending = true;
-    qint64 m_lastScanned = 0;
     QPointer<Frm_Alert> m_alert;
 };
