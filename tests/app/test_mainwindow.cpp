@@ -213,7 +213,7 @@ private slots:
         clickOn(findWidget("lblAbout"));
         QPointer<QWidget> about = findWidget("Frm_About");
         const int windowsBefore = QApplication::topLevelWidgets().size();
-        for (const char *name : { "lblAgenda", "lblNote", "lblContact", "lblOption" }) {
+        for (const char *name : { "lblAgenda", "lblNote", "lblContact" }) {
             clickOn(findWidget(name));
             QVERIFY2(m_program->fakes.dialogs->shown.isEmpty(), name);
         }
