@@ -36,22 +36,6 @@ QGroupBox *framedPage(QTabWidget *tabs, const QString &tabName, const QString &f
     return frame;
 }
 
-QCheckBox *checkBox(const QString &name, const QString &text, QWidget *parent, QRect geometry)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
-
-QRadioButton *option(const QString &name, const QString &text, QWidget *parent, QRect geometry)
-{
-    auto *button = new QRadioButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 Frm_Option::Frm_Option(AppContext &app, QWidget *owner)
@@ -74,15 +58,14 @@ Frm_Option::Frm_Option(AppContext &app, QWidget *owner)
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Option::cancel);
 }
 
-QWidget *Frm_Option::buildGeneralTab()
+void Frm_Option::buildGeneralTab()
 {
     QGroupBox *frame = framedPage(SSTab1, QStringLiteral("General"), QStringLiteral("Frame1"), QStringLiteral("General Options"));
-    Check2 = checkBox(QStringLiteral("Check2"), QStringLiteral(" Start with Windows"), frame, { 20, 40, 380, 26 });
-    Check3 = checkBox(QStringLiteral("Check3"), QStringLiteral(" Minimize to System Tray"), frame, { 20, 76, 380, 26 });
-    return frame;
+    Check2 = makeTextControl<QCheckBox>(QStringLiteral("Check2"), QStringLiteral(" Start with Windows"), frame, { 20, 40, 380, 26 });
+    Check3 = makeTextControl<QCheckBox>(QStringLiteral("Check3"), QStringLiteral(" Minimize to System Tray"), frame, { 20, 76, 380, 26 });
 }
 
-QWidget *Frm_Option::buildBackupTab()
+void Frm_Option::buildBackupTab()
 {
     QGroupBox *frame = framedPage(SSTab1, QStringLiteral("Backup"), QStringLiteral("Frame2"), QStringLiteral("Manual Backup"));
     Label5 = makeCaption(QStringLiteral("Label5"),
@@ -96,18 +79,16 @@ QWidget *Frm_Option::buildBackupTab()
     bold.setBold(true);
     Label6->setFont(bold);
     Label6->setToolTip(Label6->text());
-    return frame;
 }
 
-QWidget *Frm_Option::buildHelpTab()
+void Frm_Option::buildHelpTab()
 {
     QGroupBox *frame = framedPage(SSTab1, QStringLiteral("Help"), QStringLiteral("Frame3"), QStringLiteral("Help"));
-    Option3 = option(QStringLiteral("Option3"), QStringLiteral("Technical Support"), frame, { 20, 30, 380, 24 });
+    Option3 = makeTextControl<QRadioButton>(QStringLiteral("Option3"), QStringLiteral("Technical Support"), frame, { 20, 30, 380, 24 });
     makeCaption(QStringLiteral("Label1"), QStringLiteral("Please Visit ") + maker::SupportPage, frame, { 44, 54, 372, 22 });
-    Option4 = option(QStringLiteral("Option4"), QStringLiteral("Read Lincence Aggrement"), frame, { 20, 86, 380, 24 });
-    Option6 = option(QStringLiteral("Option6"), QStringLiteral("Go to Product Page"), frame, { 20, 120, 380, 24 });
+    Option4 = makeTextControl<QRadioButton>(QStringLiteral("Option4"), QStringLiteral("Read Lincence Aggrement"), frame, { 20, 86, 380, 24 });
+    Option6 = makeTextControl<QRadioButton>(QStringLiteral("Option6"), QStringLiteral("Go to Product Page"), frame, { 20, 120, 380, 24 });
     makeCaption(QStringLiteral("Label2"), QStringLiteral("Please Visit ") + maker::ProductPage, frame, { 44, 144, 372, 22 });
-    return frame;
 }
 
 QString Frm_Option::backupFile() const

@@ -28,9 +28,9 @@ public slots:
     void cancel();
 
 private:
-    QWidget *buildGeneralTab();
-    QWidget *buildBackupTab();
-    QWidget *buildHelpTab();
+    void buildGeneralTab();
+    void buildBackupTab();
+    void buildHelpTab();
     void applyGeneral();
     void backUp();
     void openHelp();

@@ -22,10 +22,7 @@ ImageButton *makeClosePicture(const QString &objectName, QWidget *parent, QRect 
 
 QLabel *makeCaption(const QString &objectName, const QString &text, QWidget *parent, QRect geometry)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
-    return label;
+    return makeTextControl<QLabel>(objectName, text, parent, geometry);
 }
 
 QLineEdit *makeHiddenBox(const QString &objectName, QWidget *parent)

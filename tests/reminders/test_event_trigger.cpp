@@ -63,6 +63,16 @@ private slots:
         QVERIFY(fakes().dialogs->shown.isEmpty());
     }
 
+    void anEventStoredDuringItsSecondIsStillRaised()
+    {
+        startAt(QTime(21, 59, 59));
+        tickAt(QTime(22, 0, 0));
+        db().insert(store::Table::Event, { { 1, "Log Off" }, { 2, "12/7/2026" }, { 3, "22 : 0 : 0" } });
+        p().app().context().announceStoreChange();
+        trigger().tick();
+        QCOMPARE(named(), QStringLiteral("Log Off"));
+    }
+
     void aLateTickCatchesUpAMinute_data()
     {
         QTest::addColumn<QTime>("lateTick");
