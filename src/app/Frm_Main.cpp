@@ -8,6 +8,7 @@
 #include "app/rules/TrayTip.h"
 #include "context/AppContext.h"
 #include "context/RecordWindows.h"
+#include "reminders/EventTrigger.h"
 #include "reminders/ReminderScan.h"
 #include "widgets/RecordControls.h"
 
@@ -71,7 +72,10 @@ Frm_Main::Frm_Main(AppContext &app)
     showToday();
     m_reminderScan = new ReminderScan(app, this);
     connect(this, &Frm_Main::reloaded, m_reminderScan, &ReminderScan::reload);
+    m_eventTrigger = new EventTrigger(app, this);
+    connect(this, &Frm_Main::reloaded, m_eventTrigger, &EventTrigger::reload);
     connect(&app, &AppContext::storeChanged, this, &Frm_Main::reload);
+    connect(&app, &AppContext::trayRequested, m_tray, &TrayController::hideToTray);
 }
 
 Frm_Main::~Frm_Main() = default;

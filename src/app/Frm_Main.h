@@ -10,6 +10,7 @@ class AgendaPanel;
 class AnalogClock;
 class ImageButton;
 class AppContext;
+class EventTrigger;
 class QCalendarWidget;
 class QLineEdit;
 class QSvgRenderer;
@@ -27,6 +28,7 @@ public:
     RecordWindows &windows() { return *m_windows; }
     TrayController &tray() { return *m_tray; }
     ReminderScan &reminderScan() { return *m_reminderScan; }
+    EventTrigger &eventTrigger() { return *m_eventTrigger; }
 
 public slots:
     /// Closes the record window that the marker names.
@@ -72,4 +74,5 @@ private:
     bool m_dragging = false;
     QPoint m_grab;
     ReminderScan *m_reminderScan = nullptr;
+    EventTrigger *m_eventTrigger = nullptr;
 };

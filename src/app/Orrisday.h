@@ -4,6 +4,7 @@
 #pragma once
 
 #include "context/AppContext.h"
+#include "context/MakerPages.h"
 
 #include <QString>
 #include <memory>
@@ -19,7 +20,7 @@ public:
     static inline const QString Title = QStringLiteral("Orrisday");
     static inline const QString Version = QStringLiteral(ORRISDAY_VERSION);
     /// The maker's tell-a-friend web page.
-    static inline const QString TellFriendPage = QStringLiteral("https://orrisday.org/tell-a-friend");
+    static inline const QString TellFriendPage = maker::TellFriendPage;
 
     enum class Outcome { Started, AlreadyRunning, Failed };
 

@@ -9,6 +9,7 @@
 #include "notes/frmnote_info.h"
 #include "schedules/Frm_Schedule.h"
 #include "schedules/frmschedule_info.h"
+#include "options/Frm_Option.h"
 #include "tasks/Frm_Task.h"
 #include "tasks/frmtask_info.h"
 
@@ -25,6 +26,7 @@ RecordWindows::Factory make()
 void registerRecordWindows(RecordWindows &windows)
 {
     windows.add(QStringLiteral("Frm_About"), make<Frm_About>());
+    windows.add(QStringLiteral("Frm_Option"), make<Frm_Option>());
     windows.add(QStringLiteral("Frm_Task"), make<Frm_Task>());
     windows.add(QStringLiteral("Frm_Contact"), make<Frm_Contact>());
     windows.add(QStringLiteral("FrmContact_Info"), make<FrmContact_Info>());

@@ -35,10 +35,13 @@ public:
     void announceStoreChange() { emit storeChanged(); }
     /// Holds the reminder scan off, or lets it run again.
     void holdReminderScan(bool held) { emit reminderScanHeld(held); }
+    /// Puts the main window away into the notification area, the icon carrying the tip.
+    void hideToTray(const QString &tip) { emit trayRequested(tip); }
 
 signals:
     void storeChanged();
     void reminderScanHeld(bool held);
+    void trayRequested(const QString &tip);
 
 private:
     ProgramFolder m_folder;

@@ -8,6 +8,7 @@ struct ProgramFolder
 {
     QString root;
 
+    QString executable() const { return root + QStringLiteral("/orrisday"); }
     QString database() const { return root + QStringLiteral("/sys/dll/sysks.dll"); }
     QString alertSound() const { return root + QStringLiteral("/Wave/Alert.wav"); }
     QString birthdaySound() const { return root + QStringLiteral("/Wave/Birthday.wav"); }

@@ -69,13 +69,22 @@ signals:
     void doubleClicked();
 };
 
+/// What a platform action came to: done, or refused with the reason in plain words.
+struct ActionResult
+{
+    bool done = true;
+    QString why; ///< empty when done
+
+    static ActionResult refused(const QString &why) { return { false, why }; }
+};
+
 /// Registration of the program to start with the user's session.
 class AutoStart
 {
 public:
     virtual ~AutoStart() = default;
-    /// Registers the program at the given path to start with the session.
-    virtual bool enable(const QString &programPath) = 0;
+    /// Registers the program at the given path to start with the current user's session.
+    virtual ActionResult enable(const QString &programPath) = 0;
 };
 
 /// Leaves the session or the computer.
@@ -83,8 +92,10 @@ class SystemExit
 {
 public:
     virtual ~SystemExit() = default;
-    /// Carries out a computer event given by its exit flags.
-    virtual bool exitSystem(int flags) = 0;
+    /// Exit flags of the computer events, as the program stores them (each forced).
+    enum Flags { LogOff = 4, ShutDown = 5, Restart = 7, PowerOff = 12 };
+    /// Carries out a computer event given by its exit flags; flags it does not know do nothing.
+    virtual ActionResult exitSystem(int flags) = 0;
 };
 
 /// Ends the program.

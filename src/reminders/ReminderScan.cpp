@@ -7,8 +7,6 @@
 #include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
 
-#include <QTimer>
-
 using store::JoinedReminder;
 using store::ReminderKind;
 
@@ -32,18 +30,9 @@ QString alertTitle(ReminderKind kind)
 } // namespace
 
 ReminderScan::ReminderScan(AppContext &app, QObject *parent)
-    : QObject(parent)
-    , m_app(app)
-    , Timer_popup(new QTimer(this))
+    : DueTimer(app, QStringLiteral("ReminderScan"), QStringLiteral("Timer_popup"), Reload::FromLastTick, parent)
 {
-    setObjectName(QStringLiteral("ReminderScan"));
-    Timer_popup->setObjectName(QStringLiteral("Timer_popup"));
-    Timer_popup->setInterval(500);
-    connect(Timer_popup, &QTimer::timeout, this, &ReminderScan::tick);
     connect(&app, &AppContext::reminderScanHeld, this, [this](bool held) { held ? stop() : start(); });
-
-    // Reminders that fell due before the scan started are not raised.
-    m_lastScanned = reminders::wallSecond(m_app.services().clock->now()) - 1;
     reload();
 }
 
@@ -52,75 +41,31 @@ ReminderScan::~ReminderScan()
     delete m_alert;
 }
 
-void ReminderScan::start()
-{
-    Timer_popup->start();
-}
-
-void ReminderScan::stop()
-{
-    Timer_popup->stop();
-}
-
-bool ReminderScan::isActive() const
-{
-    return Timer_popup->isActive();
-}
-
 Frm_Alert *ReminderScan::alert() const
 {
     return m_alert && m_alert->isLoaded() ? m_alert.data() : nullptr;
 }
 
-void ReminderScan::reload()
-{
-    m_readPending = true;
-    try {
-        readReminders();
-    } catch (const store::Error &) {
-        // Left for the next tick, which reads again and answers the error.
-    }
-    start();
-}
-
-void ReminderScan::readReminders()
+QList<std::pair<QDate, QTime>> ReminderScan::readRows()
 {
     m_reminders = store::joinedReminders(m_app.db());
-    m_readPending = false;
-    indexFor(m_app.services().clock->now().date());
-}
-
-void ReminderScan::indexFor(QDate day)
-{
     QList<std::pair<QDate, QTime>> instants;
     instants.reserve(m_reminders.size());
     for (const JoinedReminder &reminder : std::as_const(m_reminders))
-        instants.append(
-            { reminders::dueDayNear(reminder.date, reminder.kind == ReminderKind::Birthday, day), reminder.time });
-    m_due.rebuild(instants, day);
+        instants.append({ reminder.date, reminder.time });
+    return instants;
 }
 
-void ReminderScan::tick()
+bool ReminderScan::isYearly(int position) const
 {
-    const QDateTime now = m_app.services().clock->now();
-    const reminders::SecondsToScan seconds = reminders::secondsToScan(m_lastScanned, reminders::wallSecond(now));
-    try {
-        if (!m_app.db().isOpen())
-            throw store::Error(store::ObjectInvalid, QStringLiteral("the database has been closed"));
-        if (m_readPending)
-            readReminders();
-        else if (m_due.day() != now.date())
-            indexFor(now.date());
-        m_lastScanned = seconds.upTo;
-        if (seconds.isEmpty())
-            return;
-        // Positions come by due second, then in list order (tasks, schedules, notes, birthdays),
-        // so the last raised, which stays on screen, is the latest and last kind.
-        for (int position : m_due.dueBetween(seconds.after, seconds.upTo))
-            raise(m_reminders.at(position));
-    } catch (const store::Error &error) {
-        abandonTick(error);
-    }
+    return m_reminders.at(position).kind == ReminderKind::Birthday;
+}
+
+// The last raised stays on screen: the latest, of the last kind (tasks, schedules, notes, birthdays).
+void ReminderScan::raiseDue(const QList<int> &positions)
+{
+    for (int position : positions)
+        raise(m_reminders.at(position));
 }
 
 void ReminderScan::raise(const JoinedReminder &reminder)
@@ -136,15 +81,4 @@ void ReminderScan::raise(const JoinedReminder &reminder)
         m_app.services().sound->play(reminder.sound);
     if (!birthday && reminders::namesProgram(reminder.program))
         RunProgram(*m_app.services().shell, reminder.program);
-}
-
-void ReminderScan::abandonTick(const store::Error &error)
-{
-    if (error.code() != store::ObjectInvalid)
-        return;
-    // No tick may come while the message is open.
-    stop();
-    m_app.message(
-        QStringLiteral("Orrisday Needs to be Restarted"), MessageIcon::Information, QStringLiteral("Orrisday"));
-    m_app.services().lifecycle->endProgram();
 }

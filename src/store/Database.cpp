@@ -217,6 +217,11 @@ qint64 Database::nextNumber(Table table) const
     return largest.value(0).toLongLong() + 1;
 }
 
+void Database::copyInto(const QString &file) const
+{
+    run(QStringLiteral("VACUUM INTO ?"), {file});
+}
+
 void Database::begin()
 {
     ensureOpen();

@@ -57,6 +57,10 @@ public:
     /// Runs a statement with bound parameters. Throws Error.
     QSqlQuery run(const QString &sql, const QVariantList &params = {}) const;
 
+    /// Writes a consistent copy of the whole database into `file`, which must not exist or be
+    /// empty (SQLite's VACUUM INTO). Throws Error; Locked while another program holds the file.
+    void copyInto(const QString &file) const;
+
     void begin();
     void commit();
     void rollback();

@@ -119,6 +119,16 @@ void readOwned(const Database &db, ReminderKind kind, const QString &owner, cons
 
 } // namespace
 
+QList<StoredEvent> storedEvents(const Database &db)
+{
+    QList<StoredEvent> events;
+    QSqlQuery q = db.run(QStringLiteral("SELECT event_id, event_name, event_date, event_time FROM EVENT_INFO ORDER BY rowid"));
+    while (q.next())
+        events << StoredEvent{q.value(0).toLongLong(), q.value(1).toString(), storedDate(q.value(2).toString()),
+                              storedTime(q.value(3).toString())};
+    return events;
+}
+
 QList<JoinedReminder> joinedReminders(const Database &db)
 {
     QList<JoinedReminder> result;

@@ -64,6 +64,18 @@ struct JoinedReminder
 /// The four joined sources in order: tasks, schedules, notes, birthdays.
 QList<JoinedReminder> joinedReminders(const Database &db);
 
+/// A computer event as the event trigger reads it.
+struct StoredEvent
+{
+    qint64 id = 0;
+    QString name;
+    QDate date; ///< invalid when the column holds no day
+    QTime time; ///< invalid when the column holds no time of day
+};
+
+/// The rows of EVENT_INFO in table order.
+QList<StoredEvent> storedEvents(const Database &db);
+
 struct AgendaItem
 {
     QString name;

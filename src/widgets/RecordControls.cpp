@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/RecordControls.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 ImageButton *makeLabelButton(const QString &objectName, const QString &caption, QWidget *parent, QRect geometry)
@@ -17,6 +18,11 @@ ImageButton *makeClosePicture(const QString &objectName, QWidget *parent, QRect 
         objectName, QStringLiteral(":/art/close_x.svg"), QStringLiteral(":/art/close_x_hover.svg"), parent);
     button->setGeometry(geometry);
     return button;
+}
+
+QLabel *makeCaption(const QString &objectName, const QString &text, QWidget *parent, QRect geometry)
+{
+    return makeTextControl<QLabel>(objectName, text, parent, geometry);
 }
 
 QLineEdit *makeHiddenBox(const QString &objectName, QWidget *parent)

@@ -8,8 +8,8 @@
 #include "widgets/DateCombo.h"
 #include "widgets/RecordControls.h"
 #include "widgets/RecordRefresh.h"
+#include "widgets/RecordWrite.h"
 #include "widgets/TimeCombo.h"
-#include "widgets/rules/StoreFailure.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -138,19 +138,7 @@ bool RecordEditor::requireFilled(
 
 bool RecordEditor::writeChange(const QString &whatFailed, const std::function<void(store::Database &)> &change)
 {
-    try {
-        store::Transaction transaction(app().db());
-        change(app().db());
-        transaction.commit();
-        return true;
-    } catch (const store::Error &error) {
-        if (error.code() == store::ConversionFailed)
-            app().message(QStringLiteral("Please Enter Date "), MessageIcon::Information, QStringLiteral("Orrisday"));
-        else
-            app().message(records::storeFailureText(whatFailed, error.code()), MessageIcon::Warning,
-                QStringLiteral("Orrisday"));
-        return false;
-    }
+    return writeRecordChange(app(), whatFailed, change);
 }
 
 void RecordEditor::finish(const QString &message, const QString &title, int times)

@@ -77,14 +77,26 @@ class FakeAutoStart final : public AutoStart
 {
 public:
     QStringList enabled;
-    bool enable(const QString &programPath) override { enabled << programPath; return true; }
+    QString refusal; ///< when set, every registration is refused with it
+    ActionResult enable(const QString &programPath) override
+    {
+        if (!refusal.isEmpty())
+            return ActionResult::refused(refusal);
+        enabled << programPath;
+        return {};
+    }
 };
 
 class FakeSystemExit final : public SystemExit
 {
 public:
     QList<int> requested;
-    bool exitSystem(int flags) override { requested << flags; return true; }
+    QString refusal; ///< when set, every request is refused with it
+    ActionResult exitSystem(int flags) override
+    {
+        requested << flags;
+        return refusal.isEmpty() ? ActionResult() : ActionResult::refused(refusal);
+    }
 };
 
 class FakeLifecycle final : public Lifecycle

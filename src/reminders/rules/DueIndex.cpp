@@ -8,15 +8,15 @@
 
 namespace reminders {
 
-void DueIndex::rebuild(const QList<std::pair<QDate, QTime>> &reminders, QDate day)
+void DueIndex::rebuild(const QList<std::pair<QDate, QTime>> &reminders, QDate day, const Yearly &yearly)
 {
     m_day = day;
     m_due.clear();
-    const QDate dayBefore = day.addDays(-1);
     for (int i = 0; i < reminders.size(); ++i) {
         const auto &[date, time] = reminders.at(i);
-        if (time.isValid() && (date == day || date == dayBefore))
-            m_due.emplace_back(wallSecond(date, time), i);
+        const QDate due = dueDayNear(date, yearly && yearly(i), day);
+        if (time.isValid() && due.isValid())
+            m_due.emplace_back(wallSecond(due, time), i);
     }
     std::sort(m_due.begin(), m_due.end());
 }

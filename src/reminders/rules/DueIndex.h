@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QList>
 #include <QTime>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -15,8 +16,11 @@ namespace reminders {
 class DueIndex
 {
 public:
+    /// Which reminders come every year (birthdays), by position.
+    using Yearly = std::function<bool(int position)>;
+
     /// Indexes the reminders (given by day and time, in list order) for the day.
-    void rebuild(const QList<std::pair<QDate, QTime>> &reminders, QDate day);
+    void rebuild(const QList<std::pair<QDate, QTime>> &reminders, QDate day, const Yearly &yearly = {});
     void clear();
 
     QDate day() const { return m_day; }

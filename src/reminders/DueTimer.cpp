@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "reminders/DueTimer.h"
+
+#include "context/AppContext.h"
+#include "store/Database.h"
+
+#include <QTimer>
+
+DueTimer::DueTimer(AppContext &app, const QString &objectName, const QString &timerName, Reload reload, QObject *parent)
+    : QObject(parent)
+    , m_app(app)
+    , m_timer(new QTimer(this))
+    , m_reload(reload)
+{
+    setObjectName(objectName);
+    m_timer->setObjectName(timerName);
+    m_timer->setInterval(500);
+    connect(m_timer, &QTimer::timeout, this, &DueTimer::tick);
+    // Rows that fell due before the timer started are not raised.
+    m_due.startAt(m_app.services().clock->now());
+}
+
+void DueTimer::start()
+{
+    m_timer->start();
+}
+
+void DueTimer::stop()
+{
+    m_timer->stop();
+}
+
+bool DueTimer::isActive() const
+{
+    return m_timer->isActive();
+}
+
+void DueTimer::reload()
+{
+    m_readPending = true;
+    try {
+        read();
+    } catch (const store::Error &) {
+        // Left for the next tick, which reads again and answers the error.
+    }
+    if (m_reload == Reload::CurrentSecondAgain)
+        m_due.rescanCurrentSecond(m_app.services().clock->now());
+    start();
+}
+
+void DueTimer::read()
+{
+    m_due.watch(readRows(), m_app.services().clock->now().date(), [this](int position) { return isYearly(position); });
+    m_readPending = false;
+}
+
+void DueTimer::tick()
+{
+    try {
+        if (!m_app.db().isOpen())
+            throw store::Error(store::ObjectInvalid, QStringLiteral("the database has been closed"));
+        if (m_readPending)
+            read();
+        raiseDue(m_due.dueUntil(m_app.services().clock->now()));
+    } catch (const store::Error &error) {
+        if (error.code() != store::ObjectInvalid)
+            return;
+        // No tick may come while the message is open.
+        stop();
+        m_app.message(
+            QStringLiteral("Orrisday Needs to be Restarted"), MessageIcon::Information, QStringLiteral("Orrisday"));
+        m_app.services().lifecycle->endProgram();
+    }
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "reminders/EventTrigger.h"
+
+#include "context/AppContext.h"
+#include "reminders/Frm_Event.h"
+#include "store/Database.h"
+
+EventTrigger::EventTrigger(AppContext &app, QObject *parent)
+    : DueTimer(app, QStringLiteral("EventTrigger"), QStringLiteral("TimerEvent"), Reload::CurrentSecondAgain, parent)
+{
+    reload();
+}
+
+EventTrigger::~EventTrigger()
+{
+    delete m_confirmation;
+}
+
+Frm_Event *EventTrigger::confirmation() const
+{
+    return m_confirmation && m_confirmation->isVisible() ? m_confirmation.data() : nullptr;
+}
+
+QList<std::pair<QDate, QTime>> EventTrigger::readRows()
+{
+    m_events = store::storedEvents(m_app.db());
+    QList<std::pair<QDate, QTime>> instants;
+    instants.reserve(m_events.size());
+    for (const store::StoredEvent &event : std::as_const(m_events))
+        instants.append({ event.date, event.time });
+    return instants;
+}
+
+void EventTrigger::raiseDue(const QList<int> &positions)
+{
+    std::optional<QString> last;
+    for (int position : positions) {
+        const store::StoredEvent &event = m_events.at(position);
+        if (!m_raised.contains(event.id)) {
+            m_raised.insert(event.id);
+            last = event.name;
+        }
+    }
+    if (!last)
+        return;
+    if (!m_confirmation) {
+        m_confirmation = new Frm_Event(m_app);
+        m_confirmation->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_confirmation->setEventName(*last);
+    m_confirmation->show();
+    m_confirmation->raise();
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// The event trigger: twice a second, asks for the confirmation of a computer event whose moment
+// has come.
+#pragma once
+
+#include "reminders/DueTimer.h"
+#include "store/Views.h"
+
+#include <QPointer>
+#include <QSet>
+
+class Frm_Event;
+
+class EventTrigger final : public DueTimer
+{
+    Q_OBJECT
+public:
+    /// Reads the events and starts watching from the current second (timer `TimerEvent`). A
+    /// reload looks at its own second again, so that an event stored for it is still found.
+    EventTrigger(AppContext &app, QObject *parent);
+    /// Closes the confirmation with the program.
+    ~EventTrigger() override;
+
+    /// The confirmation window while it is open.
+    Frm_Event *confirmation() const;
+
+private:
+    QList<std::pair<QDate, QTime>> readRows() override;
+    /// One confirmation for the events due, naming the last; each event is asked for once.
+    void raiseDue(const QList<int> &positions) override;
+
+    QList<store::StoredEvent> m_events;
+    QSet<qint64> m_raised;
+    QPointer<Frm_Event> m_confirmation;
+};
