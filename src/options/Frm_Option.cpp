@@ -7,7 +7,7 @@
 #include "options/EventSetup.h"
 #include "options/ManualBackup.h"
 #include "options/rules/BackupName.h"
-#include "reminders/RunProgram.h"
+#include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
 #include "widgets/RecordControls.h"
 
@@ -152,11 +152,10 @@ void Frm_Option::backUp()
 
 void Frm_Option::openHelp()
 {
-    Shell &shell = *app().services().shell;
     if (Option3->isChecked())
-        shell.open(maker::SupportPage, {});
+        app().OpenWithShell(maker::SupportPage);
     else if (Option4->isChecked())
-        RunProgram(shell, app().folder().licence());
+        app().OpenWithShell(app().folder().licence(), reminders::workingFolderOf(app().folder().licence()));
     else if (Option6->isChecked())
-        shell.open(maker::ProductPage, {});
+        app().OpenWithShell(maker::ProductPage);
 }
