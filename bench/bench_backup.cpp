@@ -4,6 +4,7 @@
 //
 //   bench_backup                   times the backup copy
 //   bench_backup --grab PREFIX     saves PREFIX_option_<tab>.png and PREFIX_event.png
+#include "BenchMain.h"
 #include "app/Frm_Main.h"
 #include "context/RecordWindows.h"
 #include "options/ManualBackup.h"
@@ -94,11 +95,5 @@ int grab(const QString &prefix)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--grab"))
-        return grab(arguments.at(2));
-    return timeBackup();
+    return benchMain(argc, argv, timeBackup, { { "--grab", grab } });
 }

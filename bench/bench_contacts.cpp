@@ -4,6 +4,7 @@
 //
 //   bench_contacts                  the figures
 //   bench_contacts --grab FOLDER    saves pictures of the editor's four tabs, the list and the search window
+#include "BenchMain.h"
 #include "app/Orrisday.h"
 #include "context/RecordWindows.h"
 #include "contacts/FrmContact_Info.h"
@@ -161,12 +162,5 @@ int grab(const QString &outFolder)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 2 && args.at(1) == QLatin1String("--grab"))
-        return grab(args.at(2));
-    return figures();
+    return benchMain(argc, argv, figures, { { "--grab", grab } });
 }

@@ -3,6 +3,7 @@
 //
 //   bench_lists                  in-process: open each list, and a save that reopens it
 //   bench_lists --grab DIR       saves pictures of both lists and both editors (a few dozen rows)
+#include "BenchMain.h"
 #include "app/Frm_Main.h"
 #include "context/RecordWindows.h"
 #include "support/RecordSteps.h"
@@ -154,11 +155,5 @@ int grab(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--grab"))
-        return grab(arguments.at(2));
-    return measure();
+    return benchMain(argc, argv, measure, { { "--grab", grab } });
 }

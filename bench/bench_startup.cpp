@@ -4,6 +4,7 @@
 //   bench_startup                      in-process: open the store, create and show the main window
 //   bench_startup --program PATH       the real executable: time to the main window shown, memory
 //   bench_startup --grab FILE.png      saves pictures of the main window (sample agenda) and the about box
+#include "BenchMain.h"
 #include "app/Frm_Main.h"
 #include "app/Orrisday.h"
 #include "fakes/FakeServices.h"
@@ -147,13 +148,5 @@ int grab(const QString &file)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--program"))
-        return wholeProgram(arguments.at(2));
-    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--grab"))
-        return grab(arguments.at(2));
-    return inProcess();
+    return benchMain(argc, argv, inProcess, { { "--program", wholeProgram }, { "--grab", grab } });
 }
