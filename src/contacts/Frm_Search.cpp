@@ -54,6 +54,7 @@ Frm_Search::Frm_Search(AppContext &app, QWidget *owner)
 
     connect(lblok, &ImageButton::clicked, this, &Frm_Search::search);
     connect(lblcancel, &ImageButton::clicked, this, &QWidget::close);
+    setEscapeButton(lblcancel);
 }
 
 Frm_Search *Frm_Search::openBeside(AppContext &app, QWidget *list)

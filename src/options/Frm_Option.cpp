@@ -56,6 +56,7 @@ Frm_Option::Frm_Option(AppContext &app, QWidget *owner)
     lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, { 370, 296, 96, 30 });
     connect(lblok, &ImageButton::clicked, this, &Frm_Option::ok);
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Option::cancel);
+    setEscapeButton(lblcancel);
 }
 
 void Frm_Option::buildGeneralTab()

@@ -22,6 +22,7 @@ Frm_Event::Frm_Event(AppContext &app)
     lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, { 238, 140, 96, 30 });
     connect(lblok, &ImageButton::clicked, this, &Frm_Event::confirm);
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Event::cancel);
+    setEscapeButton(lblcancel);
 }
 
 void Frm_Event::setEventName(const QString &name)
