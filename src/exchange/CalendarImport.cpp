@@ -124,7 +124,7 @@ std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, co
     QString audioSound;
     for (icalcomponent *alarm = icalcomponent_get_first_component(owner, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(owner, ICAL_VALARM_COMPONENT)) {
-        const auto due = dueOf(alarm, start, end);
+        const auto due = icalcomponent_count_errors(alarm) ? std::nullopt : dueOf(alarm, start, end);
         if (!due)
             continue;
         if (!firstDue)
@@ -183,11 +183,9 @@ private:
 
     void store(icalcomponent *c, icalcomponent_kind kind)
     {
-        if (icalcomponent_count_errors(c) > 0) {
-            icalproperty *error = icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY);
-            throw Unstorable{error ? QString::fromUtf8(icalproperty_get_xlicerror(error)).left(120)
-                                   : QStringLiteral("an unreadable alarm")};
-        }
+        // An alarm that cannot be read is passed over; the record itself must be read whole.
+        if (icalproperty *error = icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY))
+            throw Unstorable{QString::fromUtf8(icalproperty_get_xlicerror(error)).left(120)};
         if (own(c, names::TooLong))
             throw Unstorable{QStringLiteral("a value longer than 1 MB")};
         const QString name = text(c, ICAL_SUMMARY_PROPERTY);
