@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Orrisday.h"
+#include "context/ProgramFolder.h"
+#include "exchange/Exchange.h"
 #include "platform/LinuxServices.h"
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -25,10 +28,37 @@ void reportStartupAndExit(const QElapsedTimer &sinceMain)
     QCoreApplication::exit(0);
 }
 
+/// Runs `--export-ics FILE`, `--export-vcf FILE` or `--import FILE` against the program's store
+/// without a window; nothing when the command line asks for none of them.
+std::optional<int> exchangeOnCommandLine(int argc, char *argv[])
+{
+    if (argc != 3)
+        return std::nullopt;
+    const QByteArray option = argv[1];
+    if (option != "--export-ics" && option != "--export-vcf" && option != "--import")
+        return std::nullopt;
+    QCoreApplication application(argc, argv);
+    const QString file = QString::fromLocal8Bit(argv[2]);
+    try {
+        store::Database db(ProgramFolder{QCoreApplication::applicationDirPath()}.database());
+        const exchange::Report report = option == "--export-ics"   ? exchange::exportCalendar(db, file)
+                                        : option == "--export-vcf" ? exchange::exportContacts(db, file)
+                                                                   : exchange::importFile(db, file);
+        const QString verb = option == "--import" ? QStringLiteral("Imported") : QStringLiteral("Exported");
+        std::fprintf(report.succeeded() ? stdout : stderr, "%s\n", qPrintable(report.summary(verb)));
+        return report.succeeded() ? 0 : 1;
+    } catch (const store::Error &error) {
+        std::fprintf(stderr, "Orrisday cannot open its database: %s\n", error.what());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const auto exitCode = exchangeOnCommandLine(argc, argv))
+        return *exitCode;
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication application(argc, argv);

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+#include "exchange/CalendarExport.h"
+
+#include "exchange/CalendarFields.h"
+#include "exchange/CalendarNames.h"
+#include "exchange/IcalTime.h"
+#include "exchange/StoredRows.h"
+
+#include <QDateTime>
+#include <QUrl>
+#include <memory>
+
+using store::Record;
+using store::Table;
+
+namespace exchange {
+namespace {
+
+using Component = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
+
+void addText(icalcomponent *to, icalproperty *(*make)(const char *), const QString &text)
+{
+    if (!text.isEmpty())
+        icalcomponent_add_property(to, make(text.toUtf8().constData()));
+}
+
+void addOwn(icalcomponent *to, const char *name, const QString &value)
+{
+    icalproperty *property = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty_set_x_name(property, name);
+    icalcomponent_add_property(to, property);
+}
+
+class CalendarWriter
+{
+public:
+    CalendarWriter(const store::Database &db, Report &report)
+        : m_db(db), m_report(report), m_reminders(remindersByNumber(db))
+        , m_stamp(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone()))
+    {
+        icalcomponent_add_property(m_calendar.get(), icalproperty_new_version("2.0"));
+        icalcomponent_add_property(m_calendar.get(),
+                                   icalproperty_new_prodid("-//Orrisday//Orrisday " ORRISDAY_VERSION "//EN"));
+    }
+
+    QByteArray write()
+    {
+        for (const Record &row : m_db.records(Table::Task))
+            addTask(row);
+        for (const Record &row : m_db.records(Table::Schedule))
+            addSchedule(row);
+        for (const Record &row : m_db.records(Table::Note))
+            addNote(row);
+        addBirthdays();
+        char *text = icalcomponent_as_ical_string_r(m_calendar.get());
+        QByteArray result(text);
+        icalmemory_free_buffer(text);
+        return result;
+    }
+
+private:
+    icalcomponent *begin(icalcomponent *component, const QString &uid, const Record &row)
+    {
+        icalcomponent_add_component(m_calendar.get(), component);
+        icalcomponent_add_property(component, icalproperty_new_uid(uid.toUtf8().constData()));
+        icalcomponent_add_property(component, icalproperty_new_dtstamp(m_stamp));
+        addText(component, icalproperty_new_summary, row.text(1));
+        addText(component, icalproperty_new_description, row.text(2));
+        return component;
+    }
+
+    QString uid(const char *kind, const Record &row) const
+    {
+        return QStringLiteral("%1-%2-%3@orrisday").arg(QLatin1String(kind)).arg(row.number(0)).arg(row.rowid);
+    }
+
+    void addTask(const Record &row)
+    {
+        icalcomponent *todo = begin(icalcomponent_new_vtodo(), uid("task", row), row);
+        if (const Moment due = momentOf(row, 3, 4); due.date.isValid())
+            icalcomponent_add_property(todo, icalproperty_new_due(floatingTime(due)));
+        addStatus(todo, row.text(5), true);
+        addPriority(todo, row.text(6));
+        addText(todo, icalproperty_new_categories, row.text(7));
+        addReminder(todo, row.number(8));
+        ++m_report.tasks;
+    }
+
+    void addSchedule(const Record &row)
+    {
+        icalcomponent *event = begin(icalcomponent_new_vevent(), uid("schedule", row), row);
+        const Moment start = momentOf(row, 3, 4);
+        if (start.date.isValid())
+            icalcomponent_add_property(event, icalproperty_new_dtstart(floatingTime(start)));
+        if (Moment end = momentOf(row, 5, 6); end.date.isValid() && start.date.isValid()) {
+            // A day without a time ends, as iCalendar counts, at the start of the next day.
+            if (!end.time.isValid() || !start.time.isValid())
+                end = {end.date.addDays(1), {}};
+            icalcomponent_add_property(event, icalproperty_new_dtend(floatingTime(end)));
+        }
+        addStatus(event, row.text(7), false);
+        addPriority(event, row.text(8));
+        addText(event, icalproperty_new_categories, row.text(9));
+        addReminder(event, row.number(10));
+        ++m_report.schedules;
+    }
+
+    void addNote(const Record &row)
+    {
+        icalcomponent *journal = begin(icalcomponent_new_vjournal(), uid("note", row), row);
+        if (const Moment day = momentOf(row, 3, 4); day.date.isValid())
+            icalcomponent_add_property(journal, icalproperty_new_dtstart(floatingTime(day)));
+        addReminder(journal, row.number(5));
+        ++m_report.notes;
+    }
+
+    void addBirthdays()
+    {
+        QSqlQuery rows = m_db.run(QStringLiteral(
+            "SELECT b.birthday_date, b.rem_no, c.contact_fname, c.contact_lname, c.contact_no "
+            "FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no ORDER BY b.rowid"));
+        const store::TableInfo &info = store::tableInfo(Table::Birthday);
+        while (rows.next()) {
+            const Record birthday{0, {QVariant(), QVariant(), rows.value(0), rows.value(1)}, &info};
+            const QDate day = dayOf(birthday, 2);
+            if (!day.isValid())
+                continue;
+            const QString first = rows.value(2).toString(), last = rows.value(3).toString();
+            const QString name = QStringList{first, last}.join(QLatin1Char(' ')).trimmed();
+            icalcomponent *event = icalcomponent_new_vevent();
+            icalcomponent_add_component(m_calendar.get(), event);
+            const QString id = QStringLiteral("birthday-%1@orrisday").arg(rows.value(4).toLongLong());
+            icalcomponent_add_property(event, icalproperty_new_uid(id.toUtf8().constData()));
+            icalcomponent_add_property(event, icalproperty_new_dtstamp(m_stamp));
+            addText(event, icalproperty_new_summary, name + QStringLiteral("'s Birthday"));
+            icalcomponent_add_property(event, icalproperty_new_dtstart(floatingTime({day, {}})));
+            icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string("FREQ=YEARLY")));
+            icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+            addOwn(event, names::Birthday, QStringLiteral("TRUE"));
+            addOwn(event, names::FirstName, first);
+            addOwn(event, names::LastName, last);
+            addReminder(event, rows.value(1).toLongLong());
+            ++m_report.birthdays;
+        }
+    }
+
+    void addStatus(icalcomponent *to, const QString &status, bool todo)
+    {
+        const icalproperty_status value = todoStatus(status);
+        if (todo && value != ICAL_STATUS_NONE)
+            icalcomponent_add_property(to, icalproperty_new_status(value));
+        if (!todo || value == ICAL_STATUS_NONE || statusText(value) != status)
+            addOwn(to, names::Status, status);
+    }
+
+    void addPriority(icalcomponent *to, const QString &priority)
+    {
+        const int value = priorityValue(priority);
+        if (value)
+            icalcomponent_add_property(to, icalproperty_new_priority(value));
+        else if (!priority.isEmpty())
+            addOwn(to, names::Priority, priority);
+    }
+
+    void addReminder(icalcomponent *owner, qint64 number)
+    {
+        const auto found = m_reminders.constFind(number);
+        if (number == 0 || found == m_reminders.cend())
+            return;
+        const Reminder &reminder = *found;
+        icaltriggertype trigger{};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_null_duration();
+        if (reminder.due.date.isValid())
+            trigger.time = utcTime(reminder.due);
+
+        icalcomponent *display = icalcomponent_new_valarm();
+        icalcomponent_add_component(owner, display);
+        icalcomponent_add_property(display, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(display, icalproperty_new_trigger(trigger));
+        icalcomponent_add_property(display, icalproperty_new_description(reminder.message.toUtf8().constData()));
+        if (!reminder.due.date.isValid())
+            addOwn(display, names::Undated, QStringLiteral("TRUE"));
+        if (!reminder.program.isEmpty())
+            addOwn(display, names::Program, reminder.program);
+        if (reminder.sound == NoSound)
+            addOwn(display, names::Sound, reminder.sound);
+        else if (!reminder.sound.isEmpty()) {
+            icalcomponent *audio = icalcomponent_new_valarm();
+            icalcomponent_add_component(owner, audio);
+            icalcomponent_add_property(audio, icalproperty_new_action(ICAL_ACTION_AUDIO));
+            icalcomponent_add_property(audio, icalproperty_new_trigger(trigger));
+            const QByteArray url = QUrl::fromLocalFile(reminder.sound).toEncoded();
+            icalattach *attach = icalattach_new_from_url(url.constData());
+            icalcomponent_add_property(audio, icalproperty_new_attach(attach));
+            icalattach_unref(attach);
+        }
+        ++m_report.reminders;
+    }
+
+    const store::Database &m_db;
+    Report &m_report;
+    QHash<qint64, Reminder> m_reminders;
+    icaltimetype m_stamp;
+    Component m_calendar{icalcomponent_new_vcalendar(), &icalcomponent_free};
+};
+
+} // namespace
+
+QByteArray calendarOf(const store::Database &db, Report &report)
+{
+    return CalendarWriter(db, report).write();
+}
+
+} // namespace exchange

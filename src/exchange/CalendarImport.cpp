@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: MIT
+#include "exchange/CalendarImport.h"
+
+#include "exchange/CalendarFields.h"
+#include "exchange/CalendarNames.h"
+#include "exchange/IcalTime.h"
+#include "exchange/Numbering.h"
+#include "exchange/StoredRows.h"
+
+#include <QDateTime>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+using store::Table;
+using store::Values;
+
+namespace exchange {
+namespace {
+
+constexpr qsizetype LongestText = 1 << 20;
+
+using Component = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
+
+/// Why a component cannot be stored.
+struct Unstorable
+{
+    QString why;
+};
+
+std::optional<QString> own(icalcomponent *in, const char *name)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(in, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(in, ICAL_X_PROPERTY))
+        if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
+            return QString::fromUtf8(icalproperty_get_x(p));
+    return std::nullopt;
+}
+
+/// The text of a SUMMARY or DESCRIPTION; empty when it is missing.
+QString text(icalcomponent *in, icalproperty_kind kind)
+{
+    icalproperty *p = icalcomponent_get_first_property(in, kind);
+    const char *value = p ? icalvalue_get_text(icalproperty_get_value(p)) : nullptr;
+    const QString result = QString::fromUtf8(value);
+    if (result.size() > LongestText)
+        throw Unstorable{QStringLiteral("a value longer than 1 MB")};
+    return result;
+}
+
+Moment momentOf(icalcomponent *in, icalproperty_kind kind, icaltimetype (*get)(icalcomponent *))
+{
+    if (!icalcomponent_get_first_property(in, kind))
+        return {};
+    const Moment moment = localMoment(get(in));
+    if (!moment.date.isValid())
+        throw Unstorable{QStringLiteral("an unreadable %1").arg(QLatin1String(icalproperty_kind_to_string(kind)))};
+    return moment;
+}
+
+QString categoryOf(icalcomponent *in)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(in, ICAL_CATEGORIES_PROPERTY); p;
+         p = icalcomponent_get_next_property(in, ICAL_CATEGORIES_PROPERTY))
+        if (QString::fromUtf8(icalproperty_get_categories(p)).split(QLatin1Char(',')).contains(
+                QStringLiteral("Business"), Qt::CaseInsensitive))
+            return QStringLiteral("Business");
+    return QStringLiteral("Personal");
+}
+
+QString statusOf(icalcomponent *in)
+{
+    if (auto status = own(in, names::Status))
+        return *status;
+    return statusText(icalcomponent_get_status(in));
+}
+
+QString priorityOf(icalcomponent *in)
+{
+    if (auto priority = own(in, names::Priority))
+        return *priority;
+    icalproperty *p = icalcomponent_get_first_property(in, ICAL_PRIORITY_PROPERTY);
+    return p ? priorityText(icalproperty_get_priority(p)) : QString();
+}
+
+QString soundOf(icalcomponent *audio)
+{
+    icalproperty *p = icalcomponent_get_first_property(audio, ICAL_ATTACH_PROPERTY);
+    icalattach *attach = p ? icalproperty_get_attach(p) : nullptr;
+    if (!attach || !icalattach_get_is_url(attach))
+        return {};
+    const QUrl url = QUrl::fromEncoded(icalattach_get_url(attach));
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
+
+/// The moment an alarm falls due; none when it names no moment that can be worked out.
+std::optional<Moment> dueOf(icalcomponent *alarm, const Moment &start, const Moment &end)
+{
+    if (own(alarm, names::Undated))
+        return Moment{};
+    icalproperty *p = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
+    if (!p)
+        return std::nullopt;
+    const icaltriggertype trigger = icalproperty_get_trigger(p);
+    if (!icaltime_is_null_time(trigger.time)) {
+        const Moment due = localMoment(trigger.time);
+        return due.date.isValid() ? std::optional(due) : std::nullopt;
+    }
+    icalparameter *related = icalproperty_get_first_parameter(p, ICAL_RELATED_PARAMETER);
+    const Moment &base = related && icalparameter_get_related(related) == ICAL_RELATED_END && end.date.isValid() ? end : start;
+    if (!base.date.isValid())
+        return std::nullopt;
+    const QDateTime at = QDateTime(base.date, base.time.isValid() ? base.time : QTime(0, 0))
+                             .addSecs(icaldurationtype_as_int(trigger.duration));
+    return Moment{at.date(), at.time()};
+}
+
+/// The reminder the alarms of a component make: the first display alarm's moment, message and
+/// settings, and the first audio alarm's sound.
+std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, const Moment &end)
+{
+    std::optional<Reminder> reminder;
+    std::optional<Moment> firstDue;
+    QString audioSound;
+    for (icalcomponent *alarm = icalcomponent_get_first_component(owner, ICAL_VALARM_COMPONENT); alarm;
+         alarm = icalcomponent_get_next_component(owner, ICAL_VALARM_COMPONENT)) {
+        const auto due = icalcomponent_count_errors(alarm) ? std::nullopt : dueOf(alarm, start, end);
+        if (!due)
+            continue;
+        if (!firstDue)
+            firstDue = due;
+        icalproperty *action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
+        if (action && icalproperty_get_action(action) == ICAL_ACTION_AUDIO) {
+            if (audioSound.isEmpty())
+                audioSound = soundOf(alarm);
+        } else if (!reminder) {
+            reminder = Reminder{*due, own(alarm, names::Sound).value_or(QString()),
+                                text(alarm, ICAL_DESCRIPTION_PROPERTY), own(alarm, names::Program).value_or(QString())};
+        }
+    }
+    if (!reminder && firstDue && !audioSound.isEmpty())
+        reminder = Reminder{*firstDue, {}, {}, {}};
+    if (reminder && reminder->sound.isEmpty())
+        reminder->sound = audioSound;
+    return reminder;
+}
+
+class CalendarReader
+{
+public:
+    CalendarReader(store::Database &db, Report &report)
+        : m_db(db), m_report(report), m_tasks(db, Table::Task), m_schedules(db, Table::Schedule)
+        , m_notes(db, Table::Note), m_reminders(db, Table::Reminder)
+    {
+    }
+
+    void read(icalcomponent *calendar)
+    {
+        for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+            const icalcomponent_kind kind = icalcomponent_isa(c);
+            if (kind != ICAL_VTODO_COMPONENT && kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VJOURNAL_COMPONENT)
+                continue;
+            ++m_seen;
+            try {
+                store(c, kind);
+            } catch (const Unstorable &reason) {
+                m_report.skipped << QStringLiteral("%1 %2 (%3): %4")
+                                        .arg(QLatin1String(icalcomponent_kind_to_string(kind)))
+                                        .arg(m_seen)
+                                        .arg(label(c), reason.why);
+            }
+        }
+    }
+
+private:
+    static QString label(icalcomponent *c)
+    {
+        icalproperty *p = icalcomponent_get_first_property(c, ICAL_SUMMARY_PROPERTY);
+        const QString summary = p ? QString::fromUtf8(icalproperty_get_summary(p)) : QString();
+        return summary.isEmpty() ? QStringLiteral("no summary") : QLatin1Char('"') + summary.left(40) + QLatin1Char('"');
+    }
+
+    void store(icalcomponent *c, icalcomponent_kind kind)
+    {
+        // An alarm that cannot be read is passed over; the record itself must be read whole.
+        if (icalproperty *error = icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY))
+            throw Unstorable{QString::fromUtf8(icalproperty_get_xlicerror(error)).left(120)};
+        if (own(c, names::TooLong))
+            throw Unstorable{QStringLiteral("a value longer than 1 MB")};
+        const QString name = text(c, ICAL_SUMMARY_PROPERTY);
+        if (kind == ICAL_VEVENT_COMPONENT && own(c, names::Birthday))
+            return storeBirthday(c);
+        if (name.trimmed().isEmpty())
+            throw Unstorable{QStringLiteral("no summary")};
+        if (kind == ICAL_VTODO_COMPONENT)
+            storeTask(c, name);
+        else if (kind == ICAL_VEVENT_COMPONENT)
+            storeSchedule(c, name);
+        else
+            storeNote(c, name);
+    }
+
+    void storeTask(icalcomponent *c, const QString &name)
+    {
+        Moment due = momentOf(c, ICAL_DUE_PROPERTY, icalcomponent_get_due);
+        if (!due.date.isValid())
+            due = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
+        const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
+        const auto reminder = reminderOf(c, due, due);
+        Values row{{0, m_tasks.next()}, {1, name}, {2, description}, {3, storedDay(due.date)},
+                   {4, storedTimeOfDay(due.time)}, {5, statusOf(c)}, {6, priorityOf(c)}, {7, categoryOf(c)}};
+        if (reminder)
+            row.insert(8, storeReminder(*reminder));
+        m_db.insert(Table::Task, row);
+        ++m_report.tasks;
+    }
+
+    void storeSchedule(icalcomponent *c, const QString &name)
+    {
+        const Moment start = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
+        if (!start.date.isValid())
+            throw Unstorable{QStringLiteral("no start")};
+        Moment end = start;
+        if (icalcomponent_get_first_property(c, ICAL_DTEND_PROPERTY) || icalcomponent_get_first_property(c, ICAL_DURATION_PROPERTY)) {
+            end = localMoment(icalcomponent_get_dtend(c));
+            if (!end.date.isValid())
+                throw Unstorable{QStringLiteral("an unreadable DTEND")};
+            // An all-day end is the start of the day after the last one.
+            if (!end.time.isValid() && end.date > start.date)
+                end.date = end.date.addDays(-1);
+            if (start.time.isValid() && !end.time.isValid())
+                end.time = start.time;
+        }
+        const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
+        const auto reminder = reminderOf(c, start, end);
+        Values row{{0, m_schedules.next()}, {1, name}, {2, description}, {3, storedDay(start.date)},
+                   {4, storedTimeOfDay(start.time)}, {5, storedDay(end.date)}, {6, storedTimeOfDay(end.time)},
+                   {7, statusOf(c)}, {8, priorityOf(c)}, {9, categoryOf(c)}};
+        if (reminder)
+            row.insert(10, storeReminder(*reminder));
+        m_db.insert(Table::Schedule, row);
+        ++m_report.schedules;
+    }
+
+    void storeNote(icalcomponent *c, const QString &name)
+    {
+        const Moment day = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
+        const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
+        const auto reminder = reminderOf(c, day, day);
+        Values row{{0, m_notes.next()}, {1, name}, {2, description}, {3, storedDay(day.date)}, {4, storedTimeOfDay(day.time)}};
+        if (reminder)
+            row.insert(5, storeReminder(*reminder));
+        m_db.insert(Table::Note, row);
+        ++m_report.notes;
+    }
+
+    void storeBirthday(icalcomponent *c)
+    {
+        const Moment day = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
+        const QString first = own(c, names::FirstName).value_or(QString());
+        const QString last = own(c, names::LastName).value_or(QString());
+        QSqlQuery found = m_db.run(QStringLiteral(
+            "SELECT b.rowid FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
+            "WHERE IFNULL(c.contact_fname, '') = ? AND IFNULL(c.contact_lname, '') = ? AND c.contact_bdate = ? "
+            "AND b.rem_no = 0 ORDER BY b.rowid LIMIT 1"), {first, last, storedDay(day.date)});
+        if (!found.next())
+            throw Unstorable{QStringLiteral("no contact with this name and birth date without a birthday reminder "
+                                            "(import the contacts first)")};
+        const qint64 birthday = found.value(0).toLongLong();
+        if (const auto reminder = reminderOf(c, day, day))
+            m_db.update(Table::Birthday, birthday, {{3, storeReminder(*reminder)}});
+        ++m_report.birthdays;
+    }
+
+    qint64 storeReminder(const Reminder &reminder)
+    {
+        const qint64 number = m_reminders.next();
+        m_db.insert(Table::Reminder, {{0, number}, {1, storedDay(reminder.due.date)}, {2, storedTimeOfDay(reminder.due.time)},
+                                      {3, reminder.sound}, {4, reminder.message}, {5, reminder.program}});
+        ++m_report.reminders;
+        return number;
+    }
+
+    store::Database &m_db;
+    Report &m_report;
+    Numbering m_tasks, m_schedules, m_notes, m_reminders;
+    int m_seen = 0;
+};
+
+/// The text with each logical line longer than the longest value replaced by a marker, which makes
+/// its component be left out; libical reads such lines far too slowly.
+QByteArray withoutOverlongLines(const QByteArray &text)
+{
+    QByteArray out;
+    qsizetype logicalStart = 0, from = 0;
+    const auto flush = [&](qsizetype end) {
+        if (end - logicalStart > LongestText)
+            out += QByteArray(names::TooLong) + ":TRUE\r\n";
+        else
+            out += QByteArrayView(text).sliced(logicalStart, end - logicalStart);
+        logicalStart = end;
+    };
+    while (from < text.size()) {
+        qsizetype end = text.indexOf('\n', from);
+        end = end < 0 ? text.size() : end + 1;
+        if (end < text.size() && text[end] != ' ' && text[end] != '\t')
+            flush(end);
+        from = end;
+    }
+    flush(text.size());
+    return out;
+}
+
+} // namespace
+
+void importCalendar(store::Database &db, const QByteArray &text, Report &report)
+{
+    const QByteArray readable = text.size() > LongestText ? withoutOverlongLines(text) : text;
+    Component root(icalparser_parse_string(readable.constData()), &icalcomponent_free);
+    if (!root) {
+        report.failure = QStringLiteral("The file holds no calendar that can be read.");
+        return;
+    }
+    CalendarReader reader(db, report);
+    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
+        reader.read(root.get());
+        return;
+    }
+    for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+         c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+        reader.read(c);
+}
+
+} // namespace exchange

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// Local days and times to and from libical's time values.
+#pragma once
+
+#include "exchange/StoredRows.h"
+
+#include <libical/ical.h>
+
+namespace exchange {
+
+/// A floating value: a date-time, or a date alone when the moment has no time of day.
+icaltimetype floatingTime(const Moment &moment);
+/// The absolute moment of a local day and time, in UTC.
+icaltimetype utcTime(const Moment &moment);
+/// The local day and time of a value; floating values are taken as they are, zoned ones are
+/// converted. Both invalid when the value is null or no real day.
+Moment localMoment(icaltimetype value);
+
+} // namespace exchange

@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+#include "ExchangeRows.h"
+#include "exchange/Exchange.h"
+#include "exchange/Numbering.h"
+#include "exchange/VCardText.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using store::Table;
+
+namespace {
+
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void write(const QString &file, const QByteArray &data)
+{
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+QByteArray withoutStamps(QByteArray ics)
+{
+    QList<QByteArray> kept;
+    for (const QByteArray &line : ics.split('\n'))
+        if (!line.startsWith("DTSTAMP"))
+            kept << line;
+    return kept.join('\n');
+}
+
+QByteArray calendar(const QByteArray &components)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + components + "END:VCALENDAR\r\n";
+}
+
+QByteArray vevent(const QByteArray &summary, const QByteArray &start)
+{
+    return "BEGIN:VEVENT\r\nUID:" + summary + "\r\nDTSTAMP:20260101T000000Z\r\nSUMMARY:" + summary
+           + "\r\nDTSTART:" + start + "\r\nEND:VEVENT\r\n";
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void exportThenImportKeepsEveryRecord()
+    {
+        const QString first = path("first.db"), second = path("second.db");
+        QFile::remove(first);
+        QFile::remove(second);
+        store::Database source(first);
+        exchangerows::seed(source);
+        const exchange::Report ics = exchange::exportCalendar(source, path("all.ics"));
+        const exchange::Report vcf = exchange::exportContacts(source, path("all.vcf"));
+        QVERIFY2(ics.succeeded() && vcf.succeeded(), qPrintable(ics.failure + vcf.failure));
+        QCOMPARE(ics.tasks, 3);
+        QCOMPARE(ics.schedules, 2);
+        QCOMPARE(ics.notes, 1);
+        QCOMPARE(ics.birthdays, 1);
+        QCOMPARE(ics.reminders, 4);
+        QCOMPARE(vcf.contacts, 2);
+
+        store::Database target(second);
+        const exchange::Report cards = exchange::importFile(target, path("all.vcf"));
+        const exchange::Report events = exchange::importFile(target, path("all.ics"));
+        QVERIFY2(cards.skipped.isEmpty() && events.skipped.isEmpty(), qPrintable(cards.summary("") + events.summary("")));
+        QCOMPARE(events.reminders, 4);
+        for (const auto &[table, reminder] : {std::pair{Table::Task, 8}, {Table::Schedule, 10}, {Table::Note, 5},
+                                              {Table::Contact, -1}, {Table::Birthday, 3}})
+            QCOMPARE(exchangerows::rowsOf(target, table, reminder), exchangerows::rowsOf(source, table, reminder));
+
+        QVERIFY(exchange::exportCalendar(target, path("again.ics")).succeeded());
+        QVERIFY(exchange::exportContacts(target, path("again.vcf")).succeeded());
+        QCOMPARE(withoutStamps(contents(path("again.ics"))), withoutStamps(contents(path("all.ics"))));
+        QCOMPARE(contents(path("again.vcf")), contents(path("all.vcf")));
+    }
+
+    void exportedProperties_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("wanted");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("due, floating") << "ics" << QByteArray("DUE:20261207T100000\r\n") << true;
+        QTest::newRow("status") << "ics" << QByteArray("STATUS:NEEDS-ACTION") << true;
+        QTest::newRow("status beyond the RFC") << "ics" << QByteArray("X-ORRISDAY-STATUS:Awaiting") << true;
+        QTest::newRow("priority") << "ics" << QByteArray("PRIORITY:1\r\n") << true;
+        QTest::newRow("category") << "ics" << QByteArray("CATEGORIES:Business") << true;
+        QTest::newRow("schedule end") << "ics" << QByteArray("DTEND:20261208T153000\r\n") << true;
+        QTest::newRow("journal") << "ics" << QByteArray("BEGIN:VJOURNAL") << true;
+        QTest::newRow("yearly birthday") << "ics" << QByteArray("RRULE:FREQ=YEARLY") << true;
+        QTest::newRow("sound as attachment") << "ics" << QByteArray("ATTACH:file:///tmp/sounds/Alert.wav") << true;
+        QTest::newRow("no sound") << "ics" << QByteArray("X-ORRISDAY-SOUND:No Sound") << true;
+        QTest::newRow("program") << "ics" << QByteArray("X-ORRISDAY-PROGRAM:/usr/bin/true") << true;
+        QTest::newRow("no 1900 date") << "ics" << QByteArray("1900") << false;
+        QTest::newRow("vcard version") << "vcf" << QByteArray("VERSION:4.0\r\n") << true;
+        QTest::newRow("name") << "vcf" << QByteArray("N:Lee;Ann;;;\r\n") << true;
+        QTest::newRow("home address") << "vcf" << QByteArray("ADR;TYPE=home:;;1 Main St\\, Flat 2;Leeds;West;;UK") << true;
+        QTest::newRow("mobile") << "vcf" << QByteArray("TEL;TYPE=cell:0777") << true;
+        QTest::newRow("escaped org") << "vcf" << QByteArray("ORG:Acme\\; Ltd") << true;
+        QTest::newRow("birthday") << "vcf" << QByteArray("BDAY:19800301") << true;
+        QTest::newRow("note line break") << "vcf" << QByteArray("NOTE:likes tea\\nand cake") << true;
+        QTest::newRow("photo uri") << "vcf" << QByteArray("PHOTO:file:///tmp/pictures/ann.png") << true;
+        QTest::newRow("no placeholder phone") << "vcf" << QByteArray(":0\r\n") << false;
+    }
+
+    void exportedProperties()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, wanted);
+        QFETCH(bool, present);
+        const QString db = path("props.db");
+        if (!QFile::exists(db)) {
+            store::Database source(db);
+            exchangerows::seed(source);
+        }
+        store::Database source(db);
+        const QString out = path("props." + file);
+        QVERIFY(file == "ics" ? exchange::exportCalendar(source, out).succeeded() : exchange::exportContacts(source, out).succeeded());
+        QCOMPARE(contents(out).contains(wanted), present);
+    }
+
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("skipped");
+        QTest::addColumn<QString>("said");
+        const QByteArray good = vevent("Kept", "20261201T100000");
+        QTest::newRow("unreadable start") << calendar(good + vevent("Bad", "99999999T999999")) << 1 << 1 << "VEVENT 2";
+        QTest::newRow("no summary") << calendar(good + vevent("", "20261201T100000")) << 1 << 1 << "no summary";
+        QTest::newRow("10 MB line") << calendar(good + vevent(QByteArray(10 << 20, 'x'), "20261201T100000")) << 1 << 1
+                                    << "longer than 1 MB";
+        QTest::newRow("truncated calendar") << calendar(good).left(calendar(good).size() - 30) << 0 << 0 << "Nothing was imported";
+        QTest::newRow("invalid UTF-8") << calendar(good + vevent("Caf\xe9", "20261201T100000")) << 0 << 0 << "not UTF-8";
+        QTest::newRow("not a calendar") << QByteArray("hello\n") << 0 << 0 << "neither";
+        QTest::newRow("birthday without its contact")
+            << calendar("BEGIN:VEVENT\r\nSUMMARY:Zed's Birthday\r\nDTSTART;VALUE=DATE:19700101\r\n"
+                        "X-ORRISDAY-BIRTHDAY:TRUE\r\nX-ORRISDAY-FIRST-NAME:Zed\r\nEND:VEVENT\r\n")
+            << 0 << 1 << "import the contacts first";
+        QByteArray tels = "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Many Phones\r\n";
+        for (int i = 0; i < 10000; ++i)
+            tels += "TEL:" + QByteArray::number(i) + "\r\n";
+        QTest::newRow("10000 phones") << tels + "END:VCARD\r\n" << 1 << 0 << "1 contact";
+        QTest::newRow("card without end") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Cut") << 1 << 1
+                                          << "no END:VCARD";
+        QTest::newRow("card without name") << QByteArray("BEGIN:VCARD\r\nTEL:1\r\nEND:VCARD\r\n") << 0 << 1 << "no name";
+        QTest::newRow("card with a bad birthday") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nBDAY:19801340\r\nEND:VCARD\r\n") << 0 << 1
+                                                  << "unreadable BDAY";
+    }
+
+    void hostileFiles()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, stored);
+        QFETCH(int, skipped);
+        QFETCH(QString, said);
+        const QString file = path("hostile"), dbFile = path("hostile.db");
+        write(file, data);
+        QFile::remove(dbFile);
+        store::Database db(dbFile);
+        const exchange::Report report = exchange::importFile(db, file);
+        QVERIFY2(report.summary("Imported").contains(said), qPrintable(report.summary("Imported")));
+        QCOMPARE(report.skipped.size(), skipped);
+        const int rows = int(db.records(Table::Schedule).size() + db.records(Table::Contact).size());
+        QCOMPARE(rows, stored);
+        QCOMPARE(db.records(Table::Birthday).size(), db.records(Table::Contact).size());
+    }
+
+    void numberingFollowsTheStore_data()
+    {
+        QTest::addColumn<QList<int>>("existing");
+        QTest::newRow("empty") << QList<int>{};
+        QTest::newRow("in order") << QList<int>{1, 2, 3};
+        QTest::newRow("last freed") << QList<int>{1, 5, 2};
+        QTest::newRow("next taken") << QList<int>{4, 9, 3};
+    }
+
+    void numberingFollowsTheStore()
+    {
+        QFETCH(QList<int>, existing);
+        const QString file = path("numbers.db");
+        QFile::remove(file);
+        store::Database db(file);
+        for (int number : existing)
+            db.insert(Table::Note, {{0, number}});
+        exchange::Numbering numbering(db, Table::Note);
+        for (int i = 0; i < 4; ++i) {
+            const qint64 expected = db.nextNumber(Table::Note);
+            QCOMPARE(numbering.next(), expected);
+            db.insert(Table::Note, {{0, expected}});
+        }
+    }
+
+    void vcardLinesFoldAndUnfold()
+    {
+        const QString value = QString("Zoë, ünï; long \\ text ").repeated(20) + "\nend";
+        const QByteArray folded = exchange::vcard::folded("NOTE:" + exchange::vcard::escaped(value));
+        for (const QByteArray &line : folded.split('\n'))
+            QVERIFY(QByteArray(line).replace('\r', "").size() <= 75);
+        QVERIFY(!QString::fromUtf8(folded).contains(QChar::ReplacementCharacter));
+        const auto lines = exchange::vcard::contentLines(QString::fromUtf8(folded));
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(exchange::vcard::unescaped(lines[0].value), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "test_exchange.moc"
