@@ -5,6 +5,7 @@
 #include "context/MakerPages.h"
 #include "context/RecordWindows.h"
 #include "options/EventSetup.h"
+#include "options/ExchangeTab.h"
 #include "options/ManualBackup.h"
 #include "options/rules/BackupName.h"
 #include "reminders/rules/ReminderRules.h"
@@ -51,6 +52,7 @@ Frm_Option::Frm_Option(AppContext &app, QWidget *owner)
     m_eventSetup = new EventSetup(app, SSTab1);
     m_eventSetup->setObjectName(QStringLiteral("EventOption"));
     SSTab1->addTab(m_eventSetup, QStringLiteral("Event"));
+    SSTab1->addTab(new ExchangeTab(app, SSTab1), QStringLiteral("Exchange"));
 
     lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, { 264, 296, 96, 30 });
     lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, { 370, 296, 96, 30 });
@@ -111,6 +113,8 @@ void Frm_Option::ok()
         break;
     case Event:
         m_eventSetup->schedule();
+        break;
+    case Exchange:
         break;
     }
 }

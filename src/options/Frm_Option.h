@@ -16,7 +16,8 @@ class Frm_Option final : public RecordWindow
 {
     Q_OBJECT
 public:
-    enum Tab { General, Backup, Help, Event };
+    /// The exchange tab acts through its own buttons; OK leaves it.
+    enum Tab { General, Backup, Help, Event, Exchange };
 
     Frm_Option(AppContext &app, QWidget *owner);
 

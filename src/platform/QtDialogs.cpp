@@ -14,14 +14,29 @@ void QtDialogs::message(const QString &text, MessageIcon icon, const QString &ti
     box.exec();
 }
 
-std::optional<QString> QtDialogs::openFile(const QString &filter, const QString &defaultSuffix)
+namespace {
+
+std::optional<QString> chooseFile(const QString &filter, const QString &defaultSuffix, QFileDialog::AcceptMode mode)
 {
     // A filter without a pattern in brackets ("All Files ") shows every file.
     const QString shown = filter.contains(QLatin1Char('(')) ? filter : filter.trimmed() + QStringLiteral(" (*)");
     QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), shown);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString(defaultSuffix).remove(QStringLiteral("*.")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+std::optional<QString> QtDialogs::openFile(const QString &filter, const QString &defaultSuffix)
+{
+    return chooseFile(filter, defaultSuffix, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(const QString &filter, const QString &defaultSuffix)
+{
+    return chooseFile(filter, defaultSuffix, QFileDialog::AcceptSave);
 }

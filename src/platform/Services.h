@@ -30,6 +30,8 @@ public:
     virtual void message(const QString &text, MessageIcon icon, const QString &title) = 0;
     /// The file-open chooser; an empty result means it was cancelled.
     virtual std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) = 0;
+    /// The file-save chooser (it asks before replacing a file); empty when cancelled.
+    virtual std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) = 0;
 };
 
 /// Starts programs and opens documents and web addresses.

@@ -35,6 +35,11 @@ public:
 
     void message(const QString &text, MessageIcon icon, const QString &title) override;
     std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
+    /// Answered from the same list as the open chooser.
+    std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) override
+    {
+        return openFile(filter, defaultSuffix);
+    }
 
     /// The texts shown so far, and forgets them.
     QStringList takeTexts();

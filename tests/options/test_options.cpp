@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 
 using store::Table;
@@ -60,13 +62,13 @@ class TestOptions : public FreshProgramTest
     }
 
 private slots:
-    void opensFromTheMainWindowOnFourTabs()
+    void opensFromTheMainWindowOnItsTabs()
     {
         openOn(0);
         QCOMPARE(p().app().windows().marker(), QStringLiteral("Frm_Option"));
         QCOMPARE(options()->pos(), p().app().mainWindow().pos() + QPoint(92, 96));
         auto *tabs = control<QTabWidget>("SSTab1");
-        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->count(), 5);
         QCOMPARE(control<QLabel>("Label6")->text(), QDir::toNativeSeparators(backupFile()));
         QVERIFY(!control<QCheckBox>("Check2")->isChecked() && !control<QCheckBox>("Check3")->isChecked());
 
@@ -226,6 +228,33 @@ private slots:
         QCOMPARE(fakes().shell->opened, opened);
         QVERIFY(options());
         QVERIFY(shown().isEmpty());
+    }
+
+    // The fifth tab writes the calendar out and reads it back in; the first four stay as they are.
+    void exchangeTabExportsAndImports()
+    {
+        openOn(Frm_Option::Exchange);
+        const auto *tabs = control<QTabWidget>("SSTab1");
+        QStringList names;
+        for (int i = 0; i < tabs->count(); ++i)
+            names << tabs->tabText(i);
+        QCOMPARE(names, (QStringList { "General", "Backup", "Help", "Event", "Exchange" }));
+
+        const QString file = p().folder() + "/out.ics";
+        fakes().dialogs->fileAnswers = { file, file };
+        clickOn(control("cmdexportics"));
+        QCOMPARE(shown().size(), 1);
+        QVERIFY2(shown().first().text.startsWith("Exported 3 tasks"), qPrintable(shown().first().text));
+        QVERIFY(QFile::exists(file));
+
+        shown().clear();
+        QSignalSpy reloaded(&p().app().mainWindow(), &Frm_Main::reloaded);
+        clickOn(control("cmdimport"));
+        QCOMPARE(shown().size(), 1);
+        QVERIFY2(shown().first().text.startsWith("Imported 3 tasks"), qPrintable(shown().first().text));
+        QCOMPARE(db().records(Table::Task).size(), 6);
+        QCOMPARE(reloaded.count(), 1);
+        QVERIFY(options() && options()->isVisible());
     }
 };
 

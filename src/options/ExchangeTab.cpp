@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "options/ExchangeTab.h"
+
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
+#include "exchange/Exchange.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Calendars = QStringLiteral("Calendar (*.ics)");
+const QString Cards = QStringLiteral("Contacts (*.vcf)");
+
+QPushButton *button(const QString &name, const QString &caption, QLayout *layout, QWidget *parent)
+{
+    auto *push = new QPushButton(caption, parent);
+    push->setObjectName(name);
+    layout->addWidget(push);
+    return push;
+}
+
+} // namespace
+
+ExchangeTab::ExchangeTab(AppContext &app, QWidget *parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 16, 24, 16);
+    auto *about = new QLabel(QStringLiteral("Tasks, schedules, notes and birthdays travel as an iCalendar file, "
+                                            "contacts as a vCard file: other organisers read and write both."),
+        this);
+    about->setWordWrap(true);
+    layout->addWidget(about);
+    cmdexportics = button(QStringLiteral("cmdexportics"), QStringLiteral("Export calendar\u2026"), layout, this);
+    cmdexportvcf = button(QStringLiteral("cmdexportvcf"), QStringLiteral("Export contacts\u2026"), layout, this);
+    cmdimport = button(QStringLiteral("cmdimport"), QStringLiteral("Import\u2026"), layout, this);
+    layout->addStretch();
+    connect(cmdexportics, &QPushButton::clicked, this, &ExchangeTab::exportCalendar);
+    connect(cmdexportvcf, &QPushButton::clicked, this, &ExchangeTab::exportContacts);
+    connect(cmdimport, &QPushButton::clicked, this, &ExchangeTab::importFile);
+}
+
+void ExchangeTab::exportCalendar()
+{
+    if (const auto file = m_app.services().dialogs->saveFile(Calendars, QStringLiteral("*.ics"))) {
+        const exchange::Report report = exchange::exportCalendar(m_app.db(), *file);
+        m_app.message(report.summary(QStringLiteral("Exported")),
+            report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
+    }
+}
+
+void ExchangeTab::exportContacts()
+{
+    if (const auto file = m_app.services().dialogs->saveFile(Cards, QStringLiteral("*.vcf"))) {
+        const exchange::Report report = exchange::exportContacts(m_app.db(), *file);
+        m_app.message(report.summary(QStringLiteral("Exported")),
+            report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
+    }
+}
+
+void ExchangeTab::importFile()
+{
+    const auto file = m_app.services().dialogs->openFile(
+        QStringLiteral("Calendars and contacts (*.ics *.vcf);;") + Calendars + QStringLiteral(";;") + Cards, {});
+    if (!file)
+        return;
+    const exchange::Report report = exchange::importFile(m_app.db(), *file);
+    m_app.message(report.summary(QStringLiteral("Imported")),
+        report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
+    if (!report.succeeded())
+        return;
+    // The main window reads the store again, so that the scan and the agenda see the new rows.
+    m_app.announceStoreChange();
+    m_app.windows().setMarker(QStringLiteral("Frm_Option"));
+    m_app.windows().follow();
+}
