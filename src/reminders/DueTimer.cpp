@@ -65,7 +65,9 @@ void DueTimer::reload()
 
 void DueTimer::read()
 {
-    m_due.watch(readRows(), m_app.services().clock->now().date(), [this](int position) { return isYearly(position); });
+    const QDate day = m_app.services().clock->now().date();
+    m_due.watch(readRows(), day, [this](int position) { return isYearly(position); });
+    m_readDay = day;
     m_readPending = false;
 }
 
@@ -74,7 +76,8 @@ void DueTimer::tick()
     try {
         if (!m_app.db().isOpen())
             throw store::Error(store::ObjectInvalid, QStringLiteral("the database has been closed"));
-        if (m_readPending)
+        // The rows are read for one day (and the one before, for a late tick over midnight).
+        if (m_readPending || m_readDay != m_app.services().clock->now().date())
             read();
         raiseDue(m_due.dueUntil(m_app.services().clock->now()));
         arm();

@@ -53,4 +53,5 @@ private:
     reminders::DueWatch m_due;
     Reload m_reload;
     bool m_readPending = true;
+    QDate m_readDay;
 };
