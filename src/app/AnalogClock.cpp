@@ -64,8 +64,16 @@ void AnalogClock::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (m_face->isValid())
-        m_face->render(&painter, rect());
+    if (m_face->isValid()) {
+        if (m_facePicture.size() != size()) {
+            m_facePicture = QPixmap(size());
+            m_facePicture.fill(Qt::transparent);
+            QPainter picture(&m_facePicture);
+            picture.setRenderHint(QPainter::Antialiasing);
+            m_face->render(&picture, rect());
+        }
+        painter.drawPixmap(0, 0, m_facePicture);
+    }
     if (!m_shown.isValid())
         return;
     painter.scale(1 / TwipsPerPixel, 1 / TwipsPerPixel);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QTime>
 #include <QWidget>
 
@@ -37,5 +38,6 @@ private:
     const Clock &m_clock;
     QTimer *Clock_timer;
     QSvgRenderer *m_face;
+    QPixmap m_facePicture; ///< the face drawn once per size
     QTime m_shown;
 };
