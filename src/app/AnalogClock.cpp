@@ -4,6 +4,7 @@
 #include "app/rules/ClockHands.h"
 #include "platform/Services.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -20,26 +21,59 @@ AnalogClock::AnalogClock(const Clock &clock, QWidget *parent)
 {
     setObjectName(QStringLiteral("p1"));
     Clock_timer->setObjectName(QStringLiteral("Clock_timer"));
-    Clock_timer->setInterval(100);
+    Clock_timer->setSingleShot(true);
+    Clock_timer->setTimerType(Qt::PreciseTimer);
     connect(Clock_timer, &QTimer::timeout, this, &AnalogClock::tick);
+    connect(&m_clock, &Clock::wallClockChanged, this, &AnalogClock::tick);
+    window()->installEventFilter(this);
 }
 
 void AnalogClock::tick()
 {
     const QTime now = m_clock.now().time();
     const QTime second(now.hour(), now.minute(), now.second());
-    if (second == m_shown)
+    if (second != m_shown) {
+        m_shown = second;
+        update();
+    }
+    arm();
+}
+
+bool AnalogClock::isSeen() const
+{
+    return isVisible() && !window()->isMinimized();
+}
+
+void AnalogClock::arm()
+{
+    if (!isSeen()) {
+        Clock_timer->stop();
         return;
-    m_shown = second;
-    update();
+    }
+    Clock_timer->start(1000 - m_clock.now().time().msec());
+}
+
+bool AnalogClock::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::WindowStateChange)
+        tick();
+    return QWidget::eventFilter(watched, event);
 }
 
 void AnalogClock::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (m_face->isValid())
-        m_face->render(&painter, rect());
+    if (m_face->isValid()) {
+        if (m_facePicture.size() != size()) {
+            m_facePicture = QPixmap(size());
+            m_facePicture.fill(Qt::transparent);
+            QPainter picture(&m_facePicture);
+            picture.setRenderHint(QPainter::Antialiasing);
+            m_face->render(&picture, rect());
+        }
+        painter.drawPixmap(0, 0, m_facePicture);
+    }
     if (!m_shown.isValid())
         return;
     painter.scale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
@@ -56,7 +90,6 @@ void AnalogClock::paintEvent(QPaintEvent *)
 void AnalogClock::showEvent(QShowEvent *)
 {
     tick();
-    Clock_timer->start();
 }
 
 void AnalogClock::hideEvent(QHideEvent *)

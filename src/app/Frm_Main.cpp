@@ -180,10 +180,18 @@ void Frm_Main::fillAgenda()
 void Frm_Main::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_background->isValid())
-        m_background->render(&painter, rect());
-    else
+    if (!m_background->isValid()) {
         painter.fillRect(rect(), palette().window());
+        return;
+    }
+    // Drawn once per size: the clock's second hand repaints its patch of it every second.
+    if (m_backgroundPicture.size() != size()) {
+        m_backgroundPicture = QPixmap(size());
+        m_backgroundPicture.fill(Qt::transparent);
+        QPainter picture(&m_backgroundPicture);
+        m_background->render(&picture, rect());
+    }
+    painter.drawPixmap(0, 0, m_backgroundPicture);
 }
 
 void Frm_Main::showEvent(QShowEvent *)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QList>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
@@ -64,6 +65,7 @@ private:
 
     AppContext &m_app;
     QSvgRenderer *m_background;
+    QPixmap m_backgroundPicture;
     QLineEdit *Text1;
     QCalendarWidget *Calendar1;
     AnalogClock *p1;

@@ -11,12 +11,17 @@
 class QMenu;
 
 /// The current local date and time.
-class Clock
+class Clock : public QObject
 {
+    Q_OBJECT
 public:
-    virtual ~Clock() = default;
     /// The current local date and time.
     virtual QDateTime now() const = 0;
+
+signals:
+    /// The wall clock was set or jumped (set by the user or by time sync, resumed from suspend):
+    /// a wait for a wall-clock moment must be measured again.
+    void wallClockChanged();
 };
 
 enum class MessageIcon { None, Information, Warning, Critical };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What the reminder scan and the event trigger share: a 500 ms timer of the main window that
-// reads its rows from the store, and on each tick hands out the rows whose second has come.
+// What the reminder scan and the event trigger share: a timer of the main window that reads its
+// rows from the store and sleeps until the next second at which one falls due (or the next
+// midnight), then hands out the rows whose second has come.
 #pragma once
 
 #include "reminders/rules/DueWatch.h"
@@ -20,9 +21,9 @@ public:
     bool isActive() const;
 
 public slots:
-    /// Called by the timer every 500 ms: raises the rows whose second has come since the
-    /// previous tick (catching up at most a minute), each second once. A store closed under the
-    /// program ends it.
+    /// Called by the timer at the due second: raises the rows whose second has come since the
+    /// previous tick (catching up at most a minute), each second once, and waits for the next.
+    /// A store closed under the program ends it.
     void tick();
     /// Reads the rows again and restarts (the store changed).
     void reload();
@@ -44,9 +45,13 @@ protected:
 
 private:
     void read();
+    /// Sets the timer for the next due moment, measured on the clock as it is now.
+    void arm();
 
     QTimer *m_timer;
+    bool m_running = false;
     reminders::DueWatch m_due;
     Reload m_reload;
     bool m_readPending = true;
+    QDate m_readDay;
 };

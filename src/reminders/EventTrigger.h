@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The event trigger: twice a second, asks for the confirmation of a computer event whose moment
-// has come.
+// The event trigger: at the second an event falls due, asks for the confirmation of a computer
+// event then.
 #pragma once
 
 #include "reminders/DueTimer.h"

@@ -48,7 +48,7 @@ Frm_Alert *ReminderScan::alert() const
 
 QList<std::pair<QDate, QTime>> ReminderScan::readRows()
 {
-    m_reminders = store::joinedReminders(m_app.db());
+    m_reminders = store::joinedReminders(m_app.db(), m_app.services().clock->now().date());
     QList<std::pair<QDate, QTime>> instants;
     instants.reserve(m_reminders.size());
     for (const JoinedReminder &reminder : std::as_const(m_reminders))

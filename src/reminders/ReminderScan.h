@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The reminder scan: twice a second, raises the alert of every reminder that has fallen due.
+// The reminder scan: at the second a reminder falls due, raises its alert (and those of every other
+// reminder due then).
 #pragma once
 
 #include "reminders/DueTimer.h"

@@ -72,6 +72,16 @@ const QStringList &indexStatements()
                        "(IFNULL(contact_fname, ''), IFNULL(contact_lname, ''), IFNULL(contact_category, ''))"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS contact_by_number ON CONTACT_INFO (contact_no)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS birthday_by_contact ON BIRTHDAY_INFO (birthday_contact_no)"),
+        // The reminder scan reads only the reminders near its day, and yearly ones by month and day.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS reminder_by_date ON REMINDER_INFO (rem_date)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS reminder_by_yearly_day ON REMINDER_INFO (substr(rem_date, 6, 5))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS task_by_reminder ON TASK_INFO (rem_no)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_reminder ON SCHEDULE_INFO (rem_no)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS note_by_reminder ON NOTE_INFO (rem_no)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS birthday_by_reminder ON BIRTHDAY_INFO (rem_no)"),
+        // The agenda reads one day's tasks and schedules.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS task_by_date ON TASK_INFO (TASK_DATE)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_start ON SCHEDULE_INFO (schedule_start_date)"),
     };
     return statements;
 }

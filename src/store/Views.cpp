@@ -102,14 +102,11 @@ ViewSpec noteView()
 namespace {
 
 // Owner columns: name; then the reminder's date, time, sound, message, program.
-void readOwned(const Database &db, ReminderKind kind, const QString &owner, const QString &nameColumn,
+void readOwned(const Database &db, ReminderKind kind, const QString &owner, const QString &nameColumn, QDate day,
                QList<JoinedReminder> &out)
 {
-    const QString sql = QStringLiteral(
-        "SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program "
-        "FROM %1 o JOIN REMINDER_INFO r ON o.rem_no = r.rem_no WHERE o.rem_no <> 0 "
-        "ORDER BY o.rowid, r.rowid").arg(owner, nameColumn);
-    QSqlQuery q = db.run(sql);
+    const auto [sql, params] = ownedRemindersNear(owner, nameColumn, day);
+    QSqlQuery q = db.run(sql, params);
     while (q.next()) {
         out << JoinedReminder{kind, q.value(0).toString(), storedDate(q.value(1).toString()),
                               storedTime(q.value(2).toString()), q.value(3).toString(),
@@ -129,17 +126,45 @@ QList<StoredEvent> storedEvents(const Database &db)
     return events;
 }
 
-QList<JoinedReminder> joinedReminders(const Database &db)
+std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day)
+{
+    // Stored days are text that starts yyyy-MM-dd, so a day's values sort between it and the next.
+    return { QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program "
+                            "FROM REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no "
+                            "WHERE r.rem_date >= ? AND r.rem_date < ? AND o.rem_no <> 0 "
+                            "ORDER BY o.rowid, r.rowid")
+                 .arg(owner, nameColumn),
+        { storedDateOf(day.addDays(-1)), storedDateOf(day.addDays(1)) } };
+}
+
+std::pair<QString, QVariantList> birthdayRemindersNear(QDate day)
+{
+    // Month and day of the day and the one before; 29 February falls on 28 February in common years.
+    QVariantList monthDays;
+    for (const QDate near : { day, day.addDays(-1) }) {
+        monthDays << near.toString(QStringLiteral("MM-dd"));
+        if (near.month() == 2 && near.day() == 28 && !QDate::isLeapYear(near.year()))
+            monthDays << QStringLiteral("02-29");
+    }
+    while (monthDays.size() < 3)
+        monthDays << monthDays.first();
+    return { QStringLiteral(
+                 "SELECT r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, c.contact_pmobileno "
+                 "FROM REMINDER_INFO r JOIN BIRTHDAY_INFO b ON r.rem_no = b.rem_no "
+                 "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
+                 "WHERE substr(r.rem_date, 6, 5) IN (?, ?, ?) AND r.rem_no <> 0 "
+                 "ORDER BY r.rowid, b.rowid, c.rowid"),
+        monthDays };
+}
+
+QList<JoinedReminder> joinedReminders(const Database &db, QDate day)
 {
     QList<JoinedReminder> result;
-    readOwned(db, ReminderKind::Task, QStringLiteral("TASK_INFO"), QStringLiteral("TASK_NAME"), result);
-    readOwned(db, ReminderKind::Schedule, QStringLiteral("SCHEDULE_INFO"), QStringLiteral("schedule_name"), result);
-    readOwned(db, ReminderKind::Note, QStringLiteral("NOTE_INFO"), QStringLiteral("note_name"), result);
-    QSqlQuery q = db.run(QStringLiteral(
-        "SELECT r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, c.contact_pmobileno "
-        "FROM REMINDER_INFO r JOIN BIRTHDAY_INFO b ON r.rem_no = b.rem_no "
-        "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no WHERE r.rem_no <> 0 "
-        "ORDER BY r.rowid, b.rowid, c.rowid"));
+    readOwned(db, ReminderKind::Task, QStringLiteral("TASK_INFO"), QStringLiteral("TASK_NAME"), day, result);
+    readOwned(db, ReminderKind::Schedule, QStringLiteral("SCHEDULE_INFO"), QStringLiteral("schedule_name"), day, result);
+    readOwned(db, ReminderKind::Note, QStringLiteral("NOTE_INFO"), QStringLiteral("note_name"), day, result);
+    const auto [sql, params] = birthdayRemindersNear(day);
+    QSqlQuery q = db.run(sql, params);
     while (q.next()) {
         result << JoinedReminder{ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
                                  storedTime(q.value(1).toString()), q.value(2).toString(),
@@ -151,7 +176,7 @@ QList<JoinedReminder> joinedReminders(const Database &db)
 QList<AgendaItem> agendaTasks(const Database &db, QDate day)
 {
     QList<AgendaItem> items;
-    for (const Record &row : db.records(Table::Task, QStringLiteral("substr(TASK_DATE, 1, 10) = ?"), {storedDateOf(day)}))
+    for (const Record &row : db.records(Table::Task, QStringLiteral("TASK_DATE >= ? AND TASK_DATE < ?"), {storedDateOf(day), storedDateOf(day.addDays(1))}))
         items << AgendaItem{row.text(1), row.text(2), {}};
     return items;
 }
@@ -159,7 +184,7 @@ QList<AgendaItem> agendaTasks(const Database &db, QDate day)
 QList<AgendaItem> agendaSchedules(const Database &db, QDate day)
 {
     QList<AgendaItem> items;
-    for (const Record &row : db.records(Table::Schedule, QStringLiteral("substr(schedule_start_date, 1, 10) = ?"), {storedDateOf(day)}))
+    for (const Record &row : db.records(Table::Schedule, QStringLiteral("schedule_start_date >= ? AND schedule_start_date < ?"), {storedDateOf(day), storedDateOf(day.addDays(1))}))
         items << AgendaItem{row.text(1), row.text(2), row.text(4) + QStringLiteral("  -  ") + row.text(6)};
     return items;
 }

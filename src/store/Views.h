@@ -61,8 +61,13 @@ struct JoinedReminder
     QString contactMobile; ///< birthdays only: the mobile number of the birthday's own contact
 };
 
-/// The four joined sources in order: tasks, schedules, notes, birthdays.
-QList<JoinedReminder> joinedReminders(const Database &db);
+/// The four joined sources in order: tasks, schedules, notes, birthdays; only the reminders that
+/// can fall due on `day` or the day before (birthdays by their month and day).
+QList<JoinedReminder> joinedReminders(const Database &db, QDate day);
+/// The statement that reads one owner's reminders near a day, and its parameters.
+std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day);
+/// The statement that reads the birthday reminders near a day, and its parameters.
+std::pair<QString, QVariantList> birthdayRemindersNear(QDate day);
 
 /// A computer event as the event trigger reads it.
 struct StoredEvent

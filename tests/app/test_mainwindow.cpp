@@ -284,11 +284,18 @@ private slots:
         auto *timer = main()->findChild<QTimer *>("Clock_timer");
         QVERIFY(timer);
         QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 600);
         QCOMPARE(clock->shownTime(), QTime(3, 0, 0));
 
-        m_program->fakes.clock->setTime(QTime(3, 0, 1));
+        m_program->fakes.clock->setTime(QTime(3, 0, 1, 20));
         clock->tick();
         QCOMPARE(clock->shownTime(), QTime(3, 0, 1));
+        QCOMPARE(timer->interval(), 980);
+
+        main()->showMinimized();
+        QVERIFY(!timer->isActive());
+        main()->showNormal();
+        QVERIFY(timer->isActive());
 
         main()->hide();
         QVERIFY(!timer->isActive());

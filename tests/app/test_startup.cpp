@@ -106,8 +106,9 @@ private slots:
         store::Database &seed = program.seed();
         seed.run("CREATE TABLE filler (x)"); // the schema first, so that the tables' pages follow
         program.start();
-        damageTable(program.folder() + "/sys/dll/sysks.dll", "TASK_INFO");
-        damageTable(program.folder() + "/sys/dll/sysks.dll", "SCHEDULE_INFO");
+        // The agenda reads a day's rows through the date indexes.
+        for (const char *damaged : { "TASK_INFO", "SCHEDULE_INFO", "task_by_date", "schedule_by_start" })
+            damageTable(program.folder() + "/sys/dll/sysks.dll", damaged);
         program.app().mainWindow().reload();
         program.app().mainWindow().fillAgenda();
         for (const char *name : { "lsttask", "lstschedule" }) {

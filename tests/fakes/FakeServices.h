@@ -7,14 +7,25 @@
 #include <QList>
 #include <QStringList>
 
+/// A clock set by the test. A setting that goes back, or forward by more than a second, is a
+/// change of the wall clock, as when the user sets the time or the computer resumes.
 class FakeClock final : public Clock
 {
 public:
     QDateTime current{QDate(2026, 12, 7), QTime(10, 0, 0)};
     QDateTime now() const override { return current; }
-    void set(QDate day, QTime time) { current = QDateTime(day, time); }
-    void setTime(QTime time) { current.setTime(time); }
-    void advance(int seconds) { current = current.addSecs(seconds); }
+    void set(QDate day, QTime time) { moveTo(QDateTime(day, time)); }
+    void setTime(QTime time) { moveTo(QDateTime(current.date(), time)); }
+    void advance(int seconds) { moveTo(current.addSecs(seconds)); }
+
+private:
+    void moveTo(const QDateTime &moment)
+    {
+        const qint64 step = current.msecsTo(moment);
+        current = moment;
+        if (step < 0 || step > 1000)
+            emit wallClockChanged();
+    }
 };
 
 struct ShownMessage

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/rules/DueIndex.h"
+#include "reminders/rules/DueWatch.h"
 #include "reminders/rules/ReminderChoices.h"
 #include "reminders/rules/ReminderRules.h"
 
@@ -77,6 +78,33 @@ private slots:
             Today);
         QCOMPARE(index.size(), 4);
         QCOMPARE(index.dueBetween(after, upTo), positions);
+    }
+
+    void waitsForTheNextDueSecondOrMidnight_data()
+    {
+        // clang-format off
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<qint64>("msecs");
+        // Watched: today 10:30:00 and 09:00:00, tomorrow 08:00:00; the index is today's.
+        const auto today = [](int h, int m, int s, int ms = 0) { return QDateTime(Today, QTime(h, m, s, ms)); };
+        QTest::newRow("to the due second") << QTime(10, 0, 0) << today(10, 0, 0, 250) << qint64(1800 * 1000 - 250);
+        QTest::newRow("its second not yet scanned") << QTime(10, 30, 0) << today(10, 30, 0, 400) << qint64(0);
+        QTest::newRow("nothing more today: midnight") << QTime(10, 30, 1) << today(10, 30, 1) << qint64(48599 * 1000);
+        QTest::newRow("clock went back") << QTime(10, 31, 0) << today(10, 20, 0) << qint64(0);
+        QTest::newRow("a new day to index") << QTime(23, 0, 0) << QDateTime(Today.addDays(1), QTime(0, 0, 0, 500)) << qint64(0);
+        // clang-format on
+    }
+    void waitsForTheNextDueSecondOrMidnight()
+    {
+        QFETCH(QTime, start);
+        QFETCH(QDateTime, now);
+        QFETCH(qint64, msecs);
+        DueWatch watch;
+        watch.startAt(QDateTime(Today, start));
+        watch.watch({ { Today, QTime(10, 30, 0) }, { Today, QTime(9, 0, 0) }, { Today.addDays(1), QTime(8, 0, 0) } },
+            Today);
+        QCOMPARE(watch.msecsToWake(now), msecs);
     }
 
     void undatedReminders_data()

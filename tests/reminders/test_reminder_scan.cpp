@@ -6,6 +6,7 @@
 #include "support/ReminderRows.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -44,6 +45,12 @@ class TestReminderScan : public FreshProgramTest
     {
         fakes().clock->set(Today, time);
         p().start();
+    }
+    /// How long the scan's timer waits, or -1 when it is off.
+    int armedMsecs()
+    {
+        auto *timer = scan().findChild<QTimer *>("Timer_popup");
+        return timer && timer->isActive() ? timer->interval() : -1;
     }
     void tickAt(QTime time, QDate day = Today)
     {
@@ -199,6 +206,66 @@ private slots:
         QVERIFY(scan().isActive());
         tickAt(QTime(10, 30, 0));
         QCOMPARE(played(), QStringList { "/w/new.wav" });
+    }
+
+    void reloadArmsTheTimerForTheNextDueSecond()
+    {
+        rows().task("Old", dueAt("old", "/w/old.wav"));
+        startAt(QTime(10, 29, 10));
+        QCOMPARE(armedMsecs(), 50 * 1000);
+        db().run("DELETE FROM TASK_INFO");
+        rows().note("New", dueAt("new", "/w/new.wav", {}, "10 : 29 : 40"));
+        p().app().mainWindow().reload();
+        QCOMPARE(armedMsecs(), 30 * 1000);
+        tickAt(QTime(10, 29, 40));
+        QCOMPARE(played(), QStringList { "/w/new.wav" });
+        // Nothing more today: it wakes at midnight to index the new day.
+        QCOMPARE(armedMsecs(), (24 * 3600 - (10 * 3600 + 29 * 60 + 40)) * 1000);
+
+        p().app().context().holdReminderScan(true);
+        fakes().clock->setTime(QTime(9, 0, 0));
+        QCOMPARE(armedMsecs(), -1);
+        p().app().context().holdReminderScan(false);
+        QCOMPARE(armedMsecs(), 0);
+    }
+
+    void wallClockChangeWakesTheScanAtOnce_data()
+    {
+        QTest::addColumn<QTime>("setTo");
+        QTest::addColumn<int>("armed");
+        QTest::addColumn<int>("raised");
+        // Scanned up to 10:29:50; due at 10:30:00.
+        QTest::newRow("set forward past it") << QTime(10, 30, 20) << 0 << 1;
+        QTest::newRow("resumed within a minute of it") << QTime(10, 30, 59) << 0 << 1;
+        QTest::newRow("resumed long after it") << QTime(12, 0, 0) << 0 << 0;
+        QTest::newRow("set back before it") << QTime(10, 29, 0) << 0 << 0;
+        QTest::newRow("set forward short of it") << QTime(10, 29, 55) << 5000 << 0;
+    }
+    void wallClockChangeWakesTheScanAtOnce()
+    {
+        QFETCH(QTime, setTo);
+        QFETCH(int, armed);
+        QFETCH(int, raised);
+        rows().task("Pay rent", dueAt("now", "/w/a.wav"));
+        startAt(QTime(10, 29, 50));
+        QCOMPARE(armedMsecs(), 10 * 1000);
+        fakes().clock->setTime(setTo);
+        QCOMPARE(armedMsecs(), armed);
+        scan().tick();
+        QCOMPARE(played().size(), raised);
+    }
+
+    void clockSetBackAfterTheRaiseDoesNotRaiseAgain()
+    {
+        rows().task("Pay rent", dueAt("now", "/w/a.wav"));
+        startAt(QTime(10, 29, 59));
+        tickAt(QTime(10, 30, 0));
+        tickAt(QTime(10, 30, 10));
+        fakes().clock->setTime(QTime(10, 30, 2));
+        QCOMPARE(armedMsecs(), 0);
+        scan().tick();
+        tickAt(QTime(10, 30, 3));
+        QCOMPARE(played(), QStringList { "/w/a.wav" });
     }
 
     void closedStoreEndsTheProgram_data()

@@ -167,13 +167,63 @@ private slots:
                 { { 0, i }, { 1, QStringLiteral("First%1").arg(i) }, { 8, QStringLiteral("55%1").arg(i) } });
         db().insert(Table::Birthday, { { 1, 13 }, { 2, "4/1/1990" }, { 3, 6 } });
         seedReminder(db(), 6);
-        const QList<JoinedReminder> rows = joinedReminders(db());
+        const QList<JoinedReminder> rows = joinedReminders(db(), QDate(2026, 12, 8));
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].kind, ReminderKind::Task);
         QCOMPARE(rows[0].ownerName, QStringLiteral("with reminder"));
         QCOMPARE(rows[0].time, QTime(10, 30, 0));
         QCOMPARE(rows[1].kind, ReminderKind::Birthday);
         QCOMPARE(rows[1].contactMobile, QStringLiteral("5513"));
+    }
+
+    void reminderReadsNearADayUseTheIndexes_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("params");
+        QTest::addColumn<QString>("index");
+        const QDate day(2026, 12, 7);
+        const auto tasks = ownedRemindersNear("TASK_INFO", "TASK_NAME", day);
+        const auto birthdays = birthdayRemindersNear(day);
+        QTest::newRow("owned, by date") << tasks.first << tasks.second << "reminder_by_date";
+        QTest::newRow("owner by its reminder") << tasks.first << tasks.second << "task_by_reminder";
+        QTest::newRow("birthdays, by month and day") << birthdays.first << birthdays.second << "reminder_by_yearly_day";
+    }
+    void reminderReadsNearADayUseTheIndexes()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, params);
+        QFETCH(QString, index);
+        QSqlQuery plan = db().run("EXPLAIN QUERY PLAN " + sql, params);
+        QStringList steps;
+        while (plan.next())
+            steps << plan.value(3).toString();
+        QVERIFY2(steps.join('\n').contains("INDEX " + index), qPrintable(steps.join('\n')));
+    }
+
+    void birthdayReadNearItsYearlyDay_data()
+    {
+        QTest::addColumn<QString>("born");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("on its day") << "4/1/1990" << QDate(2027, 4, 1) << true;
+        QTest::newRow("the day after") << "4/1/1990" << QDate(2027, 4, 2) << true;
+        QTest::newRow("two days after") << "4/1/1990" << QDate(2027, 4, 3) << false;
+        QTest::newRow("29 Feb on 28 Feb, common year") << "2/29/1992" << QDate(2027, 2, 28) << true;
+        QTest::newRow("29 Feb, the day after 28 Feb") << "2/29/1992" << QDate(2027, 3, 1) << true;
+        QTest::newRow("29 Feb, leap year") << "2/29/1992" << QDate(2028, 2, 29) << true;
+        QTest::newRow("29 Feb not on 28 Feb, leap year") << "2/29/1992" << QDate(2028, 2, 28) << false;
+    }
+    void birthdayReadNearItsYearlyDay()
+    {
+        QFETCH(QString, born);
+        QFETCH(QDate, day);
+        QFETCH(bool, read);
+        db().insert(Table::Contact, { { 0, 1 }, { 1, "Ann" }, { 8, "5550001" } });
+        db().insert(Table::Birthday, { { 1, 1 }, { 2, born }, { 3, 6 } });
+        seedReminder(db(), 6, born);
+        seedTask(db(), 2, "other day", 7);
+        seedReminder(db(), 7, "1/5/2027");
+        QCOMPARE(joinedReminders(db(), day).size(), read ? 1 : 0);
     }
 
     void groupedViewKeepsFirstAppearanceAndCodeOrder()

@@ -38,4 +38,10 @@ QList<int> DueIndex::dueBetween(qint64 after, qint64 upTo) const
     return positions;
 }
 
+qint64 DueIndex::nextDueAfter(qint64 after) const
+{
+    const auto it = std::upper_bound(m_due.begin(), m_due.end(), std::pair<qint64, int>(after, INT_MAX));
+    return it == m_due.end() ? -1 : it->first;
+}
+
 } // namespace reminders

@@ -30,6 +30,8 @@ public:
     /// Positions in the list of the reminders due after the wall second `after` up to and
     /// including `upTo`: in order of their due second, then of the list.
     QList<int> dueBetween(qint64 after, qint64 upTo) const;
+    /// The first wall second after `after` on which an indexed reminder falls due; -1 when none.
+    qint64 nextDueAfter(qint64 after) const;
 
 private:
     QDate m_day;

@@ -24,6 +24,13 @@ public:
     /// then in list order.
     QList<int> dueUntil(const QDateTime &now);
 
+    /// The wall second of the next call that can hand out something: the next instant due after
+    /// the last scanned second, or the next midnight (when the index moves to the new day).
+    /// A clock that went back, or an index of another day, asks for a call at once.
+    qint64 nextWake(const QDateTime &now) const;
+    /// Milliseconds from `now` to the start of nextWake(), never negative.
+    qint64 msecsToWake(const QDateTime &now) const;
+
 private:
     QList<std::pair<QDate, QTime>> m_instants;
     DueIndex::Yearly m_yearly;
