@@ -18,21 +18,13 @@ namespace {
 
 QPointer<Frm_Search> openSearch;
 
-QLabel *caption(const QString &name, const QString &text, QRect geometry, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 } // namespace
 
 Frm_Search::Frm_Search(AppContext &app, QWidget *owner)
     : RecordWindow(app, QStringLiteral("Frm_Search"), QStringLiteral("Search Contact"), QSize(320, 206), owner)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    caption(QStringLiteral("lblcategory"), QStringLiteral("Category"), { 18, 46, 90, 26 }, this);
+    makeCaption(QStringLiteral("lblcategory"), QStringLiteral("Category"), this, { 18, 46, 90, 26 });
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
@@ -41,11 +33,11 @@ Frm_Search::Frm_Search(AppContext &app, QWidget *owner)
     Combo1->addItems({ QStringLiteral("Personal"), QStringLiteral("Business") });
     Combo1->setCurrentIndex(-1);
     Combo1->setGeometry(112, 46, 190, 26);
-    caption(QStringLiteral("Label1"), QStringLiteral("First Name"), { 18, 82, 90, 26 }, this);
+    makeCaption(QStringLiteral("Label1"), QStringLiteral("First Name"), this, { 18, 82, 90, 26 });
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(112, 82, 190, 26);
-    caption(QStringLiteral("Label2"), QStringLiteral("Last Name"), { 18, 118, 90, 26 }, this);
+    makeCaption(QStringLiteral("Label2"), QStringLiteral("Last Name"), this, { 18, 118, 90, 26 });
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(112, 118, 190, 26);

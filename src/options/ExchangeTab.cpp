@@ -46,20 +46,24 @@ ExchangeTab::ExchangeTab(AppContext &app, QWidget *parent)
 
 void ExchangeTab::exportCalendar()
 {
-    if (const auto file = m_app.services().dialogs->saveFile(Calendars, QStringLiteral("*.ics"))) {
-        const exchange::Report report = exchange::exportCalendar(m_app.db(), *file);
-        m_app.message(report.summary(QStringLiteral("Exported")),
-            report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
-    }
+    exportTo(Calendars, QStringLiteral("*.ics"), &exchange::exportCalendar);
 }
 
 void ExchangeTab::exportContacts()
 {
-    if (const auto file = m_app.services().dialogs->saveFile(Cards, QStringLiteral("*.vcf"))) {
-        const exchange::Report report = exchange::exportContacts(m_app.db(), *file);
-        m_app.message(report.summary(QStringLiteral("Exported")),
-            report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
-    }
+    exportTo(Cards, QStringLiteral("*.vcf"), &exchange::exportContacts);
+}
+
+void ExchangeTab::exportTo(const QString &filter, const QString &suffix, Exporter exporter)
+{
+    if (const auto file = m_app.services().dialogs->saveFile(filter, suffix))
+        tell(exporter(m_app.db(), *file), QStringLiteral("Exported"));
+}
+
+void ExchangeTab::tell(const exchange::Report &report, const QString &verb)
+{
+    m_app.message(report.summary(verb), report.succeeded() ? MessageIcon::Information : MessageIcon::Warning,
+        QStringLiteral("Orrisday"));
 }
 
 void ExchangeTab::importFile()
@@ -69,8 +73,7 @@ void ExchangeTab::importFile()
     if (!file)
         return;
     const exchange::Report report = exchange::importFile(m_app.db(), *file);
-    m_app.message(report.summary(QStringLiteral("Imported")),
-        report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
+    tell(report, QStringLiteral("Imported"));
     if (!report.succeeded())
         return;
     // The main window reads the store again, so that the scan and the agenda see the new rows.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "exchange/Report.h"
+
 #include <QWidget>
 
+namespace store { class Database; }
 class AppContext;
 class QPushButton;
 
@@ -20,6 +23,11 @@ public slots:
     void importFile();
 
 private:
+    using Exporter = exchange::Report (*)(const store::Database &, const QString &);
+    /// Asks where to write, writes, and tells the counts.
+    void exportTo(const QString &filter, const QString &suffix, Exporter exporter);
+    void tell(const exchange::Report &report, const QString &verb);
+
     AppContext &m_app;
     QPushButton *cmdexportics;
     QPushButton *cmdexportvcf;
