@@ -7,6 +7,7 @@
 
 #include "app/Frm_Main.h"
 #include "app/Orrisday.h"
+#include "platform/DisplaySetup.h"
 #include "platform/LinuxServices.h"
 #include "store/Database.h"
 
@@ -88,6 +89,7 @@ void seed(store::Database &db, int count)
 
 int main(int argc, char *argv[])
 {
+    prepareDisplay(); // as the program does
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;

@@ -2,6 +2,7 @@
 #include "app/Orrisday.h"
 #include "context/ProgramFolder.h"
 #include "exchange/Exchange.h"
+#include "platform/DisplaySetup.h"
 #include "platform/LinuxServices.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
         return *exitCode;
     QElapsedTimer sinceMain;
     sinceMain.start();
+    prepareDisplay();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     Orrisday::Outcome outcome;

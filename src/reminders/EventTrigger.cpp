@@ -23,7 +23,7 @@ Frm_Event *EventTrigger::confirmation() const
 
 QList<std::pair<QDate, QTime>> EventTrigger::readRows()
 {
-    m_events = store::storedEvents(m_app.db());
+    m_events = store::storedEvents(m_app.db(), m_app.services().clock->now().date());
     QList<std::pair<QDate, QTime>> instants;
     instants.reserve(m_events.size());
     for (const store::StoredEvent &event : std::as_const(m_events))

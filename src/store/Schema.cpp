@@ -79,6 +79,7 @@ const QStringList &indexStatements()
         QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_reminder ON SCHEDULE_INFO (rem_no)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS note_by_reminder ON NOTE_INFO (rem_no)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS birthday_by_reminder ON BIRTHDAY_INFO (rem_no)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS event_by_date ON EVENT_INFO (event_date)"),
         // The agenda reads one day's tasks and schedules.
         QStringLiteral("CREATE INDEX IF NOT EXISTS task_by_date ON TASK_INFO (TASK_DATE)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_start ON SCHEDULE_INFO (schedule_start_date)"),

@@ -116,10 +116,18 @@ void readOwned(const Database &db, ReminderKind kind, const QString &owner, cons
 
 } // namespace
 
-QList<StoredEvent> storedEvents(const Database &db)
+std::pair<QString, QVariantList> eventsNear(QDate day)
+{
+    return { QStringLiteral("SELECT event_id, event_name, event_date, event_time FROM EVENT_INFO "
+                            "WHERE event_date >= ? AND event_date < ? ORDER BY rowid"),
+        { storedDateOf(day.addDays(-1)), storedDateOf(day.addDays(1)) } };
+}
+
+QList<StoredEvent> storedEvents(const Database &db, QDate day)
 {
     QList<StoredEvent> events;
-    QSqlQuery q = db.run(QStringLiteral("SELECT event_id, event_name, event_date, event_time FROM EVENT_INFO ORDER BY rowid"));
+    const auto [sql, params] = eventsNear(day);
+    QSqlQuery q = db.run(sql, params);
     while (q.next())
         events << StoredEvent{q.value(0).toLongLong(), q.value(1).toString(), storedDate(q.value(2).toString()),
                               storedTime(q.value(3).toString())};

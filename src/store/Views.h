@@ -78,8 +78,11 @@ struct StoredEvent
     QTime time; ///< invalid when the column holds no time of day
 };
 
-/// The rows of EVENT_INFO in table order.
-QList<StoredEvent> storedEvents(const Database &db);
+/// The query of the events on a day or the day before, in table order.
+std::pair<QString, QVariantList> eventsNear(QDate day);
+
+/// The rows of EVENT_INFO that fall on a day or the day before, in table order.
+QList<StoredEvent> storedEvents(const Database &db, QDate day);
 
 struct AgendaItem
 {

@@ -73,6 +73,17 @@ private slots:
         QCOMPARE(named(), QStringLiteral("Log Off"));
     }
 
+    void anEventOnALaterDayIsRaisedOnItsDay()
+    {
+        seedEvent("Restart Computer", "12/8/2026");
+        startAt(QTime(21, 59, 59));
+        tickAt(QTime(22, 0, 0));
+        QVERIFY(!trigger().confirmation());
+        fakes().clock->set(Today.addDays(1), QTime(22, 0, 0));
+        trigger().tick();
+        QCOMPARE(named(), QStringLiteral("Restart Computer"));
+    }
+
     void aLateTickCatchesUpAMinute_data()
     {
         QTest::addColumn<QTime>("lateTick");

@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(rows[1].contactMobile, QStringLiteral("5513"));
     }
 
-    void reminderReadsNearADayUseTheIndexes_data()
+    void readsNearADayUseTheIndexes_data()
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QVariantList>("params");
@@ -187,8 +187,10 @@ private slots:
         QTest::newRow("owned, by date") << tasks.first << tasks.second << "reminder_by_date";
         QTest::newRow("owner by its reminder") << tasks.first << tasks.second << "task_by_reminder";
         QTest::newRow("birthdays, by month and day") << birthdays.first << birthdays.second << "reminder_by_yearly_day";
+        const auto events = eventsNear(day);
+        QTest::newRow("computer events, by date") << events.first << events.second << "event_by_date";
     }
-    void reminderReadsNearADayUseTheIndexes()
+    void readsNearADayUseTheIndexes()
     {
         QFETCH(QString, sql);
         QFETCH(QVariantList, params);
