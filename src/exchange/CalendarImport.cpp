@@ -116,7 +116,9 @@ std::optional<Moment> dueOf(icalcomponent *alarm, const Moment &start, const Mom
 }
 
 /// The reminder the alarms of a component make: the first display alarm's moment, message and
-/// settings, and the first audio alarm's sound.
+/// settings (an empty message when it has no DESCRIPTION, or libical dropped an empty one), and the
+/// first audio alarm's sound. An alarm whose moment cannot be worked out is passed over, whatever
+/// else it lacks.
 std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, const Moment &end)
 {
     std::optional<Reminder> reminder;
@@ -124,7 +126,7 @@ std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, co
     QString audioSound;
     for (icalcomponent *alarm = icalcomponent_get_first_component(owner, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(owner, ICAL_VALARM_COMPONENT)) {
-        const auto due = icalcomponent_count_errors(alarm) ? std::nullopt : dueOf(alarm, start, end);
+        const auto due = dueOf(alarm, start, end);
         if (!due)
             continue;
         if (!firstDue)
@@ -312,11 +314,34 @@ QByteArray withoutOverlongLines(const QByteArray &text)
     return out;
 }
 
+/// The text with each alarm offset written without its "T" ("TRIGGER:-P300S", as calcurse writes
+/// it) given that "T"; libical refuses such a duration.
+QByteArray withTimedTriggers(QByteArray text)
+{
+    const auto isDigit = [&](qsizetype at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+    for (qsizetype at = text.indexOf("\nTRIGGER"); at >= 0; at = text.indexOf("\nTRIGGER", at + 1)) {
+        const qsizetype colon = text.indexOf(':', at), lineEnd = text.indexOf('\n', at + 1);
+        if (colon < 0 || (lineEnd >= 0 && colon > lineEnd))
+            continue;
+        qsizetype period = colon + 1;
+        if (period < text.size() && (text[period] == '-' || text[period] == '+'))
+            ++period;
+        if (period >= text.size() || text[period] != 'P' || !isDigit(period + 1))
+            continue;
+        qsizetype unit = period + 1;
+        while (isDigit(unit))
+            ++unit;
+        if (unit < text.size() && (text[unit] == 'H' || text[unit] == 'M' || text[unit] == 'S'))
+            text.insert(period + 1, 'T');
+    }
+    return text;
+}
+
 } // namespace
 
 void importCalendar(store::Database &db, const QByteArray &text, Report &report)
 {
-    const QByteArray readable = text.size() > LongestText ? withoutOverlongLines(text) : text;
+    const QByteArray readable = withTimedTriggers(text.size() > LongestText ? withoutOverlongLines(text) : text);
     Component root(icalparser_parse_string(readable.constData()), &icalcomponent_free);
     if (!root) {
         report.failure = QStringLiteral("The file holds no calendar that can be read.");

@@ -88,6 +88,37 @@ private slots:
         QCOMPARE(contents(path("again.vcf")), contents(path("all.vcf")));
     }
 
+    // Alarms as other programs write them: a reminder wherever the moment can be worked out, with
+    // an empty message where the alarm has none ("0": no reminder).
+    void alarmsOfOtherPrograms_data()
+    {
+        QTest::addColumn<QByteArray>("alarm");
+        QTest::addColumn<QString>("reminder");
+        const QByteArray display = "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";
+        QTest::newRow("no description") << display + "TRIGGER:-PT15M\r\nEND:VALARM\r\n" << "12/1/2026|9:45:00|||";
+        QTest::newRow("empty description") << display + "TRIGGER:-PT15M\r\nDESCRIPTION:\r\nEND:VALARM\r\n"
+                                           << "12/1/2026|9:45:00|||";
+        QTest::newRow("offset without T") << display + "TRIGGER:-P300S\r\nEND:VALARM\r\n" << "12/1/2026|9:55:00|||";
+        QTest::newRow("offset in days") << display + "TRIGGER:-P1D\r\nEND:VALARM\r\n" << "11/30/2026|10:00:00|||";
+        QTest::newRow("unreadable trigger") << display + "TRIGGER:soon\r\nEND:VALARM\r\n" << "0";
+        QTest::newRow("no trigger") << display + "DESCRIPTION:x\r\nEND:VALARM\r\n" << "0";
+    }
+
+    void alarmsOfOtherPrograms()
+    {
+        QFETCH(QByteArray, alarm);
+        QFETCH(QString, reminder);
+        write(path("alarm.ics"), calendar("BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Call\r\nDTSTART:20261201T100000\r\n" + alarm
+                                          + "END:VEVENT\r\n"));
+        const QString dbFile = path("alarm.db");
+        QFile::remove(dbFile);
+        store::Database db(dbFile);
+        const exchange::Report report = exchange::importFile(db, path("alarm.ics"));
+        QCOMPARE(report.schedules, 1);
+        const QString row = exchangerows::rowsOf(db, Table::Schedule, 10).value(0);
+        QCOMPARE(row.section(" # ", 10), reminder);
+    }
+
     void exportedProperties_data()
     {
         QTest::addColumn<QString>("file");

@@ -88,7 +88,9 @@ private slots:
         QVERIFY(QDir().mkpath(data));
         QFile apts(data + "/apts");
         QVERIFY(apts.open(QIODevice::WriteOnly));
-        apts.write("12/08/2026 @ 14:00 -> 12/08/2026 @ 15:30 |Dentist\n12/24/2026 [1] Christmas Eve\n");
+        // "!" in place of "|" gives the appointment an alarm; calcurse writes it as a display alarm
+        // without a DESCRIPTION, five minutes (its default warning) before the start.
+        apts.write("12/08/2026 @ 14:00 -> 12/08/2026 @ 15:30 !Dentist\n12/24/2026 [1] Christmas Eve\n");
         apts.close();
         QFile todo(data + "/todo");
         QVERIFY(todo.open(QIODevice::WriteOnly));
@@ -108,6 +110,10 @@ private slots:
         QCOMPARE(report.schedules, 2);
         QCOMPARE(db.records(store::Table::Task).size(), 2);
         QCOMPARE(db.records(store::Table::Schedule).size(), 2);
+        QCOMPARE(report.reminders, 1);
+        QCOMPARE(exchangerows::rowsOf(db, store::Table::Schedule, 10).filter("Dentist"),
+                 QStringList("2 # Dentist #  # 12/8/2026 # 14:00:00 # 12/8/2026 # 15:30:00 # Not Started #  # Personal"
+                             " # 12/8/2026|13:55:00|||"));
     }
 };
 
