@@ -26,7 +26,7 @@ void addText(icalcomponent *to, icalproperty *(*make)(const char *), const QStri
 
 void addOwn(icalcomponent *to, const char *name, const QString &value)
 {
-    icalproperty *property = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty *property = icalproperty_new_x(quotedWhereNeeded(value).toUtf8().constData());
     icalproperty_set_x_name(property, name);
     icalcomponent_add_property(to, property);
 }

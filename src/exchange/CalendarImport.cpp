@@ -33,7 +33,7 @@ std::optional<QString> own(icalcomponent *in, const char *name)
     for (icalproperty *p = icalcomponent_get_first_property(in, ICAL_X_PROPERTY); p;
          p = icalcomponent_get_next_property(in, ICAL_X_PROPERTY))
         if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
-            return QString::fromUtf8(icalproperty_get_x(p));
+            return unquoted(QString::fromUtf8(icalproperty_get_x(p)));
     return std::nullopt;
 }
 

@@ -88,6 +88,46 @@ private slots:
         QCOMPARE(contents(path("again.vcf")), contents(path("all.vcf")));
     }
 
+    // Values of our own properties come back exactly, blanks at either end and quotes included.
+    void ownValuesKeepEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::newRow("plain") << "Awaiting";
+        QTest::newRow("leading blank") << " Completed";
+        QTest::newRow("trailing blanks") << "Awaiting  ";
+        QTest::newRow("in quotes") << "\"Done\"";
+        QTest::newRow("opening quote") << "\" ";
+        QTest::newRow("only a blank") << " ";
+    }
+
+    void ownValuesKeepEveryCharacter()
+    {
+        QFETCH(QString, status);
+        const QString first = path("own.db"), second = path("own-again.db");
+        QFile::remove(first);
+        QFile::remove(second);
+        store::Database source(first);
+        source.insert(Table::Task, {{0, 1}, {1, "Task"}, {5, status}, {6, " High"}, {7, "Personal"}});
+        QVERIFY(exchange::exportCalendar(source, path("own.ics")).succeeded());
+        store::Database target(second);
+        QVERIFY(exchange::importFile(target, path("own.ics")).succeeded());
+        const store::Record row = target.records(Table::Task).value(0);
+        QCOMPARE(row.text(5), status);
+        QCOMPARE(row.text(6), QString(" High"));
+    }
+
+    void ownValuesWrittenBeforeReadAsThemselves()
+    {
+        write(path("plain.ics"), calendar("BEGIN:VTODO\r\nUID:p\r\nSUMMARY:Plain\r\nX-ORRISDAY-STATUS:Awaiting\r\n"
+                                          "X-ORRISDAY-PRIORITY:Some \"big\" one\r\nEND:VTODO\r\n"));
+        const QString dbFile = path("plain.db");
+        QFile::remove(dbFile);
+        store::Database db(dbFile);
+        QVERIFY(exchange::importFile(db, path("plain.ics")).succeeded());
+        const store::Record row = db.records(Table::Task).value(0);
+        QCOMPARE(QStringList({row.text(5), row.text(6)}), QStringList({"Awaiting", "Some \"big\" one"}));
+    }
+
     // Alarms as other programs write them: a reminder wherever the moment can be worked out, with
     // an empty message where the alarm has none ("0": no reminder).
     void alarmsOfOtherPrograms_data()
