@@ -147,6 +147,21 @@ std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, co
     return reminder;
 }
 
+/// Adds, for each zone the times of a calendar name without its VTIMEZONE, the zone libical has
+/// by that name, so that those times are read in their zone rather than as floating ones.
+void addMissingZones(icalcomponent *calendar)
+{
+    for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT))
+        for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_ANY_PROPERTY); p;
+             p = icalcomponent_get_next_property(c, ICAL_ANY_PROPERTY)) {
+            icalparameter *tzid = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
+            const QByteArray id = tzid ? QByteArray(icalparameter_get_tzid(tzid)) : QByteArray();
+            if (!id.isEmpty() && !icalcomponent_get_timezone(calendar, id.constData()) && knownZone(id))
+                icalcomponent_add_component(calendar, newZoneComponent(id));
+        }
+}
+
 class CalendarReader
 {
 public:
@@ -158,6 +173,7 @@ public:
 
     void read(icalcomponent *calendar)
     {
+        addMissingZones(calendar);
         for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
              c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
             const icalcomponent_kind kind = icalcomponent_isa(c);

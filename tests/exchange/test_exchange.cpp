@@ -53,11 +53,22 @@ class TestExchange : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    // Times are written floating unless a test sets a zone of its own.
+    exchangerows::ZoneForTest m_utc{"UTC"};
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private slots:
+    void exportThenImportKeepsEveryRecord_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("floating") << QByteArray("UTC");
+        QTest::newRow("zoned") << QByteArray("Europe/Berlin");
+    }
+
     void exportThenImportKeepsEveryRecord()
     {
+        QFETCH(QByteArray, zone);
+        const exchangerows::ZoneForTest local(zone);
         const QString first = path("first.db"), second = path("second.db");
         QFile::remove(first);
         QFile::remove(second);
@@ -86,6 +97,65 @@ private slots:
         QVERIFY(exchange::exportContacts(target, path("again.vcf")).succeeded());
         QCOMPARE(withoutStamps(contents(path("again.ics"))), withoutStamps(contents(path("all.ics"))));
         QCOMPARE(contents(path("again.vcf")), contents(path("all.vcf")));
+    }
+
+    void zonedExport_data()
+    {
+        QTest::addColumn<QByteArray>("wanted");
+        QTest::addColumn<int>("times");
+        QTest::newRow("one zone") << QByteArray("BEGIN:VTIMEZONE") << 1;
+        QTest::newRow("named by its id") << QByteArray("TZID:Europe/Berlin\r\n") << 1;
+        QTest::newRow("due") << QByteArray("DUE;TZID=Europe/Berlin:20261207T100000\r\n") << 1;
+        QTest::newRow("start and end") << QByteArray("DTSTART;TZID=Europe/Berlin:20261208T140000\r\n"
+                                                     "DTEND;TZID=Europe/Berlin:20261208T153000\r\n") << 1;
+        QTest::newRow("no floating due") << QByteArray("DUE:") << 0;
+        QTest::newRow("no floating start") << QByteArray("DTSTART:2026") << 0;
+        QTest::newRow("no floating end") << QByteArray("DTEND:") << 0;
+        QTest::newRow("birthday, a date") << QByteArray("DTSTART;VALUE=DATE:19800301\r\n") << 1;
+        // The display alarm and the audio alarm of one reminder.
+        QTest::newRow("alarm in UTC") << QByteArray("TRIGGER;VALUE=DATE-TIME:20261207T083000Z\r\n") << 2;
+    }
+
+    void zonedExport()
+    {
+        QFETCH(QByteArray, wanted);
+        QFETCH(int, times);
+        const exchangerows::ZoneForTest local("Europe/Berlin");
+        const QString dbFile = path("zoned.db");
+        QFile::remove(dbFile);
+        store::Database source(dbFile);
+        exchangerows::seed(source);
+        QVERIFY(exchange::exportCalendar(source, path("zoned.ics")).succeeded());
+        QCOMPARE(contents(path("zoned.ics")).count(wanted), times);
+    }
+
+    void zonedTimesImportAsLocal_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("zones");
+        const QByteArray eastern = "BEGIN:VTIMEZONE\r\nTZID:Eastern\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                                   "TZOFFSETFROM:-0500\r\nTZOFFSETTO:-0500\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+        QTest::newRow("zone by name, not in the file") << QByteArray("DTSTART;TZID=America/New_York:20261208T080000") << QByteArray();
+        QTest::newRow("zone of the file") << QByteArray("DTSTART;TZID=Eastern:20261208T080000") << eastern;
+        QTest::newRow("UTC") << QByteArray("DTSTART:20261208T130000Z") << QByteArray();
+        QTest::newRow("floating") << QByteArray("DTSTART:20261208T140000") << QByteArray();
+    }
+
+    void zonedTimesImportAsLocal()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, zones);
+        const exchangerows::ZoneForTest local("Europe/Berlin");
+        write(path("zone.ics"), calendar(zones + "BEGIN:VEVENT\r\nUID:z\r\nSUMMARY:Call\r\n" + start
+                                         + "\r\nDURATION:PT1H\r\nEND:VEVENT\r\n"));
+        const QString dbFile = path("zone.db");
+        QFile::remove(dbFile);
+        store::Database db(dbFile);
+        const exchange::Report report = exchange::importFile(db, path("zone.ics"));
+        QVERIFY2(report.schedules == 1, qPrintable(report.summary("Imported")));
+        const store::Record row = db.records(Table::Schedule).value(0);
+        QCOMPARE(QStringList({row.text(3), row.text(4), row.text(5), row.text(6)}),
+                 QStringList({"12/8/2026", "14:00:00", "12/8/2026", "15:00:00"}));
     }
 
     // Values of our own properties come back exactly, blanks at either end and quotes included.
