@@ -283,8 +283,9 @@ private:
             "WHERE IFNULL(c.contact_fname, '') = ? AND IFNULL(c.contact_lname, '') = ? AND c.contact_bdate = ? "
             "AND b.rem_no = 0 ORDER BY b.rowid LIMIT 1"), {first, last, storedDay(day.date)});
         if (!found.next())
-            throw Unstorable{QStringLiteral("no contact with this name and birth date without a birthday reminder "
-                                            "(import the contacts first)")};
+            throw Unstorable{QStringLiteral("its contact was not found (no contact of this name and birth date "
+                                            "without a birthday reminder); import the contacts' .vcf file with "
+                                            "this calendar")};
         const qint64 birthday = found.value(0).toLongLong();
         if (const auto reminder = reminderOf(c, day, day))
             m_db.update(Table::Birthday, birthday, {{3, storeReminder(*reminder)}});
