@@ -29,23 +29,26 @@ void reportStartupAndExit(const QElapsedTimer &sinceMain)
     QCoreApplication::exit(0);
 }
 
-/// Runs `--export-ics FILE`, `--export-vcf FILE` or `--import FILE` against the program's store
-/// without a window; nothing when the command line asks for none of them.
+/// Runs `--export-ics FILE`, `--export-vcf FILE` or `--import FILE [FILE...]` against the program's
+/// store without a window; nothing when the command line asks for none of them.
 std::optional<int> exchangeOnCommandLine(int argc, char *argv[])
 {
-    if (argc != 3)
+    if (argc < 3)
         return std::nullopt;
     const QByteArray option = argv[1];
-    if (option != "--export-ics" && option != "--export-vcf" && option != "--import")
+    const bool importing = option == "--import";
+    if (!importing && (argc != 3 || (option != "--export-ics" && option != "--export-vcf")))
         return std::nullopt;
     QCoreApplication application(argc, argv);
-    const QString file = QString::fromLocal8Bit(argv[2]);
+    QStringList files;
+    for (int i = 2; i < argc; ++i)
+        files << QString::fromLocal8Bit(argv[i]);
     try {
         store::Database db(ProgramFolder{QCoreApplication::applicationDirPath()}.database());
-        const exchange::Report report = option == "--export-ics"   ? exchange::exportCalendar(db, file)
-                                        : option == "--export-vcf" ? exchange::exportContacts(db, file)
-                                                                   : exchange::importFile(db, file);
-        const QString verb = option == "--import" ? QStringLiteral("Imported") : QStringLiteral("Exported");
+        const exchange::Report report = importing                  ? exchange::importFiles(db, files)
+                                        : option == "--export-ics" ? exchange::exportCalendar(db, files.first())
+                                                                   : exchange::exportContacts(db, files.first());
+        const QString verb = importing ? QStringLiteral("Imported") : QStringLiteral("Exported");
         std::fprintf(report.succeeded() ? stdout : stderr, "%s\n", qPrintable(report.summary(verb)));
         return report.succeeded() ? 0 : 1;
     } catch (const store::Error &error) {

@@ -26,7 +26,7 @@ void addText(icalcomponent *to, icalproperty *(*make)(const char *), const QStri
 
 void addOwn(icalcomponent *to, const char *name, const QString &value)
 {
-    icalproperty *property = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty *property = icalproperty_new_x(quotedWhereNeeded(value).toUtf8().constData());
     icalproperty_set_x_name(property, name);
     icalcomponent_add_property(to, property);
 }
@@ -36,11 +36,13 @@ class CalendarWriter
 public:
     CalendarWriter(const store::Database &db, Report &report)
         : m_db(db), m_report(report), m_reminders(remindersByNumber(db))
-        , m_stamp(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone()))
+        , m_stamp(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())), m_zoneId(localZoneId())
     {
         icalcomponent_add_property(m_calendar.get(), icalproperty_new_version("2.0"));
         icalcomponent_add_property(m_calendar.get(),
                                    icalproperty_new_prodid("-//Orrisday//Orrisday " ORRISDAY_VERSION "//EN"));
+        if (!m_zoneId.isEmpty())
+            icalcomponent_add_component(m_calendar.get(), newZoneComponent(m_zoneId));
     }
 
     QByteArray write()
@@ -69,6 +71,15 @@ private:
         return component;
     }
 
+    /// A day and time in the local zone, or a day alone, as the value of a new property.
+    icalproperty *timed(icalproperty *(*make)(icaltimetype), const Moment &moment) const
+    {
+        icalproperty *property = make(floatingTime(moment));
+        if (moment.time.isValid() && !m_zoneId.isEmpty())
+            icalproperty_add_parameter(property, icalparameter_new_tzid(m_zoneId.constData()));
+        return property;
+    }
+
     QString uid(const char *kind, const Record &row) const
     {
         return QStringLiteral("%1-%2-%3@orrisday").arg(QLatin1String(kind)).arg(row.number(0)).arg(row.rowid);
@@ -78,7 +89,7 @@ private:
     {
         icalcomponent *todo = begin(icalcomponent_new_vtodo(), uid("task", row), row);
         if (const Moment due = momentOf(row, 3, 4); due.date.isValid())
-            icalcomponent_add_property(todo, icalproperty_new_due(floatingTime(due)));
+            icalcomponent_add_property(todo, timed(icalproperty_new_due, due));
         addStatus(todo, row.text(5), true);
         addPriority(todo, row.text(6));
         addText(todo, icalproperty_new_categories, row.text(7));
@@ -91,12 +102,12 @@ private:
         icalcomponent *event = begin(icalcomponent_new_vevent(), uid("schedule", row), row);
         const Moment start = momentOf(row, 3, 4);
         if (start.date.isValid())
-            icalcomponent_add_property(event, icalproperty_new_dtstart(floatingTime(start)));
+            icalcomponent_add_property(event, timed(icalproperty_new_dtstart, start));
         if (Moment end = momentOf(row, 5, 6); end.date.isValid() && start.date.isValid()) {
             // A day without a time ends, as iCalendar counts, at the start of the next day.
             if (!end.time.isValid() || !start.time.isValid())
                 end = {end.date.addDays(1), {}};
-            icalcomponent_add_property(event, icalproperty_new_dtend(floatingTime(end)));
+            icalcomponent_add_property(event, timed(icalproperty_new_dtend, end));
         }
         addStatus(event, row.text(7), false);
         addPriority(event, row.text(8));
@@ -109,7 +120,7 @@ private:
     {
         icalcomponent *journal = begin(icalcomponent_new_vjournal(), uid("note", row), row);
         if (const Moment day = momentOf(row, 3, 4); day.date.isValid())
-            icalcomponent_add_property(journal, icalproperty_new_dtstart(floatingTime(day)));
+            icalcomponent_add_property(journal, timed(icalproperty_new_dtstart, day));
         addReminder(journal, row.number(5));
         ++m_report.notes;
     }
@@ -202,6 +213,7 @@ private:
     Report &m_report;
     QHash<qint64, Reminder> m_reminders;
     icaltimetype m_stamp;
+    QByteArray m_zoneId;
     Component m_calendar{icalcomponent_new_vcalendar(), &icalcomponent_free};
 };
 

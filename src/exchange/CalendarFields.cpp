@@ -54,4 +54,16 @@ QString priorityText(int value)
     return QStringLiteral("Low");
 }
 
+QString quotedWhereNeeded(const QString &value)
+{
+    const QChar quote = QLatin1Char('"');
+    return value.trimmed() != value || value.startsWith(quote) ? quote + value + quote : value;
+}
+
+QString unquoted(const QString &text)
+{
+    const QChar quote = QLatin1Char('"');
+    return text.size() >= 2 && text.startsWith(quote) && text.endsWith(quote) ? text.sliced(1, text.size() - 2) : text;
+}
+
 } // namespace exchange

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The store's status and priority texts and their iCalendar values.
+// The store's status and priority texts and their iCalendar values, and the text of our own
+// properties.
 #pragma once
 
 #include <QString>
@@ -16,5 +17,11 @@ QString statusText(icalproperty_status status);
 int priorityValue(const QString &priority);
 /// The priority text of a value; empty for 0 (undefined).
 QString priorityText(int value);
+
+/// The text written for a value of our own properties. libical drops blanks at either end of a
+/// value, so such a value, and one that starts with a double quote, is written in double quotes.
+QString quotedWhereNeeded(const QString &value);
+/// The value a text of our own properties was written for: without the double quotes around it.
+QString unquoted(const QString &text);
 
 } // namespace exchange

@@ -33,7 +33,7 @@ std::optional<QString> own(icalcomponent *in, const char *name)
     for (icalproperty *p = icalcomponent_get_first_property(in, ICAL_X_PROPERTY); p;
          p = icalcomponent_get_next_property(in, ICAL_X_PROPERTY))
         if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
-            return QString::fromUtf8(icalproperty_get_x(p));
+            return unquoted(QString::fromUtf8(icalproperty_get_x(p)));
     return std::nullopt;
 }
 
@@ -116,7 +116,9 @@ std::optional<Moment> dueOf(icalcomponent *alarm, const Moment &start, const Mom
 }
 
 /// The reminder the alarms of a component make: the first display alarm's moment, message and
-/// settings, and the first audio alarm's sound.
+/// settings (an empty message when it has no DESCRIPTION, or libical dropped an empty one), and the
+/// first audio alarm's sound. An alarm whose moment cannot be worked out is passed over, whatever
+/// else it lacks.
 std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, const Moment &end)
 {
     std::optional<Reminder> reminder;
@@ -124,7 +126,7 @@ std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, co
     QString audioSound;
     for (icalcomponent *alarm = icalcomponent_get_first_component(owner, ICAL_VALARM_COMPONENT); alarm;
          alarm = icalcomponent_get_next_component(owner, ICAL_VALARM_COMPONENT)) {
-        const auto due = icalcomponent_count_errors(alarm) ? std::nullopt : dueOf(alarm, start, end);
+        const auto due = dueOf(alarm, start, end);
         if (!due)
             continue;
         if (!firstDue)
@@ -145,6 +147,21 @@ std::optional<Reminder> reminderOf(icalcomponent *owner, const Moment &start, co
     return reminder;
 }
 
+/// Adds, for each zone the times of a calendar name without its VTIMEZONE, the zone libical has
+/// by that name, so that those times are read in their zone rather than as floating ones.
+void addMissingZones(icalcomponent *calendar)
+{
+    for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT))
+        for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_ANY_PROPERTY); p;
+             p = icalcomponent_get_next_property(c, ICAL_ANY_PROPERTY)) {
+            icalparameter *tzid = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
+            const QByteArray id = tzid ? QByteArray(icalparameter_get_tzid(tzid)) : QByteArray();
+            if (!id.isEmpty() && !icalcomponent_get_timezone(calendar, id.constData()) && knownZone(id))
+                icalcomponent_add_component(calendar, newZoneComponent(id));
+        }
+}
+
 class CalendarReader
 {
 public:
@@ -156,6 +173,7 @@ public:
 
     void read(icalcomponent *calendar)
     {
+        addMissingZones(calendar);
         for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
              c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
             const icalcomponent_kind kind = icalcomponent_isa(c);
@@ -265,8 +283,9 @@ private:
             "WHERE IFNULL(c.contact_fname, '') = ? AND IFNULL(c.contact_lname, '') = ? AND c.contact_bdate = ? "
             "AND b.rem_no = 0 ORDER BY b.rowid LIMIT 1"), {first, last, storedDay(day.date)});
         if (!found.next())
-            throw Unstorable{QStringLiteral("no contact with this name and birth date without a birthday reminder "
-                                            "(import the contacts first)")};
+            throw Unstorable{QStringLiteral("its contact was not found (no contact of this name and birth date "
+                                            "without a birthday reminder); import the contacts' .vcf file with "
+                                            "this calendar")};
         const qint64 birthday = found.value(0).toLongLong();
         if (const auto reminder = reminderOf(c, day, day))
             m_db.update(Table::Birthday, birthday, {{3, storeReminder(*reminder)}});
@@ -312,11 +331,34 @@ QByteArray withoutOverlongLines(const QByteArray &text)
     return out;
 }
 
+/// The text with each alarm offset written without its "T" ("TRIGGER:-P300S", as calcurse writes
+/// it) given that "T"; libical refuses such a duration.
+QByteArray withTimedTriggers(QByteArray text)
+{
+    const auto isDigit = [&](qsizetype at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+    for (qsizetype at = text.indexOf("\nTRIGGER"); at >= 0; at = text.indexOf("\nTRIGGER", at + 1)) {
+        const qsizetype colon = text.indexOf(':', at), lineEnd = text.indexOf('\n', at + 1);
+        if (colon < 0 || (lineEnd >= 0 && colon > lineEnd))
+            continue;
+        qsizetype period = colon + 1;
+        if (period < text.size() && (text[period] == '-' || text[period] == '+'))
+            ++period;
+        if (period >= text.size() || text[period] != 'P' || !isDigit(period + 1))
+            continue;
+        qsizetype unit = period + 1;
+        while (isDigit(unit))
+            ++unit;
+        if (unit < text.size() && (text[unit] == 'H' || text[unit] == 'M' || text[unit] == 'S'))
+            text.insert(period + 1, 'T');
+    }
+    return text;
+}
+
 } // namespace
 
 void importCalendar(store::Database &db, const QByteArray &text, Report &report)
 {
-    const QByteArray readable = text.size() > LongestText ? withoutOverlongLines(text) : text;
+    const QByteArray readable = withTimedTriggers(text.size() > LongestText ? withoutOverlongLines(text) : text);
     Component root(icalparser_parse_string(readable.constData()), &icalcomponent_free);
     if (!root) {
         report.failure = QStringLiteral("The file holds no calendar that can be read.");

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace exchange {
 namespace {
@@ -51,6 +52,38 @@ QByteArray withoutByteOrderMark(QByteArray data)
     return data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
 }
 
+/// A file's text to import, or why it is refused.
+struct ExchangeText
+{
+    QByteArray data;
+    bool calendar = false;
+    QString refusal;
+};
+
+ExchangeText refusedText(const QString &why)
+{
+    return {{}, false, why};
+}
+
+ExchangeText readText(const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return refusedText(QStringLiteral("%1 could not be read: %2.").arg(file, in.errorString()));
+    if (in.size() > LargestFile)
+        return refusedText(QStringLiteral("%1 is larger than 512 MB.").arg(file));
+    const QByteArray data = withoutByteOrderMark(in.readAll());
+    if (data.contains('\0'))
+        return refusedText(QStringLiteral("%1 is no text file.").arg(file));
+    if (const qsizetype bad = firstBadByte(data); bad >= 0)
+        return refusedText(QStringLiteral("%1 is not UTF-8 text (a bad byte near byte %2).").arg(file).arg(bad));
+    const QByteArray start = data.left(256).trimmed().toUpper();
+    const bool calendar = start.startsWith("BEGIN:VCALENDAR");
+    if (!calendar && !start.startsWith("BEGIN:VCARD"))
+        return refusedText(QStringLiteral("%1 is neither an iCalendar nor a vCard file.").arg(file));
+    return {data, calendar, {}};
+}
+
 } // namespace
 
 Report exportCalendar(const store::Database &db, const QString &file)
@@ -67,37 +100,39 @@ Report exportContacts(const store::Database &db, const QString &file)
     return written(file, content, report);
 }
 
-Report importFile(store::Database &db, const QString &file)
+Report importFiles(store::Database &db, const QStringList &files)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("%1 could not be read: %2.").arg(file, in.errorString()));
-    if (in.size() > LargestFile)
-        return refused(QStringLiteral("%1 is larger than 512 MB.").arg(file));
-    const QByteArray data = withoutByteOrderMark(in.readAll());
-    if (data.contains('\0'))
-        return refused(QStringLiteral("%1 is no text file.").arg(file));
-    if (const qsizetype bad = firstBadByte(data); bad >= 0)
-        return refused(QStringLiteral("%1 is not UTF-8 text (a bad byte near byte %2).").arg(file).arg(bad));
-    const QByteArray start = data.left(256).trimmed().toUpper();
-    const bool calendar = start.startsWith("BEGIN:VCALENDAR");
-    if (!calendar && !start.startsWith("BEGIN:VCARD"))
-        return refused(QStringLiteral("%1 is neither an iCalendar nor a vCard file.").arg(file));
+    QList<ExchangeText> texts;
+    for (const QString &file : files) {
+        ExchangeText text = readText(file);
+        if (!text.refusal.isEmpty())
+            return refused(text.refusal);
+        texts << text;
+    }
+    // A birthday in a calendar finds its contact by name, so the contacts are read first.
+    std::stable_partition(texts.begin(), texts.end(), [](const ExchangeText &text) { return !text.calendar; });
 
     Report report;
     try {
         store::Transaction transaction(db);
-        if (calendar)
-            importCalendar(db, data, report);
-        else
-            importCards(db, data, report);
-        if (!report.succeeded())
-            return refused(report.failure);
+        for (const ExchangeText &text : std::as_const(texts)) {
+            if (text.calendar)
+                importCalendar(db, text.data, report);
+            else
+                importCards(db, text.data, report);
+            if (!report.succeeded())
+                return refused(report.failure);
+        }
         transaction.commit();
     } catch (const store::Error &error) {
         return refused(QStringLiteral("The store refused a record: %1.").arg(error.what()));
     }
     return report;
+}
+
+Report importFile(store::Database &db, const QString &file)
+{
+    return importFiles(db, {file});
 }
 
 } // namespace exchange

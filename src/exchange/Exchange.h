@@ -11,8 +11,10 @@ namespace exchange {
 Report exportCalendar(const store::Database &db, const QString &file);
 /// Writes every contact as a vCard 4.0 in a .vcf file.
 Report exportContacts(const store::Database &db, const QString &file);
-/// Reads an iCalendar or vCard file into the store in one transaction: all it could read, or,
-/// when the file is refused or the store fails, nothing.
+/// Reads iCalendar and vCard files into the store in one transaction, the vCard files first:
+/// all they could read, or, when a file is refused or the store fails, nothing.
+Report importFiles(store::Database &db, const QStringList &files);
+/// Reads one iCalendar or vCard file as importFiles does.
 Report importFile(store::Database &db, const QString &file);
 
 } // namespace exchange

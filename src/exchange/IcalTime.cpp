@@ -26,6 +26,27 @@ icaltimetype utcTime(const Moment &moment)
     return icaltime_from_timet_with_zone(local.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
 }
 
+QByteArray localZoneId()
+{
+    const QByteArray id = QTimeZone::systemTimeZoneId();
+    const QTimeZone zone(id);
+    const bool utc = !zone.hasTransitions() && zone.offsetFromUtc(QDateTime::currentDateTimeUtc()) == 0;
+    return zone.isValid() && !utc && knownZone(id) ? id : QByteArray();
+}
+
+icaltimezone *knownZone(const QByteArray &id)
+{
+    return QTimeZone::isTimeZoneIdAvailable(id) ? icaltimezone_get_builtin_timezone(id.constData()) : nullptr;
+}
+
+icalcomponent *newZoneComponent(const QByteArray &id)
+{
+    // libical names its zones with a prefix of its own; other programs look the plain id up.
+    icalcomponent *zone = icalcomponent_new_clone(icaltimezone_get_component(knownZone(id)));
+    icalproperty_set_tzid(icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY), id.constData());
+    return zone;
+}
+
 Moment localMoment(icaltimetype value)
 {
     if (icaltime_is_null_time(value) || !icaltime_is_valid_time(value))

@@ -12,6 +12,13 @@ namespace exchange {
 icaltimetype floatingTime(const Moment &moment);
 /// The absolute moment of a local day and time, in UTC.
 icaltimetype utcTime(const Moment &moment);
+/// The IANA id of the system's time zone, the zone times are written in; empty, for floating
+/// times, when the zone is UTC or libical does not have it.
+QByteArray localZoneId();
+/// libical's zone of an IANA id; none for an id it or the system does not know.
+icaltimezone *knownZone(const QByteArray &id);
+/// A new VTIMEZONE of a known zone, named by its IANA id.
+icalcomponent *newZoneComponent(const QByteArray &id);
 /// The local day and time of a value; floating values are taken as they are, zoned ones are
 /// converted. Both invalid when the value is null or no real day.
 Moment localMoment(icaltimetype value);

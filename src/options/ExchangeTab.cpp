@@ -31,7 +31,8 @@ ExchangeTab::ExchangeTab(AppContext &app, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
     auto *about = new QLabel(QStringLiteral("Tasks, schedules, notes and birthdays travel as an iCalendar file, "
-                                            "contacts as a vCard file: other organisers read and write both."),
+                                            "contacts as a vCard file: other organisers read and write both. "
+                                            "Import both files together, so that the birthdays find their contacts."),
         this);
     about->setWordWrap(true);
     layout->addWidget(about);
@@ -41,7 +42,7 @@ ExchangeTab::ExchangeTab(AppContext &app, QWidget *parent)
     layout->addStretch();
     connect(cmdexportics, &QPushButton::clicked, this, &ExchangeTab::exportCalendar);
     connect(cmdexportvcf, &QPushButton::clicked, this, &ExchangeTab::exportContacts);
-    connect(cmdimport, &QPushButton::clicked, this, &ExchangeTab::importFile);
+    connect(cmdimport, &QPushButton::clicked, this, &ExchangeTab::importFiles);
 }
 
 void ExchangeTab::exportCalendar()
@@ -66,13 +67,13 @@ void ExchangeTab::tell(const exchange::Report &report, const QString &verb)
         QStringLiteral("Orrisday"));
 }
 
-void ExchangeTab::importFile()
+void ExchangeTab::importFiles()
 {
-    const auto file = m_app.services().dialogs->openFile(
-        QStringLiteral("Calendars and contacts (*.ics *.vcf);;") + Calendars + QStringLiteral(";;") + Cards, {});
-    if (!file)
+    const QStringList files = m_app.services().dialogs->openFiles(
+        QStringLiteral("Calendars and contacts (*.ics *.vcf);;") + Calendars + QStringLiteral(";;") + Cards);
+    if (files.isEmpty())
         return;
-    const exchange::Report report = exchange::importFile(m_app.db(), *file);
+    const exchange::Report report = exchange::importFiles(m_app.db(), files);
     tell(report, QStringLiteral("Imported"));
     if (!report.succeeded())
         return;

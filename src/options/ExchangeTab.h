@@ -20,7 +20,7 @@ public:
 public slots:
     void exportCalendar();
     void exportContacts();
-    void importFile();
+    void importFiles();
 
 private:
     using Exporter = exchange::Report (*)(const store::Database &, const QString &);

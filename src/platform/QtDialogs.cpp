@@ -36,6 +36,11 @@ std::optional<QString> QtDialogs::openFile(const QString &filter, const QString 
     return chooseFile(filter, defaultSuffix, QFileDialog::AcceptOpen);
 }
 
+QStringList QtDialogs::openFiles(const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), QString(), QString(), filter);
+}
+
 std::optional<QString> QtDialogs::saveFile(const QString &filter, const QString &defaultSuffix)
 {
     return chooseFile(filter, defaultSuffix, QFileDialog::AcceptSave);

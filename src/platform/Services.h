@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -35,6 +36,8 @@ public:
     virtual void message(const QString &text, MessageIcon icon, const QString &title) = 0;
     /// The file-open chooser; an empty result means it was cancelled.
     virtual std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) = 0;
+    /// The file-open chooser taking several files; none when it was cancelled.
+    virtual QStringList openFiles(const QString &filter) = 0;
     /// The file-save chooser (it asks before replacing a file); empty when cancelled.
     virtual std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) = 0;
 };

@@ -5,6 +5,7 @@
 #include "store/Database.h"
 
 #include <QStringList>
+#include <ctime>
 
 namespace exchangerows {
 
@@ -37,6 +38,31 @@ inline void seed(store::Database &db)
                                {18, ""}, {19, "0"}, {20, "0"}, {21, ""}, {22, ""}, {23, "Personal"}});
     db.insert(Table::Birthday, {{1, 2}, {2, "1/3/1900"}, {3, 0}});
 }
+
+/// The process's time zone set to another while it lives, and back afterwards.
+class ZoneForTest
+{
+public:
+    explicit ZoneForTest(const QByteArray &zone) : m_had(qEnvironmentVariableIsSet("TZ")), m_before(qgetenv("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~ZoneForTest()
+    {
+        if (m_had)
+            qputenv("TZ", m_before);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+    ZoneForTest(const ZoneForTest &) = delete;
+    ZoneForTest &operator=(const ZoneForTest &) = delete;
+
+private:
+    bool m_had;
+    QByteArray m_before;
+};
 
 /// The rows of a table as texts, the record's reminder joined in place of its number.
 inline QStringList rowsOf(const store::Database &db, store::Table table, int reminderColumn = -1)

@@ -37,7 +37,17 @@ class TestExchangePeers : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    exchangerows::ZoneForTest m_utc{"UTC"};
     QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    /// Our calendar written with floating times, and with times in a zone.
+    void calendars()
+    {
+        QTest::addColumn<QString>("calendar");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("floating") << "all.ics" << QByteArray("UTC");
+        QTest::newRow("zoned") << "zoned.ics" << QByteArray("Europe/Berlin");
+    }
 
 private slots:
     void initTestCase()
@@ -46,14 +56,22 @@ private slots:
         exchangerows::seed(db);
         QVERIFY(exchange::exportCalendar(db, path("all.ics")).succeeded());
         QVERIFY(exchange::exportContacts(db, path("all.vcf")).succeeded());
+        const exchangerows::ZoneForTest berlin("Europe/Berlin");
+        QVERIFY(exchange::exportCalendar(db, path("zoned.ics")).succeeded());
     }
+
+    void calcurseImportsEveryTaskAndSchedule_data() { calendars(); }
 
     void calcurseImportsEveryTaskAndSchedule()
     {
+        QFETCH(QString, calendar);
+        QFETCH(QByteArray, zone);
+        const exchangerows::ZoneForTest local(zone);
         const QString calcurse = QStandardPaths::findExecutable(QStringLiteral("calcurse"));
         if (calcurse.isEmpty())
             QSKIP("calcurse is not installed");
-        const QString said = run(calcurse, { QStringLiteral("-D"), path("calcurse"), QStringLiteral("-i"), path("all.ics") });
+        const QString folder = path(QStringLiteral("calcurse-") + QTest::currentDataTag());
+        const QString said = run(calcurse, { QStringLiteral("-D"), folder, QStringLiteral("-i"), path(calendar) });
         const QRegularExpressionMatch counts
             = QRegularExpression(QStringLiteral("(\\d+) apps? / (\\d+) events? / (\\d+) todos? / (\\d+) skipped")).match(said);
         QVERIFY2(counts.hasMatch(), qPrintable(said));
@@ -64,8 +82,13 @@ private slots:
         QCOMPARE(counts.captured(4).toInt(), 0);
     }
 
+    void vobjectReadsBothFiles_data() { calendars(); }
+
     void vobjectReadsBothFiles()
     {
+        QFETCH(QString, calendar);
+        QFETCH(QByteArray, zone);
+        const exchangerows::ZoneForTest local(zone);
         if (!hasVobject())
             QSKIP("python3-vobject is not installed");
         const QString counting = QStringLiteral(
@@ -75,7 +98,7 @@ private slots:
             " len(cal.contents.get('vjournal', [])))\n"
             "print(len(list(vobject.readComponents(open(sys.argv[2], encoding='utf-8').read()))))\n");
         const QString said = run(QStringLiteral("/usr/bin/python3"),
-            { QStringLiteral("-c"), counting, path("all.ics"), path("all.vcf") });
+            { QStringLiteral("-c"), counting, path(calendar), path("all.vcf") });
         QCOMPARE(said.trimmed(), QStringLiteral("3 3 1\n2"));
     }
 
@@ -88,7 +111,9 @@ private slots:
         QVERIFY(QDir().mkpath(data));
         QFile apts(data + "/apts");
         QVERIFY(apts.open(QIODevice::WriteOnly));
-        apts.write("12/08/2026 @ 14:00 -> 12/08/2026 @ 15:30 |Dentist\n12/24/2026 [1] Christmas Eve\n");
+        // "!" in place of "|" gives the appointment an alarm; calcurse writes it as a display alarm
+        // without a DESCRIPTION, five minutes (its default warning) before the start.
+        apts.write("12/08/2026 @ 14:00 -> 12/08/2026 @ 15:30 !Dentist\n12/24/2026 [1] Christmas Eve\n");
         apts.close();
         QFile todo(data + "/todo");
         QVERIFY(todo.open(QIODevice::WriteOnly));
@@ -108,6 +133,10 @@ private slots:
         QCOMPARE(report.schedules, 2);
         QCOMPARE(db.records(store::Table::Task).size(), 2);
         QCOMPARE(db.records(store::Table::Schedule).size(), 2);
+        QCOMPARE(report.reminders, 1);
+        QCOMPARE(exchangerows::rowsOf(db, store::Table::Schedule, 10).filter("Dentist"),
+                 QStringList("2 # Dentist #  # 12/8/2026 # 14:00:00 # 12/8/2026 # 15:30:00 # Not Started #  # Personal"
+                             " # 12/8/2026|13:55:00|||"));
     }
 };
 

@@ -14,6 +14,12 @@ std::optional<QString> FakeDialogs::openFile(const QString &filter, const QStrin
     return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
 }
 
+QStringList FakeDialogs::openFiles(const QString &filter)
+{
+    fileRequests.append({filter, {}});
+    return filesAnswers.isEmpty() ? QStringList() : filesAnswers.takeFirst();
+}
+
 QStringList FakeDialogs::takeTexts()
 {
     QStringList texts;

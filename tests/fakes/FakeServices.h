@@ -41,11 +41,14 @@ class FakeDialogs final : public Dialogs
 public:
     QList<ShownMessage> shown;                       ///< every message box, in order
     QList<std::optional<QString>> fileAnswers;       ///< answers for the next file choosers
+    QList<QStringList> filesAnswers;                 ///< answers for the next several-files choosers
     QList<QPair<QString, QString>> fileRequests;     ///< filter and default suffix asked for
     std::function<void()> onMessage;                 ///< runs while a box would be open
 
     void message(const QString &text, MessageIcon icon, const QString &title) override;
     std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
+    /// Asks as the open chooser does, with no default suffix.
+    QStringList openFiles(const QString &filter) override;
     /// Answered from the same list as the open chooser.
     std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) override
     {

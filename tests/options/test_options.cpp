@@ -241,7 +241,8 @@ private slots:
         QCOMPARE(names, (QStringList { "General", "Backup", "Help", "Event", "Exchange" }));
 
         const QString file = p().folder() + "/out.ics";
-        fakes().dialogs->fileAnswers = { file, file };
+        fakes().dialogs->fileAnswers = { file };
+        fakes().dialogs->filesAnswers = { { file } };
         clickOn(control("cmdexportics"));
         QCOMPARE(shown().size(), 1);
         QVERIFY2(shown().first().text.startsWith("Exported 3 tasks"), qPrintable(shown().first().text));
