@@ -8,6 +8,7 @@
 #include "exchange/StoredRows.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QUrl>
 #include <memory>
 #include <optional>
@@ -278,18 +279,31 @@ private:
         const Moment day = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
         const QString first = own(c, names::FirstName).value_or(QString());
         const QString last = own(c, names::LastName).value_or(QString());
-        QSqlQuery found = m_db.run(QStringLiteral(
-            "SELECT b.rowid FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
-            "WHERE IFNULL(c.contact_fname, '') = ? AND IFNULL(c.contact_lname, '') = ? AND c.contact_bdate = ? "
-            "AND b.rem_no = 0 ORDER BY b.rowid LIMIT 1"), {first, last, storedDay(day.date)});
-        if (!found.next())
+        const auto open = openBirthdays().find(QStringList{first, last, storedDay(day.date)});
+        if (open == openBirthdays().end() || open->isEmpty())
             throw Unstorable{QStringLiteral("its contact was not found (no contact of this name and birth date "
                                             "without a birthday reminder); import the contacts' .vcf file with "
                                             "this calendar")};
-        const qint64 birthday = found.value(0).toLongLong();
         if (const auto reminder = reminderOf(c, day, day))
-            m_db.update(Table::Birthday, birthday, {{3, storeReminder(*reminder)}});
+            m_db.update(Table::Birthday, open->takeFirst(), {{3, storeReminder(*reminder)}});
         ++m_report.birthdays;
+    }
+
+    /// The birthday rows without a reminder, first row first, by their contact's first name, last
+    /// name and birth date; read at the first birthday, when the import's contacts are stored.
+    QHash<QStringList, QList<qint64>> &openBirthdays()
+    {
+        if (!m_openBirthdays) {
+            m_openBirthdays.emplace();
+            QSqlQuery rows = m_db.run(QStringLiteral(
+                "SELECT IFNULL(c.contact_fname, ''), IFNULL(c.contact_lname, ''), c.contact_bdate, b.rowid "
+                "FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
+                "WHERE b.rem_no = 0 ORDER BY b.rowid"));
+            while (rows.next())
+                (*m_openBirthdays)[{rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString()}]
+                    << rows.value(3).toLongLong();
+        }
+        return *m_openBirthdays;
     }
 
     qint64 storeReminder(const Reminder &reminder)
@@ -304,6 +318,7 @@ private:
     store::Database &m_db;
     Report &m_report;
     Numbering m_tasks, m_schedules, m_notes, m_reminders;
+    std::optional<QHash<QStringList, QList<qint64>>> m_openBirthdays;
     int m_seen = 0;
 };
 

@@ -104,6 +104,7 @@ void Database::close()
     if (m_closed)
         return;
     m_closed = true;
+    m_writes.clear();
     {
         auto db = QSqlDatabase::database(m_connection, false);
         db.close();
@@ -125,6 +126,24 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
         throw sqlError(query.lastError(), sql);
     for (const QVariant &p : params)
         query.addBindValue(p);
+    if (!query.exec())
+        throw sqlError(query.lastError(), sql);
+    return query;
+}
+
+QSqlQuery &Database::write(const QString &sql, const QVariantList &params)
+{
+    ensureOpen();
+    auto prepared = m_writes.find(sql);
+    if (prepared == m_writes.end()) {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        if (!query.prepare(sql))
+            throw sqlError(query.lastError(), sql);
+        prepared = m_writes.insert(sql, query);
+    }
+    QSqlQuery &query = *prepared;
+    for (int i = 0; i < params.size(); ++i)
+        query.bindValue(i, params.at(i));
     if (!query.exec())
         throw sqlError(query.lastError(), sql);
     return query;
@@ -176,7 +195,7 @@ qint64 Database::insert(Table table, const Values &values)
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(info.name)
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(info.name, columns.join(QLatin1Char(',')),
                                                                marks.join(QLatin1Char(',')));
-    return run(sql, params).lastInsertId().toLongLong();
+    return write(sql, params).lastInsertId().toLongLong();
 }
 
 void Database::update(Table table, qint64 rowid, const Values &values)
@@ -190,14 +209,14 @@ void Database::update(Table table, qint64 rowid, const Values &values)
     }
     params << rowid;
     const QString set = assignments.isEmpty() ? QStringLiteral("rowid = rowid") : assignments.join(QLatin1Char(','));
-    if (run(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(info.name, set), params).numRowsAffected() == 0)
+    if (write(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(info.name, set), params).numRowsAffected() == 0)
         throw Error(RecordDeleted, QStringLiteral("the row has been deleted"));
 }
 
 void Database::remove(Table table, qint64 rowid)
 {
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tableInfo(table).name);
-    if (run(sql, {rowid}).numRowsAffected() == 0)
+    if (write(sql, {rowid}).numRowsAffected() == 0)
         throw Error(RecordDeleted, QStringLiteral("the row has been deleted"));
 }
 

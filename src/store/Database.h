@@ -5,6 +5,7 @@
 #include "store/Schema.h"
 #include "store/StoreError.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QSqlQuery>
@@ -68,10 +69,15 @@ public:
 private:
     void ensureOpen() const;
     QVariant toStoredValue(const TableInfo &info, int column, const QVariant &value) const;
+    /// Runs a statement that writes rows and returns none, kept prepared for the next time.
+    QSqlQuery &write(const QString &sql, const QVariantList &params);
 
     QString m_file;
     QString m_connection;
     bool m_closed = false;
+    // An import or a save writes many rows of the same shape; preparing the statement again for
+    // each row would cost more than the write itself.
+    QHash<QString, QSqlQuery> m_writes;
 };
 
 /// Keeps a group of writes all or nothing: rolled back unless committed.

@@ -254,6 +254,18 @@ private slots:
         QCOMPARE(storeErrorOf([&] { db().records(Table::Task); }), int(ObjectInvalid));
     }
 
+    void aWriteRefusedOnceSucceedsWhenTheStoreTakesItAgain()
+    {
+        const store::Values row{ { 0, 1 }, { 1, "a" } };
+        db().insert(Table::Task, row); // prepares the statement that is kept for later rows
+        db().run("PRAGMA query_only = ON");
+        QCOMPARE(storeErrorOf([&] { db().insert(Table::Task, row); }), int(ReadOnly));
+        db().run("PRAGMA query_only = OFF");
+        db().insert(Table::Task, row);
+        QCOMPARE(db().records(Table::Task).size(), 2);
+        db().copyInto(m_dir.filePath("copy.db")); // no statement is left running
+    }
+
     void transactionKeepsAllOrNothing()
     {
         const int error = storeErrorOf([&] {
