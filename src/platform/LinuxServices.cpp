@@ -3,12 +3,14 @@
 
 #include "platform/DesktopShell.h"
 #include "platform/LogindExit.h"
+#include "platform/ModuleSoundPlayer.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtLifecycle.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/QtTrayIcon.h"
 #include "platform/SystemClock.h"
 #include "platform/XdgAutoStart.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,7 +37,7 @@ Services makeLinuxServices()
     services.clock = std::make_shared<SystemClock>();
     services.dialogs = std::make_shared<QtDialogs>();
     services.shell = std::make_shared<DesktopShell>();
-    services.sound = std::make_shared<QtSoundPlayer>();
+    services.sound = std::make_shared<ModuleSoundPlayer>(QCoreApplication::applicationDirPath());
     services.tray = std::make_shared<QtTrayIcon>();
     services.autoStart = std::make_shared<XdgAutoStart>();
     services.systemExit = std::make_shared<SystemBusExit>();

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The program folder laid out by the build: sounds, pictures, documents and the compiled-in art.
+// The program folder laid out by the build: sounds, pictures, documents, the sound module and the
+// compiled-in art.
+#include "platform/ModuleSoundPlayer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QtEndian>
@@ -38,6 +42,13 @@ private slots:
         const QFileInfo info(programFile(path));
         QVERIFY2(info.exists(), qPrintable(info.filePath()));
         QCOMPARE(info.isDir(), isFolder);
+    }
+
+    void soundModuleMakesAPlayerFromItsFolderOnly()
+    {
+        QVERIFY(loadSoundModule(QStringLiteral(ORRISDAY_BUILT_FOLDER)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^No sound can be played: "));
+        QVERIFY(!loadSoundModule(QDir::tempPath()));
     }
 
     void documentsAreReal_data()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/QtSoundPlayer.h"
+#include "platform/sound/QtSoundPlayer.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -22,4 +22,9 @@ void QtSoundPlayer::play(const QString &path)
     m_player->stop();
     m_player->setSource(QUrl::fromLocalFile(path));
     m_player->play();
+}
+
+extern "C" Q_DECL_EXPORT SoundPlayer *orrisday_new_sound_player()
+{
+    return new QtSoundPlayer;
 }
