@@ -110,7 +110,6 @@ FrmContact_Info::FrmContact_Info(AppContext &app, QWidget *owner)
     connect(lblsave, &ImageButton::clicked, this, &FrmContact_Info::save);
     connect(lblupdate, &ImageButton::clicked, this, &FrmContact_Info::updateContact);
     connect(lblok, &ImageButton::clicked, this, &FrmContact_Info::cancel);
-    connect(lblcancel, &ImageButton::clicked, this, &FrmContact_Info::cancel);
 }
 
 QLineEdit *FrmContact_Info::field(QWidget *page, const QString &name, const QString &caption, QPoint at)

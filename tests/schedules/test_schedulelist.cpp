@@ -213,27 +213,6 @@ private slots:
         QCOMPARE(joinedRows(db(), Table::Reminder).filter(QRegularExpression("^0\\|")), QStringList {});
     }
 
-    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("edit") << "lbledit" << "The schedule could not be opened. Please try again.";
-        QTest::newRow("delete") << "lblDelete" << "The schedule could not be deleted. Please try again.";
-    }
-    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, message);
-        seedSchedule(db(), 1, "Agenda");
-        QWidget *before = openList();
-        clickGridRow(list(), "MSHFlexGrid1", "Agenda");
-        db().run("ALTER TABLE SCHEDULE_INFO RENAME TO SCHEDULE_INFO_AWAY");
-        click(button);
-        QCOMPARE(shown(), QList<ShownMessage>({ { message, MessageIcon::Warning, "Orrisday" } }));
-        QCOMPARE(list(), before);
-        QVERIFY(before->isVisible() && !editor());
-    }
-
     void closeEmptiesTheMarker()
     {
         openList();

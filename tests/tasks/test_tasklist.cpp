@@ -3,7 +3,6 @@
 
 #include "reminders/ReminderScan.h"
 #include "support/FreshProgramTest.h"
-#include "support/StoreTrouble.h"
 #include "widgets/ChoiceCombo.h"
 
 #include <QCheckBox>
@@ -224,57 +223,6 @@ private slots:
         QVERIFY(scan().isActive());
         QCOMPARE(tableTexts(db(), Table::Task).size(), tasksLeft);
         QCOMPARE(list() == before, tasksLeft == 1); // a stale delete leaves the list as it is
-    }
-
-    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs_data()
-    {
-        // clang-format off
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("edit") << "lbledit" << "The task could not be opened. Please try again.";
-        QTest::newRow("delete") << "lblDelete" << "The task could not be deleted. Please try again.";
-        // clang-format on
-    }
-    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, message);
-        seedTask(db(), 1, "Agenda");
-        QWidget *before = openList();
-        clickGridRow(list(), "MSHFlexGrid1", "Agenda");
-        db().run("ALTER TABLE TASK_INFO RENAME TO TASK_INFO_AWAY");
-        click(button);
-        QCOMPARE(shown(), QList<ShownMessage>({ { message, MessageIcon::Warning, "Orrisday" } }));
-        QCOMPARE(list(), before);
-        QVERIFY(before->isVisible() && !editor());
-        QVERIFY(scan().isActive());
-    }
-
-    void aListThatCannotBeReadSaysSoOnce_data()
-    {
-        QTest::addColumn<StoreTrouble>("trouble");
-        QTest::addColumn<QString>("why");
-        QTest::newRow("locked") << StoreTrouble::Locked << "locked";
-        QTest::newRow("damaged") << StoreTrouble::Damaged << "damaged";
-    }
-    void aListThatCannotBeReadSaysSoOnce()
-    {
-        QFETCH(StoreTrouble, trouble);
-        QFETCH(QString, why);
-        seedTask(db(), 1, "Agenda");
-        p().start();
-        const auto held = bringTrouble(trouble, p().app().db(), p().folder() + "/sys/dll/sysks.dll");
-        // Opening the list, and coming back to it from the editor, each say it once.
-        openTaskList(p());
-        click("lblnew");
-        clickOn(findIn<QWidget>(editor(), "lblcancel"));
-        QCOMPARE(shown().size(), 2);
-        for (const ShownMessage &said : std::as_const(shown())) {
-            QVERIFY2(said.text.startsWith("The tasks could not be read: ") && said.text.contains(why),
-                qPrintable(said.text));
-            QCOMPARE(said.icon, MessageIcon::Warning);
-        }
-        QVERIFY(list() && list()->isVisible());
     }
 
     void cancelClosesTheListAndEmptiesTheMarker()

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// The four list windows meeting a store in trouble: one message, and the list left as it was.
+#include "reminders/ReminderScan.h"
+#include "support/FreshProgramTest.h"
+#include "support/RecordSteps.h"
+#include "support/StoreTrouble.h"
+
+using store::Table;
+
+namespace {
+
+struct ListKind
+{
+    const char *list;
+    const char *editor;
+    Table table;
+    store::Values seeded; ///< one row the list shows
+    const char *noun;
+    int shownColumn; ///< the grid column that shows the seeded row by its name or number
+    const char *shown;
+};
+
+const ListKind Kinds[] = {
+    { "Frm_Task", "FrmTask_Info", Table::Task, { { 0, 1 }, { 1, "Agenda" }, { 7, "Business" } }, "task", 2, "Agenda" },
+    { "Frm_Schedule", "FrmSchedule_Info", Table::Schedule, { { 0, 1 }, { 1, "Agenda" }, { 9, "Business" } }, "schedule",
+        2, "Agenda" },
+    { "Frm_Note", "FrmNote_Info", Table::Note, { { 0, 1 }, { 1, "Agenda" } }, "note", 1, "Agenda" },
+    { "Frm_Contact", "FrmContact_Info", Table::Contact, { { 0, 1 }, { 1, "Ann" } }, "contact", 2, "1" },
+};
+
+} // namespace
+
+class TestListTrouble : public FreshProgramTest
+{
+    Q_OBJECT
+
+    const ListKind *m_kind = nullptr;
+
+    QWidget *list() { return loadedWindow(p(), m_kind->list); }
+    QWidget *editor() { return loadedWindow(p(), m_kind->editor); }
+    void click(QWidget *window, const QString &name) { clickOn(findIn<QWidget>(window, name)); }
+    QList<ShownMessage> &shown() { return fakes().dialogs->shown; }
+
+    /// Seeds one row of a kind and starts the program.
+    void startWith(int kind)
+    {
+        m_kind = &Kinds[kind];
+        db().insert(m_kind->table, m_kind->seeded);
+        p().start();
+    }
+
+private slots:
+    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("failed");
+        for (int kind = 0; kind < int(std::size(Kinds)); ++kind) {
+            QTest::addRow("%s, edit", Kinds[kind].noun) << kind << "lbledit" << "opened";
+            QTest::addRow("%s, delete", Kinds[kind].noun) << kind << "lblDelete" << "deleted";
+        }
+    }
+    void aStoreFailureInEditOrDeleteLeavesTheListAsItIs()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, button);
+        QFETCH(QString, failed);
+        startWith(kind);
+        QWidget *before = p().app().windows().open(m_kind->list);
+        clickGridRow(before, "MSHFlexGrid1", m_kind->shown, m_kind->shownColumn);
+        const QString table = store::tableInfo(m_kind->table).name;
+        db().run(QStringLiteral("ALTER TABLE %1 RENAME TO %1_AWAY").arg(table));
+        click(before, button);
+        const QString message = QStringLiteral("The %1 could not be %2. Please try again.").arg(m_kind->noun, failed);
+        QCOMPARE(shown(), QList<ShownMessage>({ { message, MessageIcon::Warning, "Orrisday" } }));
+        QCOMPARE(list(), before);
+        QVERIFY(before->isVisible() && !editor());
+        QVERIFY(p().app().mainWindow().reminderScan().isActive());
+    }
+
+    void aListThatCannotBeReadSaysSoOnce_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<StoreTrouble>("trouble");
+        QTest::addColumn<QString>("why");
+        for (int kind = 0; kind < int(std::size(Kinds)); ++kind) {
+            QTest::addRow("%s, locked", Kinds[kind].noun) << kind << StoreTrouble::Locked << "locked";
+            QTest::addRow("%s, damaged", Kinds[kind].noun) << kind << StoreTrouble::Damaged << "damaged";
+        }
+    }
+    void aListThatCannotBeReadSaysSoOnce()
+    {
+        QFETCH(int, kind);
+        QFETCH(StoreTrouble, trouble);
+        QFETCH(QString, why);
+        startWith(kind);
+        const QString file = p().folder() + "/sys/dll/sysks.dll";
+        const auto held = bringTrouble(trouble, p().app().db(), file);
+        if (trouble == StoreTrouble::Damaged)
+            damageTable(file, store::tableInfo(m_kind->table).name);
+        // Opening the list, and coming back to it from the editor, each say it once.
+        p().app().windows().open(m_kind->list);
+        click(list(), "lblnew");
+        click(editor(), "lblcancel");
+        QCOMPARE(shown().size(), 2);
+        for (const ShownMessage &said : std::as_const(shown())) {
+            QVERIFY2(said.text.startsWith(QStringLiteral("The %1s could not be read: ").arg(m_kind->noun))
+                    && said.text.contains(why),
+                qPrintable(said.text));
+            QCOMPARE(said.icon, MessageIcon::Warning);
+        }
+        QVERIFY(list() && list()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestListTrouble)
+#include "test_listtrouble.moc"
