@@ -4,9 +4,8 @@
 //
 //   bench_scan [idle-seconds]   (default 10; 0 skips the idle measure)
 
+#include "BenchSeed.h"
 #include "app/Frm_Main.h"
-#include "app/Orrisday.h"
-#include "platform/LinuxServices.h"
 #include "reminders/ReminderScan.h"
 #include "support/TestProgram.h"
 
@@ -21,22 +20,6 @@
 namespace {
 
 const QDate Today(2026, 12, 7);
-
-/// Adds tasks with reminders on other days than today, the first `onToday` of them today after 9:00
-/// (the measured ticks run from 8:00 to 8:50, so none is due in them).
-void seedNotDue(store::Database &db, int count, int onToday = 0)
-{
-    store::Transaction transaction(db);
-    for (int i = 1; i <= count; ++i) {
-        const QDate day = i <= onToday ? Today : Today.addDays(1 + i % 360);
-        const QString time = QTime(9, 0, 0).addSecs(i % (14 * 3600)).toString(QStringLiteral("HH:mm:ss"));
-        db.run(QStringLiteral("INSERT INTO REMINDER_INFO VALUES (?, ?, ?, '', 'Please Check This Out', '')"),
-            { i, day.toString(Qt::ISODate), time });
-        db.run(QStringLiteral("INSERT INTO TASK_INFO VALUES (?, ?, '', ?, ?, 'Not Started', 'High', 'Business', ?)"),
-            { i, QStringLiteral("Task %1").arg(i), day.toString(Qt::ISODate), time, i });
-    }
-    transaction.commit();
-}
 
 /// Adds contacts whose birthday reminders fall on other days than today (the yearly ones are
 /// indexed by their month and day).
@@ -72,7 +55,8 @@ struct TickFigures
 TickFigures measureTicks(int reminders, int onToday = 0, int birthdays = 0)
 {
     TestProgram program;
-    seedNotDue(program.seed(), reminders, onToday);
+    // From 9:00 on: the measured ticks run from 8:00 to 8:50, so none is due in them.
+    seedTasks(program.seed(), reminders, Today, onToday);
     seedBirthdays(program.seed(), birthdays);
     program.fakes.clock->set(Today, QTime(8, 0, 0));
     program.start();
@@ -113,12 +97,7 @@ double cpuSeconds()
 void measureIdle(int seconds)
 {
     QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("sys/dll"));
-    {
-        store::Database db(folder.filePath(QStringLiteral("sys/dll/sysks.dll")));
-        seedNotDue(db, 10000);
-    }
-    auto app = Orrisday::start(folder.path(), makeLinuxServices());
+    auto app = startWithTasksAhead(folder, 10000);
     if (!app) {
         std::printf("idle: the program did not start\n");
         return;

@@ -5,11 +5,9 @@
 //
 //   bench_wakeups [seconds-per-measure]   (default 20)
 
+#include "BenchSeed.h"
 #include "app/Frm_Main.h"
-#include "app/Orrisday.h"
 #include "platform/DisplaySetup.h"
-#include "platform/LinuxServices.h"
-#include "store/Database.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,8 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-const QDate Today = QDate::currentDate();
 
 /// Voluntary context switches of each thread of this process, by thread name and id.
 QMap<QString, qint64> voluntarySwitches()
@@ -69,22 +65,6 @@ void measure(const char *what, QWidget &window, bool shown, int seconds)
     std::fflush(stdout);
 }
 
-/// Tasks with reminders spread over the coming year, none of them due in the measure.
-void seed(store::Database &db, int count)
-{
-    store::Transaction transaction(db);
-    for (int i = 1; i <= count; ++i) {
-        const QDate day = Today.addDays(1 + i % 365);
-        const QString date = day.toString(Qt::ISODate);
-        const QString time = QTime(0, 0, 0).addSecs(i * 7 % 86400).toString(QStringLiteral("HH:mm:ss"));
-        db.run(QStringLiteral("INSERT INTO REMINDER_INFO VALUES (?, ?, ?, '', 'Please Check This Out', '')"),
-            { i, date, time });
-        db.run(QStringLiteral("INSERT INTO TASK_INFO VALUES (?, ?, '', ?, ?, 'Not Started', 'High', 'Business', ?)"),
-            { i, QStringLiteral("Task %1").arg(i), date, time, i });
-    }
-    transaction.commit();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -104,12 +84,7 @@ int main(int argc, char *argv[])
     }
 
     QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("sys/dll"));
-    {
-        store::Database db(folder.filePath(QStringLiteral("sys/dll/sysks.dll")));
-        seed(db, 20000);
-    }
-    auto app = Orrisday::start(folder.path(), makeLinuxServices());
+    auto app = startWithTasksAhead(folder, 20000);
     if (!app) {
         std::printf("the program did not start\n");
         return 1;
