@@ -118,16 +118,27 @@ void Database::ensureOpen() const
         throw Error(ObjectInvalid, QStringLiteral("the database has been closed"));
 }
 
-QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
+QSqlQuery Database::prepare(const QString &sql) const
 {
     ensureOpen();
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.prepare(sql))
         throw sqlError(query.lastError(), sql);
-    for (const QVariant &p : params)
-        query.addBindValue(p);
+    return query;
+}
+
+void Database::execute(QSqlQuery &query, const QVariantList &params)
+{
+    for (int i = 0; i < params.size(); ++i)
+        query.bindValue(i, params.at(i));
     if (!query.exec())
-        throw sqlError(query.lastError(), sql);
+        throw sqlError(query.lastError(), query.lastQuery());
+}
+
+QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
+{
+    QSqlQuery query = prepare(sql);
+    execute(query, params);
     return query;
 }
 
@@ -135,18 +146,10 @@ QSqlQuery &Database::write(const QString &sql, const QVariantList &params)
 {
     ensureOpen();
     auto prepared = m_writes.find(sql);
-    if (prepared == m_writes.end()) {
-        QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        if (!query.prepare(sql))
-            throw sqlError(query.lastError(), sql);
-        prepared = m_writes.insert(sql, query);
-    }
-    QSqlQuery &query = *prepared;
-    for (int i = 0; i < params.size(); ++i)
-        query.bindValue(i, params.at(i));
-    if (!query.exec())
-        throw sqlError(query.lastError(), sql);
-    return query;
+    if (prepared == m_writes.end())
+        prepared = m_writes.insert(sql, prepare(sql));
+    execute(*prepared, params);
+    return *prepared;
 }
 
 QList<Record> Database::records(Table table, const QString &where, const QVariantList &params) const

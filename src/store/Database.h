@@ -69,6 +69,9 @@ public:
 private:
     void ensureOpen() const;
     QVariant toStoredValue(const TableInfo &info, int column, const QVariant &value) const;
+    QSqlQuery prepare(const QString &sql) const;
+    /// Binds the parameters by position and runs the prepared statement. Throws Error.
+    static void execute(QSqlQuery &query, const QVariantList &params);
     /// Runs a statement that writes rows and returns none, kept prepared for the next time.
     QSqlQuery &write(const QString &sql, const QVariantList &params);
 

@@ -101,6 +101,14 @@ ViewSpec noteView()
 
 namespace {
 
+/// The bounds of "date >= ? AND date < ?" for a day and the day before (the catch-up of a late tick
+/// over midnight). Stored days are text that starts yyyy-MM-dd, so a day's values sort between it
+/// and the next.
+QVariantList dayAndTheDayBefore(QDate day)
+{
+    return { storedDateOf(day.addDays(-1)), storedDateOf(day.addDays(1)) };
+}
+
 // Owner columns: name; then the reminder's date, time, sound, message, program.
 void readOwned(const Database &db, ReminderKind kind, const QString &owner, const QString &nameColumn, QDate day,
                QList<JoinedReminder> &out)
@@ -120,7 +128,7 @@ std::pair<QString, QVariantList> eventsNear(QDate day)
 {
     return { QStringLiteral("SELECT event_id, event_name, event_date, event_time FROM EVENT_INFO "
                             "WHERE event_date >= ? AND event_date < ? ORDER BY rowid"),
-        { storedDateOf(day.addDays(-1)), storedDateOf(day.addDays(1)) } };
+        dayAndTheDayBefore(day) };
 }
 
 QList<StoredEvent> storedEvents(const Database &db, QDate day)
@@ -136,13 +144,12 @@ QList<StoredEvent> storedEvents(const Database &db, QDate day)
 
 std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day)
 {
-    // Stored days are text that starts yyyy-MM-dd, so a day's values sort between it and the next.
     return { QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program "
                             "FROM REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no "
                             "WHERE r.rem_date >= ? AND r.rem_date < ? AND o.rem_no <> 0 "
                             "ORDER BY o.rowid, r.rowid")
                  .arg(owner, nameColumn),
-        { storedDateOf(day.addDays(-1)), storedDateOf(day.addDays(1)) } };
+        dayAndTheDayBefore(day) };
 }
 
 std::pair<QString, QVariantList> birthdayRemindersNear(QDate day)
