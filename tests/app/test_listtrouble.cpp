@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The four list windows meeting a store in trouble: one message, and the list left as it was.
+// The list windows meeting a store in trouble or a row gone from under them.
 #include "reminders/ReminderScan.h"
 #include "support/FreshProgramTest.h"
 #include "support/RecordSteps.h"
@@ -76,6 +76,24 @@ private slots:
         QCOMPARE(list(), before);
         QVERIFY(before->isVisible() && !editor());
         QVERIFY(p().app().mainWindow().reminderScan().isActive());
+    }
+
+    void editOfAStaleSelectionClosesTheList_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int kind : { 0, 1 }) // tasks and schedules
+            QTest::addRow("%s", Kinds[kind].noun) << kind;
+    }
+    void editOfAStaleSelectionClosesTheList()
+    {
+        QFETCH(int, kind);
+        startWith(kind);
+        QWidget *before = p().app().windows().open(m_kind->list);
+        clickGridRow(before, "MSHFlexGrid1", m_kind->shown, m_kind->shownColumn);
+        db().run(QStringLiteral("DELETE FROM %1").arg(store::tableInfo(m_kind->table).name));
+        click(before, "lbledit");
+        QVERIFY(!list() && !editor());
+        QVERIFY(shown().isEmpty());
     }
 
     void aListThatCannotBeReadSaysSoOnce_data()

@@ -176,17 +176,6 @@ private slots:
         QCOMPARE(tableTexts(db(), Table::Schedule).size(), 1);
     }
 
-    void editOfAStaleSelectionClosesTheList()
-    {
-        seedSchedule(db(), 1, "Agenda");
-        openList();
-        clickGridRow(list(), "MSHFlexGrid1", "Agenda");
-        db().run("DELETE FROM SCHEDULE_INFO");
-        click("lbledit");
-        QVERIFY(!list() && !editor());
-        QVERIFY(shown().isEmpty());
-    }
-
     void deleteRemovesTheFirstMatchAndItsReminderRow()
     {
         seedSchedule(db(), 1, "Meeting", 1);

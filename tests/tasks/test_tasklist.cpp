@@ -153,17 +153,6 @@ private slots:
         QCOMPARE(tableTexts(db(), Table::Task).size(), 1);
     }
 
-    void editOfAStaleSelectionClosesTheList()
-    {
-        seedTask(db(), 1, "Agenda");
-        openList();
-        clickGridRow(list(), "MSHFlexGrid1", "Agenda");
-        db().run("DELETE FROM TASK_INFO");
-        click("lbledit");
-        QVERIFY(!list() && !editor());
-        QVERIFY(shown().isEmpty());
-    }
-
     void deleteRemovesEveryMatchAndOneReminderRowEach()
     {
         seedTask(db(), 1, "Dentist", 1);
