@@ -27,19 +27,6 @@ class TestScheduleList : public FreshProgramTest
         return list();
     }
 
-    /// Names in a grid: each priority row followed by its schedules, indented.
-    QStringList gridLines(const QString &gridName)
-    {
-        QStringList lines;
-        for (int i = 0; i < grid(gridName)->topLevelItemCount(); ++i) {
-            QTreeWidgetItem *group = grid(gridName)->topLevelItem(i);
-            lines << group->text(0);
-            for (int j = 0; j < group->childCount(); ++j)
-                lines << "  " + group->child(j)->text(2);
-        }
-        return lines;
-    }
-
 private slots:
     void gridsGroupByPriorityInCodeOrderAndSwapByCategory()
     {
@@ -49,8 +36,8 @@ private slots:
         seedSchedule(db(), 1, "Agenda", 0, "Business", "Low");
         QVERIFY(openList() && list()->isVisible());
         QCOMPARE(p().app().windows().marker(), QStringLiteral("Frm_Schedule"));
-        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({ "Low", "  Agenda", "  Budget", "Urgent", "  Call bank" }));
-        QCOMPARE(gridLines("MSHFlexGrid2"), QStringList({ "High", "  Gym" }));
+        QCOMPARE(groupedNames(grid("MSHFlexGrid1")), QStringList({ "Low", "  Agenda", "  Budget", "Urgent", "  Call bank" }));
+        QCOMPARE(groupedNames(grid("MSHFlexGrid2")), QStringList({ "High", "  Gym" }));
         GroupedGrid *business = grid("MSHFlexGrid1");
         QStringList headings;
         for (int column = 0; column < business->columnCount(); ++column)

@@ -43,6 +43,19 @@ inline void clickGridRow(QWidget *list, const QString &gridName, const QString &
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(row).center());
 }
 
+/// Names in a grouped grid: each group's row followed by its records' names, indented.
+inline QStringList groupedNames(GroupedGrid *grid, int nameColumn = 2)
+{
+    QStringList lines;
+    for (int i = 0; i < grid->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *group = grid->topLevelItem(i);
+        lines << group->text(0);
+        for (int j = 0; j < group->childCount(); ++j)
+            lines << "  " + group->child(j)->text(nameColumn);
+    }
+    return lines;
+}
+
 /// Picks a time in a time combo: the hour, then the minute, as the user clicks them.
 inline void pickTime(TimeCombo *combo, int hour, int minute)
 {

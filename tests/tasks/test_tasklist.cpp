@@ -28,19 +28,6 @@ class TestTaskList : public FreshProgramTest
         return openTaskList(p());
     }
 
-    /// Names in a grid: each priority row followed by its tasks, indented.
-    QStringList gridLines(const QString &gridName)
-    {
-        QStringList lines;
-        for (int i = 0; i < grid(gridName)->topLevelItemCount(); ++i) {
-            QTreeWidgetItem *group = grid(gridName)->topLevelItem(i);
-            lines << group->text(0);
-            for (int j = 0; j < group->childCount(); ++j)
-                lines << "  " + group->child(j)->text(2);
-        }
-        return lines;
-    }
-
 private slots:
     void gridsGroupByPriorityInCodeOrderAndSwapByCategory()
     {
@@ -49,8 +36,8 @@ private slots:
         seedTask(db(), 3, "Gym", 0, "Personal", "High");
         seedTask(db(), 1, "Agenda", 0, "Business", "Low");
         openList();
-        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({ "Low", "  Agenda", "  Budget", "Urgent", "  Call bank" }));
-        QCOMPARE(gridLines("MSHFlexGrid2"), QStringList({ "High", "  Gym" }));
+        QCOMPARE(groupedNames(grid("MSHFlexGrid1")), QStringList({ "Low", "  Agenda", "  Budget", "Urgent", "  Call bank" }));
+        QCOMPARE(groupedNames(grid("MSHFlexGrid2")), QStringList({ "High", "  Gym" }));
         GroupedGrid *business = grid("MSHFlexGrid1");
         QVERIFY(business->isColumnHidden(1) && business->isColumnHidden(7)); // code, category
         QVERIFY(!business->isColumnHidden(2)); // name
@@ -177,7 +164,7 @@ private slots:
         // The main window and a fresh list read the store again.
         QCOMPARE(reloads.count(), 1);
         QVERIFY(list() && list() != before && list()->isVisible());
-        QCOMPARE(gridLines("MSHFlexGrid1"), QStringList({ "High", "  Agenda" }));
+        QCOMPARE(groupedNames(grid("MSHFlexGrid1")), QStringList({ "High", "  Agenda" }));
         QCOMPARE(p().app().windows().marker(), QStringLiteral("Frm_Task"));
     }
 
