@@ -5,6 +5,7 @@
 #include "exchange/CalendarNames.h"
 #include "exchange/IcalTime.h"
 #include "exchange/StoredRows.h"
+#include "store/Identity.h"
 
 #include <QDateTime>
 #include <QUrl>
@@ -47,13 +48,25 @@ public:
 
     QByteArray write()
     {
+        m_identities = store::identities(m_db, Table::Task);
         for (const Record &row : m_db.records(Table::Task))
             addTask(row);
+        m_identities = store::identities(m_db, Table::Schedule);
         for (const Record &row : m_db.records(Table::Schedule))
             addSchedule(row);
+        m_identities = store::identities(m_db, Table::Note);
         for (const Record &row : m_db.records(Table::Note))
             addNote(row);
+        m_identities = store::identities(m_db, Table::Contact);
         addBirthdays();
+        if (!m_unwritable.isEmpty()) {
+            m_report.failure = QStringLiteral("The calendar was not exported: %1 a date after the year 3000, which "
+                                              "calendar files cannot hold. Change %2 and export again.")
+                                   .arg(m_unwritable.size() == 1 ? m_unwritable.first() + QStringLiteral(" has")
+                                                                 : m_unwritable.join(QStringLiteral(", ")) + QStringLiteral(" have"),
+                                        m_unwritable.size() == 1 ? QStringLiteral("its date") : QStringLiteral("their dates"));
+            return {};
+        }
         char *text = icalcomponent_as_ical_string_r(m_calendar.get());
         QByteArray result(text);
         icalmemory_free_buffer(text);
@@ -61,33 +74,46 @@ public:
     }
 
 private:
-    icalcomponent *begin(icalcomponent *component, const QString &uid, const Record &row)
+    icalcomponent *begin(icalcomponent *component, const char *kind, const Record &row)
     {
+        m_current = QStringLiteral("the %1 \"%2\"").arg(QLatin1String(kind), row.text(1));
         icalcomponent_add_component(m_calendar.get(), component);
-        icalcomponent_add_property(component, icalproperty_new_uid(uid.toUtf8().constData()));
-        icalcomponent_add_property(component, icalproperty_new_dtstamp(m_stamp));
+        const store::Identity identity = m_identities.value(row.rowid);
+        addIdentity(component, identity.uid.isEmpty() ? store::newUid() : identity.uid, identity.changed);
         addText(component, icalproperty_new_summary, row.text(1));
         addText(component, icalproperty_new_description, row.text(2));
         return component;
     }
 
-    /// A day and time in the local zone, or a day alone, as the value of a new property.
-    icalproperty *timed(icalproperty *(*make)(icaltimetype), const Moment &moment) const
+    void addIdentity(icalcomponent *component, const QString &uid, const QString &changed)
     {
+        icalcomponent_add_property(component, icalproperty_new_uid(uid.toUtf8().constData()));
+        icalcomponent_add_property(component, icalproperty_new_dtstamp(m_stamp));
+        if (!changed.isEmpty())
+            icalcomponent_add_property(component,
+                icalproperty_new_lastmodified(icaltime_from_string(changed.toLatin1().constData())));
+    }
+
+    /// Notes the record being written when a day is beyond what calendar files hold.
+    void check(QDate day)
+    {
+        if (day.isValid() && day.year() > 3000 && !m_unwritable.contains(m_current))
+            m_unwritable << m_current;
+    }
+
+    /// A day and time in the local zone, or a day alone, as the value of a new property.
+    icalproperty *timed(icalproperty *(*make)(icaltimetype), const Moment &moment)
+    {
+        check(moment.date);
         icalproperty *property = make(floatingTime(moment));
         if (moment.time.isValid() && !m_zoneId.isEmpty())
             icalproperty_add_parameter(property, icalparameter_new_tzid(m_zoneId.constData()));
         return property;
     }
 
-    QString uid(const char *kind, const Record &row) const
-    {
-        return QStringLiteral("%1-%2-%3@orrisday").arg(QLatin1String(kind)).arg(row.number(0)).arg(row.rowid);
-    }
-
     void addTask(const Record &row)
     {
-        icalcomponent *todo = begin(icalcomponent_new_vtodo(), uid("task", row), row);
+        icalcomponent *todo = begin(icalcomponent_new_vtodo(), "task", row);
         if (const Moment due = momentOf(row, 3, 4); due.date.isValid())
             icalcomponent_add_property(todo, timed(icalproperty_new_due, due));
         addStatus(todo, row.text(5), true);
@@ -99,7 +125,7 @@ private:
 
     void addSchedule(const Record &row)
     {
-        icalcomponent *event = begin(icalcomponent_new_vevent(), uid("schedule", row), row);
+        icalcomponent *event = begin(icalcomponent_new_vevent(), "schedule", row);
         const Moment start = momentOf(row, 3, 4);
         if (start.date.isValid())
             icalcomponent_add_property(event, timed(icalproperty_new_dtstart, start));
@@ -118,7 +144,7 @@ private:
 
     void addNote(const Record &row)
     {
-        icalcomponent *journal = begin(icalcomponent_new_vjournal(), uid("note", row), row);
+        icalcomponent *journal = begin(icalcomponent_new_vjournal(), "note", row);
         if (const Moment day = momentOf(row, 3, 4); day.date.isValid())
             icalcomponent_add_property(journal, timed(icalproperty_new_dtstart, day));
         addReminder(journal, row.number(5));
@@ -128,7 +154,7 @@ private:
     void addBirthdays()
     {
         QSqlQuery rows = m_db.run(QStringLiteral(
-            "SELECT b.birthday_date, b.rem_no, c.contact_fname, c.contact_lname, c.contact_no "
+            "SELECT b.birthday_date, b.rem_no, c.contact_fname, c.contact_lname, c.rowid "
             "FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no ORDER BY b.rowid"));
         const store::TableInfo &info = store::tableInfo(Table::Birthday);
         while (rows.next()) {
@@ -138,11 +164,12 @@ private:
                 continue;
             const QString first = rows.value(2).toString(), last = rows.value(3).toString();
             const QString name = QStringList{first, last}.join(QLatin1Char(' ')).trimmed();
+            m_current = QStringLiteral("the birthday of \"%1\"").arg(name);
+            check(day);
             icalcomponent *event = icalcomponent_new_vevent();
             icalcomponent_add_component(m_calendar.get(), event);
-            const QString id = QStringLiteral("birthday-%1@orrisday").arg(rows.value(4).toLongLong());
-            icalcomponent_add_property(event, icalproperty_new_uid(id.toUtf8().constData()));
-            icalcomponent_add_property(event, icalproperty_new_dtstamp(m_stamp));
+            const store::Identity contact = m_identities.value(rows.value(4).toLongLong());
+            addIdentity(event, contact.uid + QStringLiteral("-birthday"), contact.changed);
             addText(event, icalproperty_new_summary, name + QStringLiteral("'s Birthday"));
             icalcomponent_add_property(event, icalproperty_new_dtstart(floatingTime({day, {}})));
             icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string("FREQ=YEARLY")));
@@ -150,6 +177,7 @@ private:
             addOwn(event, names::Birthday, QStringLiteral("TRUE"));
             addOwn(event, names::FirstName, first);
             addOwn(event, names::LastName, last);
+            addOwn(event, names::ContactUid, contact.uid);
             addReminder(event, rows.value(1).toLongLong());
             ++m_report.birthdays;
         }
@@ -182,6 +210,7 @@ private:
         icaltriggertype trigger{};
         trigger.time = icaltime_null_time();
         trigger.duration = icaldurationtype_null_duration();
+        check(reminder.due.date);
         if (reminder.due.date.isValid())
             trigger.time = utcTime(reminder.due);
 
@@ -214,6 +243,9 @@ private:
     QHash<qint64, Reminder> m_reminders;
     icaltimetype m_stamp;
     QByteArray m_zoneId;
+    QHash<qint64, store::Identity> m_identities; ///< of the kind being written, by rowid
+    QString m_current;                            ///< the record being written, named for the user
+    QStringList m_unwritable;
     Component m_calendar{icalcomponent_new_vcalendar(), &icalcomponent_free};
 };
 

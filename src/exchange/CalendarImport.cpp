@@ -4,10 +4,12 @@
 #include "exchange/CalendarFields.h"
 #include "exchange/CalendarNames.h"
 #include "exchange/IcalTime.h"
+#include "exchange/Matching.h"
 #include "exchange/Numbering.h"
 #include "exchange/StoredRows.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QUrl>
 #include <memory>
@@ -20,6 +22,8 @@ namespace exchange {
 namespace {
 
 constexpr qsizetype LongestText = 1 << 20;
+/// An alarm further from its record than this is no reminder of it.
+constexpr int LongestAlarmOffset = 366 * 24 * 3600;
 
 using Component = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
 
@@ -107,12 +111,15 @@ std::optional<Moment> dueOf(icalcomponent *alarm, const Moment &start, const Mom
         const Moment due = localMoment(trigger.time);
         return due.date.isValid() ? std::optional(due) : std::nullopt;
     }
+    const int offset = icaldurationtype_as_int(trigger.duration);
+    if (offset > LongestAlarmOffset || offset < -LongestAlarmOffset)
+        return std::nullopt;
     icalparameter *related = icalproperty_get_first_parameter(p, ICAL_RELATED_PARAMETER);
     const Moment &base = related && icalparameter_get_related(related) == ICAL_RELATED_END && end.date.isValid() ? end : start;
     if (!base.date.isValid())
         return std::nullopt;
     const QDateTime at = QDateTime(base.date, base.time.isValid() ? base.time : QTime(0, 0))
-                             .addSecs(icaldurationtype_as_int(trigger.duration));
+                             .addSecs(offset);
     return Moment{at.date(), at.time()};
 }
 
@@ -163,12 +170,39 @@ void addMissingZones(icalcomponent *calendar)
         }
 }
 
+/// The record's UID; empty when it has none.
+QString uidOf(icalcomponent *in)
+{
+    return QString::fromUtf8(icalcomponent_get_uid(in));
+}
+
+/// When the record last changed, in UTC as the identities keep it; empty when the file does not say.
+QString changedOf(icalcomponent *in)
+{
+    icalproperty *p = icalcomponent_get_first_property(in, ICAL_LASTMODIFIED_PROPERTY);
+    if (!p)
+        return {};
+    icaltimetype changed = icalproperty_get_lastmodified(p);
+    if (icaltime_is_null_time(changed) || !icaltime_is_valid_time(changed))
+        return {};
+    if (changed.zone)
+        changed = icaltime_convert_to_zone(changed, icaltimezone_get_utc_timezone());
+    return QString::asprintf("%04d%02d%02dT%02d%02d%02dZ", changed.year, changed.month, changed.day, changed.hour,
+        changed.minute, changed.second);
+}
+
+bool repeats(icalcomponent *in)
+{
+    return icalcomponent_get_first_property(in, ICAL_RRULE_PROPERTY)
+        || icalcomponent_get_first_property(in, ICAL_RDATE_PROPERTY);
+}
+
 class CalendarReader
 {
 public:
-    CalendarReader(store::Database &db, Report &report)
-        : m_db(db), m_report(report), m_tasks(db, Table::Task), m_schedules(db, Table::Schedule)
-        , m_notes(db, Table::Note), m_reminders(db, Table::Reminder)
+    CalendarReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
+        : m_db(db), m_report(report), m_options(options), m_matcher(matcher), m_tasks(db, Table::Task)
+        , m_schedules(db, Table::Schedule), m_notes(db, Table::Note), m_reminders(db, Table::Reminder)
     {
     }
 
@@ -181,6 +215,8 @@ public:
             if (kind != ICAL_VTODO_COMPONENT && kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VJOURNAL_COMPONENT)
                 continue;
             ++m_seen;
+            if (m_options.progress && m_seen % 256 == 0 && !m_options.progress(m_seen, 0))
+                throw Cancelled{};
             try {
                 store(c, kind);
             } catch (const Unstorable &reason) {
@@ -210,6 +246,13 @@ private:
         const QString name = text(c, ICAL_SUMMARY_PROPERTY);
         if (kind == ICAL_VEVENT_COMPONENT && own(c, names::Birthday))
             return storeBirthday(c);
+        // A changed occurrence of a repeating record: repeats are not kept, its first one is.
+        if (icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY)) {
+            ++m_report.repeatsDropped;
+            return;
+        }
+        if (repeats(c))
+            ++m_report.repeatsDropped;
         if (name.trimmed().isEmpty())
             throw Unstorable{QStringLiteral("no summary")};
         if (kind == ICAL_VTODO_COMPONENT)
@@ -227,12 +270,9 @@ private:
             due = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
         const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
         const auto reminder = reminderOf(c, due, due);
-        Values row{{0, m_tasks.next()}, {1, name}, {2, description}, {3, storedDay(due.date)},
-                   {4, storedTimeOfDay(due.time)}, {5, statusOf(c)}, {6, priorityOf(c)}, {7, categoryOf(c)}};
-        if (reminder)
-            row.insert(8, storeReminder(*reminder));
-        m_db.insert(Table::Task, row);
-        ++m_report.tasks;
+        const Values row{{1, name}, {2, description}, {3, storedDay(due.date)}, {4, storedTimeOfDay(due.time)},
+                         {5, statusOf(c)}, {6, priorityOf(c)}, {7, categoryOf(c)}};
+        keep(c, {Table::Task, 8, m_tasks, m_report.tasks}, row, reminder);
     }
 
     void storeSchedule(icalcomponent *c, const QString &name)
@@ -253,13 +293,10 @@ private:
         }
         const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
         const auto reminder = reminderOf(c, start, end);
-        Values row{{0, m_schedules.next()}, {1, name}, {2, description}, {3, storedDay(start.date)},
-                   {4, storedTimeOfDay(start.time)}, {5, storedDay(end.date)}, {6, storedTimeOfDay(end.time)},
-                   {7, statusOf(c)}, {8, priorityOf(c)}, {9, categoryOf(c)}};
-        if (reminder)
-            row.insert(10, storeReminder(*reminder));
-        m_db.insert(Table::Schedule, row);
-        ++m_report.schedules;
+        const Values row{{1, name}, {2, description}, {3, storedDay(start.date)}, {4, storedTimeOfDay(start.time)},
+                         {5, storedDay(end.date)}, {6, storedTimeOfDay(end.time)}, {7, statusOf(c)},
+                         {8, priorityOf(c)}, {9, categoryOf(c)}};
+        keep(c, {Table::Schedule, 10, m_schedules, m_report.schedules}, row, reminder);
     }
 
     void storeNote(icalcomponent *c, const QString &name)
@@ -267,16 +304,74 @@ private:
         const Moment day = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
         const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
         const auto reminder = reminderOf(c, day, day);
-        Values row{{0, m_notes.next()}, {1, name}, {2, description}, {3, storedDay(day.date)}, {4, storedTimeOfDay(day.time)}};
-        if (reminder)
-            row.insert(5, storeReminder(*reminder));
-        m_db.insert(Table::Note, row);
-        ++m_report.notes;
+        const Values row{{1, name}, {2, description}, {3, storedDay(day.date)}, {4, storedTimeOfDay(day.time)}};
+        keep(c, {Table::Note, 5, m_notes, m_report.notes}, row, reminder);
+    }
+
+    /// Where a kind of record goes, and what counts it.
+    struct Kind
+    {
+        Table table;
+        int remNoColumn;
+        Numbering &numbers;
+        int &count;
+    };
+
+    /// Adds the record, updates the stored one of its UID when the file's copy changed later, or
+    /// leaves that one alone.
+    void keep(icalcomponent *c, const Kind &kind, Values row, const std::optional<Reminder> &reminder)
+    {
+        const QString uid = uidOf(c);
+        const QString changed = changedOf(c);
+        const Matcher::Match match = m_matcher.find(kind.table, uid, changed);
+        switch (match.fate) {
+        case Matcher::Fate::OtherKind:
+            throw Unstorable{QStringLiteral("its UID is that of another kind of record")};
+        case Matcher::Fate::Unchanged:
+            ++m_report.unchanged;
+            return;
+        case Matcher::Fate::Update: {
+            const QList<store::Record> stored = m_db.records(kind.table, QStringLiteral("rowid = ?"), {match.rowid});
+            const qint64 storedRemNo = stored.isEmpty() ? 0 : stored.first().number(kind.remNoColumn);
+            row.insert(kind.remNoColumn, replaceReminder(storedRemNo, reminder));
+            m_db.update(kind.table, match.rowid, row);
+            m_matcher.stored(kind.table, match.rowid, uid, changed, match.fate, m_report);
+            break;
+        }
+        case Matcher::Fate::Add:
+            row.insert(0, kind.numbers.next());
+            if (reminder)
+                row.insert(kind.remNoColumn, storeReminder(*reminder));
+            m_matcher.stored(kind.table, m_db.insert(kind.table, row), uid, changed, match.fate, m_report);
+            break;
+        }
+        ++kind.count;
+    }
+
+    /// The reminder number of an updated record: its reminder rewritten, made or removed.
+    qint64 replaceReminder(qint64 storedRemNo, const std::optional<Reminder> &reminder)
+    {
+        const QList<store::Record> rows = storedRemNo == 0
+            ? QList<store::Record>()
+            : m_db.records(Table::Reminder, QStringLiteral("rem_no = ?"), {storedRemNo});
+        if (!reminder) {
+            for (const store::Record &row : rows)
+                m_db.remove(Table::Reminder, row.rowid);
+            return 0;
+        }
+        if (rows.isEmpty())
+            return storeReminder(*reminder);
+        m_db.update(Table::Reminder, rows.first().rowid, reminderColumns(*reminder));
+        ++m_report.reminders;
+        return storedRemNo;
     }
 
     void storeBirthday(icalcomponent *c)
     {
         const Moment day = momentOf(c, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart);
+        const QString contactUid = own(c, names::ContactUid).value_or(QString());
+        if (const qint64 contact = m_matcher.rowOf(Table::Contact, contactUid))
+            return storeBirthdayOf(c, contact, m_matcher.changedOf(contactUid), day);
         const QString first = own(c, names::FirstName).value_or(QString());
         const QString last = own(c, names::LastName).value_or(QString());
         const auto open = openBirthdays().find(QStringList{first, last, storedDay(day.date)});
@@ -286,6 +381,31 @@ private:
                                             "this calendar")};
         if (const auto reminder = reminderOf(c, day, day))
             m_db.update(Table::Birthday, open->takeFirst(), {{3, storeReminder(*reminder)}});
+        ++m_report.birthdays;
+    }
+
+    /// The birthday of a contact known by its UID: its reminder added, or replaced when the file's
+    /// copy changed later than the contact.
+    void storeBirthdayOf(icalcomponent *c, qint64 contactRowid, const QString &contactChanged, const Moment &day)
+    {
+        QSqlQuery rows = m_db.run(QStringLiteral(
+            "SELECT b.rowid, b.rem_no FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
+            "WHERE c.rowid = ? ORDER BY b.rowid LIMIT 1"), {contactRowid});
+        if (!rows.next())
+            throw Unstorable{QStringLiteral("its contact has no birthday")};
+        const qint64 birthday = rows.value(0).toLongLong();
+        const qint64 remNo = rows.value(1).toLongLong();
+        const auto reminder = reminderOf(c, day, day);
+        const QString changed = changedOf(c);
+        if (remNo != 0 && (changed.isEmpty() || changed <= contactChanged)) {
+            ++m_report.unchanged;
+            return;
+        }
+        if (remNo == 0 && !reminder) {
+            ++m_report.unchanged;
+            return;
+        }
+        m_db.update(Table::Birthday, birthday, {{3, replaceReminder(remNo, reminder)}});
         ++m_report.birthdays;
     }
 
@@ -309,14 +429,35 @@ private:
     qint64 storeReminder(const Reminder &reminder)
     {
         const qint64 number = m_reminders.next();
-        m_db.insert(Table::Reminder, {{0, number}, {1, storedDay(reminder.due.date)}, {2, storedTimeOfDay(reminder.due.time)},
-                                      {3, reminder.sound}, {4, reminder.message}, {5, reminder.program}});
+        Values row = reminderColumns(reminder);
+        row.insert(0, number);
+        m_db.insert(Table::Reminder, row);
         ++m_report.reminders;
         return number;
     }
 
+    /// A reminder's columns as they may be kept: a program only when the user allowed it, a sound
+    /// only when its file is here.
+    Values reminderColumns(const Reminder &reminder)
+    {
+        QString program = reminder.program;
+        if (!program.isEmpty() && program != NoProgram && !m_options.withPrograms) {
+            program.clear();
+            ++m_report.programsDropped;
+        }
+        QString sound = reminder.sound;
+        if (!sound.isEmpty() && sound != NoSound && !QFileInfo::exists(sound)) {
+            sound.clear();
+            ++m_report.soundsDropped;
+        }
+        return {{1, storedDay(reminder.due.date)}, {2, storedTimeOfDay(reminder.due.time)}, {3, sound},
+                {4, reminder.message}, {5, program}};
+    }
+
     store::Database &m_db;
     Report &m_report;
+    const ImportOptions &m_options;
+    Matcher &m_matcher;
     Numbering m_tasks, m_schedules, m_notes, m_reminders;
     std::optional<QHash<QStringList, QList<qint64>>> m_openBirthdays;
     int m_seen = 0;
@@ -371,7 +512,8 @@ QByteArray withTimedTriggers(QByteArray text)
 
 } // namespace
 
-void importCalendar(store::Database &db, const QByteArray &text, Report &report)
+void importCalendar(store::Database &db, const QByteArray &text, Report &report, const ImportOptions &options,
+    Matcher &matcher)
 {
     const QByteArray readable = withTimedTriggers(text.size() > LongestText ? withoutOverlongLines(text) : text);
     Component root(icalparser_parse_string(readable.constData()), &icalcomponent_free);
@@ -379,7 +521,7 @@ void importCalendar(store::Database &db, const QByteArray &text, Report &report)
         report.failure = QStringLiteral("The file holds no calendar that can be read.");
         return;
     }
-    CalendarReader reader(db, report);
+    CalendarReader reader(db, report, options, matcher);
     if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
         reader.read(root.get());
         return;

@@ -14,5 +14,6 @@ inline constexpr const char *FirstName = "X-ORRISDAY-FIRST-NAME";
 inline constexpr const char *LastName = "X-ORRISDAY-LAST-NAME";
 /// Put in place of a line too long to read.
 inline constexpr const char *TooLong = "X-ORRISDAY-TOO-LONG";
+inline constexpr const char *ContactUid = "X-ORRISDAY-CONTACT-UID";
 
 } // namespace exchange::names

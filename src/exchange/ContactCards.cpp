@@ -5,6 +5,7 @@
 #include "exchange/StoredRows.h"
 #include "exchange/VCardText.h"
 
+#include <QDateTime>
 #include <QUrl>
 #include <optional>
 
@@ -29,13 +30,15 @@ const Column PhoneColumns[] = {Phone, Mobile, CompanyPhone, Fax};
 class CardWriter
 {
 public:
-    explicit CardWriter(const Record &row) : m_row(row) {}
+    CardWriter(const Record &row, const store::Identity &identity) : m_row(row), m_identity(identity) {}
 
     QByteArray card()
     {
         line(QStringLiteral("BEGIN:VCARD"));
         line(QStringLiteral("VERSION:4.0"));
-        line(QStringLiteral("UID:urn:orrisday:contact:%1").arg(m_row.number(Number)));
+        line(QStringLiteral("UID:") + escaped(m_identity.uid.isEmpty() ? store::newUid() : m_identity.uid));
+        if (!m_identity.changed.isEmpty())
+            line(QStringLiteral("REV:") + m_identity.changed);
         const QString full = QStringList{text(First), text(Last)}.join(QLatin1Char(' ')).trimmed();
         line(QStringLiteral("FN:") + escaped(full));
         line(QStringLiteral("N:%1;%2;;;").arg(escaped(text(Last)), escaped(text(First))));
@@ -85,6 +88,7 @@ private:
     }
 
     const Record &m_row;
+    const store::Identity &m_identity;
     QByteArray m_out;
 };
 
@@ -94,6 +98,9 @@ struct Card
     QStringList columns = QStringList(ColumnCount);
     QDate born;
     QString fullName;
+    QString uid;
+    QString changed; ///< REV, in UTC as the identities keep it
+    bool bornWithoutYear = false;
     QString unstorable;
     QStringList phonesAsWritten; ///< numbers with more than digits, for the note
 
@@ -141,6 +148,15 @@ QDate birthDate(const QString &value)
     return digits.size() == 8 ? QDate::fromString(digits, QStringLiteral("yyyyMMdd")) : QDate();
 }
 
+/// A REV time as the identities keep it (20261209T174000Z); empty when it is no UTC time.
+QString utcStamp(const QString &value)
+{
+    QString digits = value;
+    digits.remove(QLatin1Char('-')).remove(QLatin1Char(':'));
+    const QDateTime at = QDateTime::fromString(digits.left(15), QStringLiteral("yyyyMMdd'T'HHmmss"));
+    return at.isValid() && digits.endsWith(QLatin1Char('Z')) ? digits.left(15) + QLatin1Char('Z') : QString();
+}
+
 void read(Card &card, const ContentLine &line)
 {
     const auto has = [&](const char *type) { return line.types.contains(QLatin1String(type)); };
@@ -177,9 +193,13 @@ void read(Card &card, const ContentLine &line)
         const bool business = components(line.value, QLatin1Char(',')).contains(QStringLiteral("Business"), Qt::CaseInsensitive);
         card.set(Category, business ? QStringLiteral("Business") : QStringLiteral("Personal"));
     } else if (name == QLatin1String("BDAY")) {
+        // A birthday without a year, or given as text, cannot be kept; the contact is.
         card.born = birthDate(line.value.trimmed());
-        if (!card.born.isValid())
-            card.unstorable = QStringLiteral("an unreadable BDAY");
+        card.bornWithoutYear = !card.born.isValid();
+    } else if (name == QLatin1String("UID")) {
+        card.uid = unescaped(line.value).trimmed();
+    } else if (name == QLatin1String("REV")) {
+        card.changed = utcStamp(line.value.trimmed());
     } else if (name == QLatin1String("PHOTO")) {
         const QUrl url(line.value.trimmed());
         if (url.isLocalFile())
@@ -190,8 +210,8 @@ void read(Card &card, const ContentLine &line)
 class CardReader
 {
 public:
-    CardReader(store::Database &db, Report &report)
-        : m_db(db), m_report(report), m_contacts(db, Table::Contact) {}
+    CardReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
+        : m_db(db), m_report(report), m_options(options), m_matcher(matcher), m_contacts(db, Table::Contact) {}
 
     void read(const QList<ContentLine> &lines)
     {
@@ -202,6 +222,8 @@ public:
                     skip(*card, QStringLiteral("no END:VCARD"));
                 card.emplace();
                 ++m_seen;
+                if (m_options.progress && m_seen % 256 == 0 && !m_options.progress(m_seen, 0))
+                    throw Cancelled{};
             } else if (line.name == QLatin1String("END") && card) {
                 store(*card);
                 card.reset();
@@ -243,19 +265,42 @@ private:
                                      .join(QLatin1Char('\n'));
         if (card.columns[Category].isEmpty())
             card.columns[Category] = QStringLiteral("Personal");
-        const qint64 number = m_contacts.next();
         card.columns[Birthday] = storedDay(card.born);
         store::Values row;
-        for (int column = 0; column < ColumnCount; ++column)
+        for (int column = 1; column < ColumnCount; ++column)
             row.insert(column, card.columns[column]);
-        row.insert(Number, number);
-        m_db.insert(Table::Contact, row);
-        m_db.insert(Table::Birthday, {{1, number}, {2, card.columns[Birthday]}, {3, 0}});
+        const Matcher::Match match = m_matcher.find(Table::Contact, card.uid, card.changed);
+        switch (match.fate) {
+        case Matcher::Fate::OtherKind:
+            return skip(card, QStringLiteral("its UID is that of another kind of record"));
+        case Matcher::Fate::Unchanged:
+            ++m_report.unchanged;
+            return;
+        case Matcher::Fate::Update:
+            m_db.update(Table::Contact, match.rowid, row);
+            m_db.run(QStringLiteral("UPDATE BIRTHDAY_INFO SET birthday_date = ? WHERE birthday_contact_no = "
+                                    "(SELECT contact_no FROM CONTACT_INFO WHERE rowid = ?)"),
+                {card.columns[Birthday], match.rowid});
+            m_matcher.stored(Table::Contact, match.rowid, card.uid, card.changed, match.fate, m_report);
+            break;
+        case Matcher::Fate::Add: {
+            const qint64 number = m_contacts.next();
+            row.insert(Number, number);
+            m_matcher.stored(Table::Contact, m_db.insert(Table::Contact, row), card.uid, card.changed, match.fate,
+                m_report);
+            m_db.insert(Table::Birthday, {{1, number}, {2, card.columns[Birthday]}, {3, 0}});
+            break;
+        }
+        }
+        if (card.bornWithoutYear)
+            ++m_report.birthdaysDropped;
         ++m_report.contacts;
     }
 
     store::Database &m_db;
     Report &m_report;
+    const ImportOptions &m_options;
+    Matcher &m_matcher;
     Numbering m_contacts;
     int m_seen = 0;
 };
@@ -265,16 +310,18 @@ private:
 QByteArray cardsOf(const store::Database &db, Report &report)
 {
     QByteArray out;
+    const QHash<qint64, store::Identity> identities = store::identities(db, Table::Contact);
     for (const Record &row : db.records(Table::Contact)) {
-        out += CardWriter(row).card();
+        out += CardWriter(row, identities.value(row.rowid)).card();
         ++report.contacts;
     }
     return out;
 }
 
-void importCards(store::Database &db, const QByteArray &text, Report &report)
+void importCards(store::Database &db, const QByteArray &text, Report &report, const ImportOptions &options,
+    Matcher &matcher)
 {
-    CardReader(db, report).read(contentLines(QString::fromUtf8(text)));
+    CardReader(db, report, options, matcher).read(contentLines(QString::fromUtf8(text)));
 }
 
 } // namespace exchange

@@ -3,7 +3,9 @@
 
 #include "exchange/CalendarExport.h"
 #include "exchange/CalendarImport.h"
+#include "exchange/CalendarNames.h"
 #include "exchange/ContactCards.h"
+#include "exchange/CalendarFields.h"
 #include "platform/rules/WholeFile.h"
 
 #include <QFile>
@@ -51,6 +53,21 @@ QByteArray withoutByteOrderMark(QByteArray data)
     return data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
 }
 
+/// The text with each fold that splits a character joined again: some programs fold lines at a
+/// byte count, between the bytes of one character.
+QByteArray withCharactersWhole(QByteArray data)
+{
+    for (qsizetype at = data.indexOf('\n'); at >= 0 && at + 2 < data.size(); at = data.indexOf('\n', at + 1)) {
+        const bool fold = data[at + 1] == ' ' || data[at + 1] == '\t';
+        if (!fold || (uchar(data[at + 2]) & 0xC0) != 0x80)
+            continue;
+        const qsizetype start = at > 0 && data[at - 1] == '\r' ? at - 1 : at;
+        data.remove(start, at + 2 - start);
+        at = start;
+    }
+    return data;
+}
+
 /// A file's text to import, or why it is refused.
 struct ExchangeText
 {
@@ -71,7 +88,7 @@ ExchangeText readText(const QString &file)
         return refusedText(QStringLiteral("%1 could not be read: %2.").arg(file, in.errorString()));
     if (in.size() > LargestFile)
         return refusedText(QStringLiteral("%1 is larger than 512 MB.").arg(file));
-    const QByteArray data = withoutByteOrderMark(in.readAll());
+    const QByteArray data = withCharactersWhole(withoutByteOrderMark(in.readAll()));
     if (data.contains('\0'))
         return refusedText(QStringLiteral("%1 is no text file.").arg(file));
     if (const qsizetype bad = firstBadByte(data); bad >= 0)
@@ -99,7 +116,7 @@ Report exportContacts(const store::Database &db, const QString &file)
     return written(file, content, report);
 }
 
-Report importFiles(store::Database &db, const QStringList &files)
+Report importFiles(store::Database &db, const QStringList &files, const ImportOptions &options)
 {
     QList<ExchangeText> texts;
     for (const QString &file : files) {
@@ -114,24 +131,49 @@ Report importFiles(store::Database &db, const QStringList &files)
     Report report;
     try {
         store::Transaction transaction(db);
+        Matcher matcher(db);
         for (const ExchangeText &text : std::as_const(texts)) {
             if (text.calendar)
-                importCalendar(db, text.data, report);
+                importCalendar(db, text.data, report, options, matcher);
             else
-                importCards(db, text.data, report);
+                importCards(db, text.data, report, options, matcher);
             if (!report.succeeded())
                 return refused(report.failure);
         }
         transaction.commit();
+    } catch (const Cancelled &) {
+        return refused(QStringLiteral("The import was cancelled."));
     } catch (const store::Error &error) {
-        return refused(QStringLiteral("The store refused a record: %1.").arg(error.what()));
+        if (error.code() == store::Locked)
+            return refused(QStringLiteral("Another import, or another program, is writing to the records just now. "
+                                          "Try again when it has finished."));
+        return refused(QStringLiteral("The records could not be stored: %1.")
+                           .arg(error.code() == store::DiskFull ? QStringLiteral("no space left on the device")
+                                                                : QStringLiteral("the database refused them")));
     }
     return report;
 }
 
-Report importFile(store::Database &db, const QString &file)
+Report importFile(store::Database &db, const QString &file, const ImportOptions &options)
 {
-    return importFiles(db, {file});
+    return importFiles(db, {file}, options);
+}
+
+QStringList programsIn(const QStringList &files)
+{
+    QStringList programs;
+    for (const QString &file : files) {
+        const ExchangeText text = readText(file);
+        for (const QByteArray &line : text.data.split('\n')) {
+            if (!line.startsWith(names::Program))
+                continue;
+            const qsizetype colon = line.indexOf(':');
+            const QString program = unquoted(QString::fromUtf8(line.mid(colon + 1)).trimmed());
+            if (colon > 0 && !program.isEmpty() && !programs.contains(program))
+                programs << program;
+        }
+    }
+    return programs;
 }
 
 } // namespace exchange

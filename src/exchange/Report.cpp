@@ -22,6 +22,19 @@ QString Report::summary(const QString &verb) const
           << counted(notes, "note", "notes") << counted(birthdays, "birthday", "birthdays")
           << counted(contacts, "contact", "contacts") << counted(reminders, "reminder", "reminders");
     QString text = verb + QLatin1Char(' ') + parts.join(QStringLiteral(", ")) + QLatin1Char('.');
+    if (added + updated + unchanged > 0)
+        text += QStringLiteral(" %1 added, %2 updated, %3 unchanged.").arg(added).arg(updated).arg(unchanged);
+    QStringList dropped;
+    if (programsDropped)
+        dropped << counted(programsDropped, "program", "programs");
+    if (soundsDropped)
+        dropped << counted(soundsDropped, "sound whose file is missing", "sounds whose files are missing");
+    if (repeatsDropped)
+        dropped << counted(repeatsDropped, "repeat", "repeats");
+    if (birthdaysDropped)
+        dropped << counted(birthdaysDropped, "birthday without a year", "birthdays without a year");
+    if (!dropped.isEmpty())
+        text += QStringLiteral(" Dropped: ") + dropped.join(QStringLiteral(", ")) + QLatin1Char('.');
     if (skipped.isEmpty())
         return text;
     text += QStringLiteral("\n%1 skipped:").arg(skipped.size());

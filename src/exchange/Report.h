@@ -15,6 +15,15 @@ struct Report
     int birthdays = 0;
     int contacts = 0;
     int reminders = 0;
+    // Of the records an import read: new ones, known ones changed in the file, known ones not.
+    int added = 0;
+    int updated = 0;
+    int unchanged = 0;
+    // What an import left out of records it kept.
+    int programsDropped = 0;  ///< programs named by reminders, not allowed for this import
+    int soundsDropped = 0;    ///< sounds naming files that do not exist here
+    int repeatsDropped = 0;   ///< recurrence rules and exceptions, which are not kept
+    int birthdaysDropped = 0; ///< birthdays without a year or given as text
     QStringList skipped; ///< one line per component left out, saying which and why
     QString failure;     ///< set when the whole file was refused; then nothing was stored
 

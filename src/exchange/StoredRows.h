@@ -41,6 +41,7 @@ QHash<qint64, Reminder> remindersByNumber(const store::Database &db);
 
 /// The texts the reminder settings store for "none".
 inline const QString NoSound = QStringLiteral("No Sound");
+inline const QString NoProgram = QStringLiteral("No Prg");
 
 /// A contact's phone columns hold "0" when there is no number.
 inline const QString NoPhone = QStringLiteral("0");

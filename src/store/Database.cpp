@@ -2,6 +2,7 @@
 #include "store/Database.h"
 
 #include "store/DateTimeText.h"
+#include "store/Identity.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,11 @@ Database::Database(const QString &file)
             run(index);
         } catch (const Error &) {
         }
+    }
+    // Likewise the identities: a store that cannot be written is read without them.
+    try {
+        prepareIdentities(*this);
+    } catch (const Error &) {
     }
 }
 

@@ -57,6 +57,8 @@ public:
 
     /// Runs a statement with bound parameters. Throws Error.
     QSqlQuery run(const QString &sql, const QVariantList &params = {}) const;
+    /// Runs a statement that writes rows and returns none, kept prepared for the next time.
+    QSqlQuery &write(const QString &sql, const QVariantList &params);
 
     /// Writes a consistent copy of the whole database into `file`, which must not exist or be
     /// empty (SQLite's VACUUM INTO). Throws Error; Locked while another program holds the file.
@@ -72,9 +74,6 @@ private:
     QSqlQuery prepare(const QString &sql) const;
     /// Binds the parameters by position and runs the prepared statement. Throws Error.
     static void execute(QSqlQuery &query, const QVariantList &params);
-    /// Runs a statement that writes rows and returns none, kept prepared for the next time.
-    QSqlQuery &write(const QString &sql, const QVariantList &params);
-
     QString m_file;
     QString m_connection;
     bool m_closed = false;

@@ -9,10 +9,10 @@
 
 namespace exchangerows {
 
-inline void seed(store::Database &db)
+inline void seed(store::Database &db, const QString &soundFile = "/tmp/sounds/Alert.wav")
 {
     using store::Table;
-    db.insert(Table::Reminder, {{0, 1}, {1, "12/7/2026"}, {2, "9 : 30 : 0"}, {3, "/tmp/sounds/Alert.wav"}, {4, "Please Check This Out"}, {5, "No Prg"}});
+    db.insert(Table::Reminder, {{0, 1}, {1, "12/7/2026"}, {2, "9 : 30 : 0"}, {3, soundFile}, {4, "Please Check This Out"}, {5, "No Prg"}});
     db.insert(Table::Reminder, {{0, 2}, {1, "12/8/2026"}, {2, "18 : 0 : 5"}, {3, "No Sound"}, {4, "Ünïcode, semi; back\\slash"}, {5, "/usr/bin/true"}});
     db.insert(Table::Reminder, {{0, 3}, {1, "3/1/2027"}, {2, "8 : 0 : 0"}, {3, ""}, {4, "Ann Lee's Birthday"}, {5, ""}});
     db.insert(Table::Reminder, {{0, 4}, {1, "12/9/2026"}, {2, "7 : 0 : 0"}, {3, ""}, {4, "No Message"}, {5, ""}});

@@ -73,7 +73,8 @@ private slots:
         QFile::remove(first);
         QFile::remove(second);
         store::Database source(first);
-        exchangerows::seed(source);
+        write(path("Alert.wav"), "RIFF");
+        exchangerows::seed(source, path("Alert.wav"));
         const exchange::Report ics = exchange::exportCalendar(source, path("all.ics"));
         const exchange::Report vcf = exchange::exportContacts(source, path("all.vcf"));
         QVERIFY2(ics.succeeded() && vcf.succeeded(), qPrintable(ics.failure + vcf.failure));
@@ -86,7 +87,7 @@ private slots:
 
         store::Database target(second);
         const exchange::Report cards = exchange::importFile(target, path("all.vcf"));
-        const exchange::Report events = exchange::importFile(target, path("all.ics"));
+        const exchange::Report events = exchange::importFile(target, path("all.ics"), { .withPrograms = true });
         QVERIFY2(cards.skipped.isEmpty() && events.skipped.isEmpty(), qPrintable(cards.summary("") + events.summary("")));
         QCOMPARE(events.reminders, 4);
         for (const auto &[table, reminder] : {std::pair{Table::Task, 8}, {Table::Schedule, 10}, {Table::Note, 5},
@@ -367,8 +368,10 @@ private slots:
         QTest::newRow("card without end") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Cut") << 1 << 1
                                           << "no END:VCARD";
         QTest::newRow("card without name") << QByteArray("BEGIN:VCARD\r\nTEL:1\r\nEND:VCARD\r\n") << 0 << 1 << "no name";
-        QTest::newRow("card with a bad birthday") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nBDAY:19801340\r\nEND:VCARD\r\n") << 0 << 1
-                                                  << "unreadable BDAY";
+        QTest::newRow("card with a bad birthday") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nBDAY:19801340\r\nEND:VCARD\r\n") << 1 << 0
+                                                  << "Dropped: 1 birthday without a year";
+        QTest::newRow("birthday without a year") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nTEL:1\r\nBDAY:--0415\r\nEND:VCARD\r\n")
+                                                 << 1 << 0 << "Dropped: 1 birthday without a year";
     }
 
     void hostileFiles()

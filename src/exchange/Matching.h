@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// An import meets the records already stored by their UIDs: a known record is updated when the
+// file's copy changed later, and left alone when not; an unknown one is added under its UID.
+#pragma once
+
+#include "exchange/Report.h"
+#include "store/Identity.h"
+
+#include <functional>
+
+namespace exchange {
+
+/// What the user allowed an import, and how it reports its progress.
+struct ImportOptions
+{
+    bool withPrograms = false; ///< keep the programs the file's reminders name
+    /// Called now and then with the records read so far and the total; false cancels the import.
+    std::function<bool(int read, int total)> progress;
+};
+
+/// Thrown out of an import whose progress asked it to stop.
+struct Cancelled
+{
+};
+
+class Matcher
+{
+public:
+    explicit Matcher(store::Database &db);
+
+    enum class Fate { Add, Update, Unchanged, OtherKind };
+    struct Match
+    {
+        Fate fate = Fate::Add;
+        qint64 rowid = 0;
+    };
+    /// What to do with a record of a table that the file names by UID and its time of change.
+    Match find(store::Table table, const QString &uid, const QString &changed) const;
+    /// Notes a row added or updated for the file's record, under the file's UID and time of change.
+    void stored(store::Table table, qint64 rowid, const QString &uid, const QString &changed, Fate fate, Report &report);
+    /// The row of a record of the table by UID; 0 when none.
+    qint64 rowOf(store::Table table, const QString &uid) const;
+    /// When the record of a UID last changed; empty when none is known.
+    QString changedOf(const QString &uid) const { return m_known.value(uid).changed; }
+
+private:
+    store::Database &m_db;
+    QHash<QString, store::IdentifiedRow> m_known;
+};
+
+} // namespace exchange
