@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QTimer>
 
 Orrisday::Orrisday(const ProgramFolder &folder, Services services)
@@ -54,6 +55,7 @@ std::unique_ptr<Orrisday> Orrisday::start(
     Outcome &result = outcome ? *outcome : ignored;
     result = Outcome::Failed;
     nameApplication();
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/art/orrisday.svg")));
     std::unique_ptr<Orrisday> app(new Orrisday(folder, std::move(services)));
 
     const InstanceRequest request = filesToImport.isEmpty() ? InstanceRequest{ InstanceRequest::Activate, {} }

@@ -169,7 +169,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QStringList names{"main_background", "clock_face", "window_background", "button", "button_hover",
-                          "alert_background", "pointer", "tray", "close_x", "close_x_hover"};
+                          "alert_background", "pointer", "tray", "close_x", "close_x_hover", "orrisday"};
         for (const char *what : {"picture_hide", "picture_close", "picture_help", "nav_task", "nav_agenda", "nav_note",
                                  "nav_contact", "nav_option", "nav_about", "nav_tellfriend"})
             names << what << QLatin1String(what) + QStringLiteral("_hover");

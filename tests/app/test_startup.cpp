@@ -31,6 +31,7 @@ private slots:
         QCOMPARE(QCoreApplication::applicationName(), "orrisday");
         QCOMPARE(QGuiApplication::applicationDisplayName(), "Orrisday");
         QCOMPARE(QGuiApplication::desktopFileName(), "org.orrisday.Orrisday");
+        QVERIFY(!QGuiApplication::windowIcon().isNull());
         QVERIFY(findWidget("Frm_Main")->isVisible());
         QVERIFY(program.fakes.dialogs->shown.isEmpty());
     }
