@@ -98,9 +98,13 @@ std::unique_ptr<Orrisday> Orrisday::start(
 
 void Orrisday::answer(const InstanceRequest &request)
 {
-    m_main->bringForward();
-    if (request.kind == InstanceRequest::Import)
+    // A kind this copy does not know, from a newer one, asks nothing of it.
+    if (request.kind == InstanceRequest::Activate) {
+        m_main->bringForward();
+    } else if (request.kind == InstanceRequest::Import) {
+        m_main->bringForward();
         m_context->importFiles(request.arguments);
+    }
 }
 
 void Orrisday::message(const QString &text, MessageIcon icon, const QString &title)
