@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Builds Orrisday and runs every test, offscreen.
+# Builds Orrisday and runs every test, offscreen; then makes the Debian package and checks it.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+cd ..
+if command -v lintian >/dev/null; then
+  scripts/package.sh --check
+else
+  echo "lintian is not installed: the Debian package is not checked"
+fi

@@ -6,6 +6,7 @@
 #include "platform/LinuxServices.h"
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QTemporaryDir>
@@ -37,7 +38,7 @@ inline std::unique_ptr<Orrisday> startWithTasksAhead(const QTemporaryDir &folder
         store::Database db(folder.filePath(QStringLiteral("sys/dll/sysks.dll")));
         seedTasks(db, count, QDate::currentDate());
     }
-    return Orrisday::start(folder.path(), makeLinuxServices());
+    return Orrisday::start(folder.path(), makeLinuxServices(QCoreApplication::applicationDirPath()));
 }
 
 /// Adds `rows` records of each kind, each with a reminder. The first `onDay` tasks, schedules and

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Orrisday.h"
+#include "app/rules/CommandLine.h"
 #include "context/ProgramFolder.h"
 #include "exchange/Exchange.h"
 #include "platform/DisplaySetup.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -29,25 +29,16 @@ void reportStartupAndExit(const QElapsedTimer &sinceMain)
     QCoreApplication::exit(0);
 }
 
-/// Runs `--export-ics FILE`, `--export-vcf FILE` or `--import FILE [FILE...]` against the program's
-/// store without a window; nothing when the command line asks for none of them.
-std::optional<int> exchangeOnCommandLine(int argc, char *argv[])
+/// Exports or imports against the program's store without a window.
+int exchangeFiles(const CommandLine &line, int argc, char *argv[])
 {
-    if (argc < 3)
-        return std::nullopt;
-    const QByteArray option = argv[1];
-    const bool importing = option == "--import";
-    if (!importing && (argc != 3 || (option != "--export-ics" && option != "--export-vcf")))
-        return std::nullopt;
     QCoreApplication application(argc, argv);
-    QStringList files;
-    for (int i = 2; i < argc; ++i)
-        files << QString::fromLocal8Bit(argv[i]);
     try {
-        store::Database db(ProgramFolder{QCoreApplication::applicationDirPath()}.database());
-        const exchange::Report report = importing                  ? exchange::importFiles(db, files)
-                                        : option == "--export-ics" ? exchange::exportCalendar(db, files.first())
-                                                                   : exchange::exportContacts(db, files.first());
+        store::Database db(ProgramFolder::ofExecutable(QCoreApplication::applicationDirPath()).database());
+        const bool importing = line.action == CommandLine::Action::Import;
+        const exchange::Report report = importing ? exchange::importFiles(db, line.files)
+            : line.action == CommandLine::Action::ExportCalendar ? exchange::exportCalendar(db, line.files.first())
+                                                                 : exchange::exportContacts(db, line.files.first());
         const QString verb = importing ? QStringLiteral("Imported") : QStringLiteral("Exported");
         std::fprintf(report.succeeded() ? stdout : stderr, "%s\n", qPrintable(report.summary(verb)));
         return report.succeeded() ? 0 : 1;
@@ -61,15 +52,31 @@ std::optional<int> exchangeOnCommandLine(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (const auto exitCode = exchangeOnCommandLine(argc, argv))
-        return *exitCode;
     QElapsedTimer sinceMain;
     sinceMain.start();
+    Orrisday::nameApplication();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = readCommandLine(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Print:
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fputs(qPrintable(line.text), stderr);
+        return 2;
+    case CommandLine::Action::Start:
+        break;
+    default:
+        return exchangeFiles(line, argc, argv);
+    }
     prepareDisplay();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    const ProgramFolder folder = ProgramFolder::ofExecutable(QCoreApplication::applicationDirPath());
     Orrisday::Outcome outcome;
-    auto orrisday = Orrisday::start(QCoreApplication::applicationDirPath(), makeLinuxServices(), &outcome);
+    auto orrisday = Orrisday::start(folder, makeLinuxServices(folder.modules), &outcome, line.files);
     if (!orrisday)
         return outcome == Orrisday::Outcome::AlreadyRunning ? 0 : 1;
     if (qEnvironmentVariableIsSet("ORRISDAY_BENCH_EXIT_AFTER_SHOW"))

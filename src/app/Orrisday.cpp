@@ -7,11 +7,13 @@
 #include "options/ManualBackup.h"
 #include "store/Database.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QTimer>
 
-Orrisday::Orrisday(const QString &programFolder, Services services)
-    : m_folder{programFolder}, m_services(std::move(services))
+Orrisday::Orrisday(const ProgramFolder &folder, Services services)
+    : m_folder(folder), m_services(std::move(services))
 {
 }
 
@@ -39,15 +41,27 @@ QString whyTheStoreCannotOpen(const store::Error &error, const ProgramFolder &fo
 
 } // namespace
 
-std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services services, Outcome *outcome)
+void Orrisday::nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orrisday"));
+    QCoreApplication::setApplicationVersion(Version);
+    QGuiApplication::setApplicationDisplayName(Title);
+    QGuiApplication::setDesktopFileName(ApplicationId);
+}
+
+std::unique_ptr<Orrisday> Orrisday::start(
+    const ProgramFolder &folder, Services services, Outcome *outcome, const QStringList &filesToImport)
 {
     Outcome ignored;
     Outcome &result = outcome ? *outcome : ignored;
     result = Outcome::Failed;
-    QCoreApplication::setApplicationName(Title);
-    std::unique_ptr<Orrisday> app(new Orrisday(programFolder, std::move(services)));
+    nameApplication();
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/art/orrisday.svg")));
+    std::unique_ptr<Orrisday> app(new Orrisday(folder, std::move(services)));
 
-    app->m_instance = std::make_unique<SingleInstance>(SingleInstance::keyForFolder(programFolder));
+    const InstanceRequest request = filesToImport.isEmpty() ? InstanceRequest{ InstanceRequest::Activate, {} }
+                                                            : InstanceRequest{ InstanceRequest::Import, filesToImport };
+    app->m_instance = std::make_unique<SingleInstance>(SingleInstance::keyForFolder(folder.data), request);
     switch (app->m_instance->state()) {
     case SingleInstance::State::Primary:
         break;
@@ -74,12 +88,25 @@ std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services
     app->m_context = std::make_unique<AppContext>(app->m_folder, app->m_services, *app->m_db);
     app->m_main = std::make_unique<Frm_Main>(*app->m_context);
     registerRecordWindows(app->windows());
-    QObject::connect(app->m_instance.get(), &SingleInstance::activationRequested, app->m_main.get(),
-                     &Frm_Main::bringForward);
+    QObject::connect(app->m_instance.get(), &SingleInstance::requested, app->m_main.get(),
+        [raw = app.get()](const InstanceRequest &asked) { raw->answer(asked); });
     app->m_main->show();
     app->m_main->activateWindow();
+    if (!filesToImport.isEmpty())
+        QTimer::singleShot(0, app->m_main.get(), [raw = app.get(), request] { raw->answer(request); });
     result = Outcome::Started;
     return app;
+}
+
+void Orrisday::answer(const InstanceRequest &request)
+{
+    // A kind this copy does not know, from a newer one, asks nothing of it.
+    if (request.kind == InstanceRequest::Activate) {
+        m_main->bringForward();
+    } else if (request.kind == InstanceRequest::Import) {
+        m_main->bringForward();
+        m_context->importFiles(request.arguments);
+    }
 }
 
 void Orrisday::message(const QString &text, MessageIcon icon, const QString &title)

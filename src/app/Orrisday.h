@@ -7,11 +7,13 @@
 #include "context/MakerPages.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace store { class Database; }
 class Frm_Main;
 class SingleInstance;
+struct InstanceRequest;
 
 class Orrisday
 {
@@ -19,16 +21,23 @@ public:
     /// The application title, shown by every message box without a title of its own.
     static inline const QString Title = QStringLiteral("Orrisday");
     static inline const QString Version = QStringLiteral(ORRISDAY_VERSION);
+    /// The name of the program's desktop entry, icon and metadata, and its Wayland application ID.
+    static inline const QString ApplicationId = QStringLiteral("org.orrisday.Orrisday");
     /// The maker's tell-a-friend web page.
     static inline const QString TellFriendPage = maker::TellFriendPage;
 
     enum class Outcome { Started, AlreadyRunning, Failed };
 
-    /// Starts the program on its folder and shows the main window. When the program already runs
-    /// from that folder, asks it to come forward and gives nothing; when it cannot start, says why
-    /// and gives nothing. The outcome, when asked for, tells which.
-    static std::unique_ptr<Orrisday> start(
-        const QString &programFolder, Services services, Outcome *outcome = nullptr);
+    /// Names the application for Qt and the desktop: "orrisday", so that Qt's own per-user folders
+    /// are the data folder's, shown as the title.
+    static void nameApplication();
+
+    /// Starts the program on its folder, shows the main window and imports the files given.
+    /// When the program already runs on that data folder, hands it the files (or asks it to come
+    /// forward) and gives nothing; when it cannot start, says why and gives nothing. The outcome,
+    /// when asked for, tells which.
+    static std::unique_ptr<Orrisday> start(const ProgramFolder &folder, Services services,
+        Outcome *outcome = nullptr, const QStringList &filesToImport = {});
     ~Orrisday();
 
     AppContext &context() { return *m_context; }
@@ -41,7 +50,9 @@ public:
     void message(const QString &text, MessageIcon icon, const QString &title);
 
 private:
-    Orrisday(const QString &programFolder, Services services);
+    Orrisday(const ProgramFolder &folder, Services services);
+    /// Answers another start of the program.
+    void answer(const InstanceRequest &request);
 
     ProgramFolder m_folder;
     Services m_services;

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QByteArray ActivateRequest = QByteArrayLiteral("activate\n");
-
 /// $XDG_RUNTIME_DIR, or else a private folder of the user's that Qt makes with mode 0700.
 QString runtimeFolder()
 {
@@ -61,12 +59,12 @@ QString socketFor(const QString &key)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &key, QObject *parent)
+SingleInstance::SingleInstance(const QString &key, const InstanceRequest &request, QObject *parent)
     : QObject(parent), m_lockFile(lockFileFor(key))
 {
     m_lock = lockExclusively(m_lockFile);
     if (m_lock < 0) {
-        m_state = askPrimaryToActivate(socketFor(key)) ? State::Secondary : State::Unreachable;
+        m_state = hand(request, socketFor(key)) ? State::Secondary : State::Unreachable;
         return;
     }
     m_state = State::Primary;
@@ -93,8 +91,9 @@ void SingleInstance::listen(const QString &name)
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains(ActivateRequest))
-                    emit activationRequested();
+                while (socket->canReadLine())
+                    if (const auto request = decodeRequest(socket->readLine()))
+                        emit requested(*request);
             });
         }
     });
@@ -102,7 +101,8 @@ void SingleInstance::listen(const QString &name)
 
 QString SingleInstance::keyForFolder(const QString &folder)
 {
-    const QByteArray path = QFileInfo(folder).canonicalFilePath().toUtf8();
+    const QFileInfo info(folder);
+    const QByteArray path = (info.exists() ? info.canonicalFilePath() : info.absoluteFilePath()).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(16);
     return QStringLiteral("orrisday-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
 }
@@ -112,13 +112,13 @@ QString SingleInstance::lockFileFor(const QString &key)
     return QDir(runtimeFolder()).filePath(key + QStringLiteral(".lock"));
 }
 
-bool SingleInstance::askPrimaryToActivate(const QString &name)
+bool SingleInstance::hand(const InstanceRequest &request, const QString &name)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(1000))
         return false;
-    socket.write(ActivateRequest);
+    socket.write(encodeRequest(request));
     const bool sent = socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
     return sent;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "context/AppContext.h"
 
+#include "exchange/Exchange.h"
+
 AppContext::AppContext(ProgramFolder folder, Services &services, store::Database &db)
     : m_folder(std::move(folder)), m_services(services), m_db(db)
 {
@@ -24,4 +26,14 @@ void AppContext::OpenWithShell(const QString &target, const QString &workingFold
                                "browser, or xdg-open for documents).")
                     .arg(target),
             MessageIcon::Warning, QStringLiteral("Orrisday"));
+}
+
+bool AppContext::importFiles(const QStringList &files)
+{
+    const exchange::Report report = exchange::importFiles(m_db, files);
+    message(report.summary(QStringLiteral("Imported")),
+        report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
+    if (report.succeeded())
+        announceStoreChange();
+    return report.succeeded();
 }

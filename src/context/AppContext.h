@@ -30,6 +30,10 @@ public:
     /// Asks the shell to open a web page, document or program; says so when nothing could open it.
     void OpenWithShell(const QString &target, const QString &workingFolder = {});
 
+    /// Reads calendar (.ics) and contact (.vcf) files into the store, tells the user what was read,
+    /// and has the program read the store again; whether the import succeeded.
+    bool importFiles(const QStringList &files);
+
     /// Tells whoever reads the store for the whole program (the main window's agenda, the scan) to
     /// read it again.
     void announceStoreChange() { emit storeChanged(); }

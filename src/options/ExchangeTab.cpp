@@ -73,12 +73,10 @@ void ExchangeTab::importFiles()
         QStringLiteral("Calendars and contacts (*.ics *.vcf);;") + Calendars + QStringLiteral(";;") + Cards);
     if (files.isEmpty())
         return;
-    const exchange::Report report = exchange::importFiles(m_app.db(), files);
-    tell(report, QStringLiteral("Imported"));
-    if (!report.succeeded())
+    if (!m_app.importFiles(files))
         return;
-    // The main window reads the store again, so that the scan and the agenda see the new rows.
-    m_app.announceStoreChange();
+    // The main window read the store again, so that the scan and the agenda see the new rows, and
+    // emptied its marker; this window stays the open one.
     m_app.windows().setMarker(QStringLiteral("Frm_Option"));
     m_app.windows().follow();
 }

@@ -10,8 +10,6 @@
 #include "platform/SystemClock.h"
 #include "platform/XdgAutoStart.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 /// Reaches the system bus only when a computer event is carried out, never at start.
@@ -31,13 +29,13 @@ private:
 
 } // namespace
 
-Services makeLinuxServices()
+Services makeLinuxServices(const QString &moduleFolder)
 {
     Services services;
     services.clock = std::make_shared<SystemClock>();
     services.dialogs = std::make_shared<QtDialogs>();
     services.shell = std::make_shared<DesktopShell>();
-    services.sound = std::make_shared<ModuleSoundPlayer>(QCoreApplication::applicationDirPath());
+    services.sound = std::make_shared<ModuleSoundPlayer>(moduleFolder);
     services.tray = std::make_shared<QtTrayIcon>();
     services.autoStart = std::make_shared<XdgAutoStart>();
     services.systemExit = std::make_shared<SystemBusExit>();

@@ -3,5 +3,5 @@
 
 #include "platform/Services.h"
 
-/// The services of a real Linux desktop.
-Services makeLinuxServices();
+/// The services of a real Linux desktop; the sound module is loaded from the folder given.
+Services makeLinuxServices(const QString &moduleFolder);

@@ -9,7 +9,7 @@ void QtDialogs::message(const QString &text, MessageIcon icon, const QString &ti
 {
     static constexpr QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information,
                                                    QMessageBox::Warning, QMessageBox::Critical};
-    QMessageBox box(icons[int(icon)], title.isEmpty() ? QApplication::applicationName() : title, text,
+    QMessageBox box(icons[int(icon)], title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/rules/ClockHands.h"
+#include "app/rules/CommandLine.h"
+#include "app/rules/InstanceRequest.h"
 #include "app/rules/TrayTip.h"
 
+#include <QDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(CommandLine::Action)
+Q_DECLARE_METATYPE(InstanceRequest)
 
 namespace {
 
@@ -97,6 +103,87 @@ private slots:
         QFETCH(QString, tip);
         QCOMPARE(::trayTip(version), tip);
         QVERIFY(::trayTip(version).toUtf8().size() <= TrayTipBytes);
+    }
+
+    void commandLine_data()
+    {
+        using Action = CommandLine::Action;
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("said");
+        const QString here = QDir::currentPath();
+        QTest::newRow("nothing: the window") << QStringList() << Action::Start << QStringList() << "";
+        QTest::newRow("files for the running copy, made absolute")
+            << QStringList { "a.ics", "/tmp/b c.vcf" } << Action::Start << QStringList { here + "/a.ics", "/tmp/b c.vcf" } << "";
+        QTest::newRow("Qt's own options pass") << QStringList { "-platform", "offscreen", "-reverse", "--style=fusion" }
+                                                << Action::Start << QStringList() << "";
+        QTest::newRow("help") << QStringList { "--help" } << Action::Print << QStringList() << "--export-ics <FILE>";
+        QTest::newRow("short help") << QStringList { "-h" } << Action::Print << QStringList() << "[FILE...]";
+        QTest::newRow("version") << QStringList { "--version" } << Action::Print << QStringList() << "orrisday 1.7.0\n";
+        QTest::newRow("export calendar") << QStringList { "--export-ics", "out.ics" } << Action::ExportCalendar
+                                         << QStringList { here + "/out.ics" } << "";
+        QTest::newRow("export contacts") << QStringList { "--export-vcf=/tmp/out.vcf" } << Action::ExportContacts
+                                         << QStringList { "/tmp/out.vcf" } << "";
+        QTest::newRow("import") << QStringList { "--import", "/tmp/a.vcf", "/tmp/b.ics" } << Action::Import
+                                << QStringList { "/tmp/a.vcf", "/tmp/b.ics" } << "";
+        QTest::newRow("unknown option") << QStringList { "--frobnicate" } << Action::Refuse << QStringList()
+                                        << "orrisday: Unknown option 'frobnicate'.\nTry 'orrisday --help'";
+        QTest::newRow("export without its file") << QStringList { "--export-vcf" } << Action::Refuse << QStringList()
+                                                 << "Missing value after '--export-vcf'";
+        QTest::newRow("import without files") << QStringList { "--import" } << Action::Refuse << QStringList()
+                                              << "--import needs the files to read";
+        QTest::newRow("export and import together") << QStringList { "--export-ics", "a.ics", "--import", "b.ics" }
+                                                    << Action::Refuse << QStringList() << "one at a time";
+        QTest::newRow("export to two files") << QStringList { "--export-ics", "a.ics", "b.ics" } << Action::Refuse
+                                             << QStringList() << "--export-ics writes one file";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(CommandLine::Action, action);
+        QFETCH(QStringList, files);
+        QFETCH(QString, said);
+        QCoreApplication::setApplicationName("orrisday");
+        QCoreApplication::setApplicationVersion("1.7.0");
+        const CommandLine line = readCommandLine(QStringList { "orrisday" } + arguments);
+        QCOMPARE(line.action, action);
+        QCOMPARE(line.files, files);
+        QVERIFY2(line.text.contains(said), qPrintable(line.text));
+    }
+
+    void requestsCrossAsOneLine_data()
+    {
+        QTest::addColumn<InstanceRequest>("request");
+        QTest::newRow("activate") << InstanceRequest { InstanceRequest::Activate, {} };
+        QTest::newRow("import, awkward names") << InstanceRequest { InstanceRequest::Import,
+            { "/tmp/two\nlines.ics", "/tmp/\"quoted\" \\ back.vcf", QString::fromUtf8("/tmp/\xc3\xa9t\xc3\xa9.ics") } };
+    }
+    void requestsCrossAsOneLine()
+    {
+        QFETCH(InstanceRequest, request);
+        const QByteArray line = encodeRequest(request);
+        QVERIFY(line.endsWith('\n'));
+        QCOMPARE(line.count('\n'), 1);
+        const auto decoded = decodeRequest(line);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->kind, request.kind);
+        QCOMPARE(decoded->arguments, request.arguments);
+    }
+
+    void strangeLinesAreNoRequest_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("empty") << QByteArray("\n");
+        QTest::newRow("the old plain word") << QByteArray("activate\n");
+        QTest::newRow("no kind") << QByteArray("{\"arguments\":[]}\n");
+        QTest::newRow("a number for an argument") << QByteArray("{\"kind\":\"import\",\"arguments\":[1]}\n");
+        QTest::newRow("cut short") << QByteArray("{\"kind\":\"imp");
+    }
+    void strangeLinesAreNoRequest()
+    {
+        QFETCH(QByteArray, line);
+        QVERIFY(!decodeRequest(line));
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program folder laid out by the build: sounds, pictures, documents, the sound module and the
 // compiled-in art.
+#include "context/ProgramFolder.h"
 #include "platform/ModuleSoundPlayer.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -42,6 +44,39 @@ private slots:
         const QFileInfo info(programFile(path));
         QVERIFY2(info.exists(), qPrintable(info.filePath()));
         QCOMPARE(info.isDir(), isFolder);
+    }
+
+    // A folder with sys/dll beside the executable holds everything; an installed program reads its
+    // files from the prefix and keeps the user's data in the XDG data folder, which it makes private.
+    void layoutFollowsTheExecutablesFolder_data()
+    {
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("program folder") << true;
+        QTest::newRow("installed") << false;
+    }
+    void layoutFollowsTheExecutablesFolder()
+    {
+        QFETCH(bool, portable);
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath("bin"), data = prefix.filePath("home/data");
+        QVERIFY(QDir().mkpath(bin + (portable ? "/sys/dll" : "")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+
+        const ProgramFolder folder = ProgramFolder::ofExecutable(bin);
+        QCOMPARE(folder.executable(), bin + "/orrisday");
+        const QString files = portable ? bin : QDir::cleanPath(bin + "/" ORRISDAY_FILES_FROM_BIN);
+        QCOMPARE(folder.helpPage(), files + "/orrisday.html");
+        QCOMPARE(folder.alertSound(), files + "/Wave/Alert.wav");
+        QCOMPARE(folder.modules, portable ? bin : QDir::cleanPath(bin + "/" ORRISDAY_MODULES_FROM_BIN));
+        const QString mine = portable ? bin : data + "/orrisday";
+        QCOMPARE(folder.database(), mine + "/sys/dll/sysks.dll");
+        QCOMPARE(folder.backupFolder(), mine + "/Database/");
+        QCOMPARE(QDir(data).exists(), !portable);
+        if (!portable)
+            for (const char *made : { "", "/sys/dll", "/Database" })
+                QCOMPARE(QFileInfo(mine + made).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qunsetenv("XDG_DATA_HOME");
     }
 
     void soundModuleMakesAPlayerFromItsFolderOnly()
@@ -134,7 +169,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QStringList names{"main_background", "clock_face", "window_background", "button", "button_hover",
-                          "alert_background", "pointer", "tray", "close_x", "close_x_hover"};
+                          "alert_background", "pointer", "tray", "close_x", "close_x_hover", "orrisday"};
         for (const char *what : {"picture_hide", "picture_close", "picture_help", "nav_task", "nav_agenda", "nav_note",
                                  "nav_contact", "nav_option", "nav_about", "nav_tellfriend"})
             names << what << QLatin1String(what) + QStringLiteral("_hover");

@@ -88,10 +88,11 @@ private slots:
 
         SingleInstance afterCrash(key);
         QCOMPARE(afterCrash.state(), SingleInstance::State::Primary);
-        QSignalSpy asked(&afterCrash, &SingleInstance::activationRequested);
+        QSignalSpy asked(&afterCrash, &SingleInstance::requested);
         SingleInstance later(key);
         QCOMPARE(later.state(), SingleInstance::State::Secondary);
         QTRY_COMPARE(asked.count(), 1);
+        QCOMPARE(asked.first().first().value<InstanceRequest>().kind, InstanceRequest::Activate);
     }
 };
 

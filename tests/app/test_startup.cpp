@@ -27,7 +27,11 @@ private slots:
         QVERIFY(tables.next());
         QCOMPARE(tables.value(0).toInt(), 7);
         QVERIFY(app.db().records(store::Table::Task).isEmpty());
-        QCOMPARE(QCoreApplication::applicationName(), "Orrisday");
+        // Qt's own per-user folders are the data folder's (~/.local/share/orrisday), never beside it.
+        QCOMPARE(QCoreApplication::applicationName(), "orrisday");
+        QCOMPARE(QGuiApplication::applicationDisplayName(), "Orrisday");
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.orrisday.Orrisday");
+        QVERIFY(!QGuiApplication::windowIcon().isNull());
         QVERIFY(findWidget("Frm_Main")->isVisible());
         QVERIFY(program.fakes.dialogs->shown.isEmpty());
     }
@@ -117,6 +121,43 @@ private slots:
             QCOMPARE(list->item(0)->text(), QStringLiteral("The database could not be read."));
         }
         QVERIFY(program.fakes.dialogs->shown.isEmpty());
+    }
+
+    // Files given to a start are imported by the copy already running, or by the new one.
+    void filesGivenAtStartAreImported_data()
+    {
+        QTest::addColumn<bool>("alreadyRunning");
+        QTest::newRow("handed to the running copy") << true;
+        QTest::newRow("a new copy imports them") << false;
+    }
+    void filesGivenAtStartAreImported()
+    {
+        QFETCH(bool, alreadyRunning);
+        TestProgram program;
+        const QString file = program.folder() + "/plants.ics";
+        QFile ics(file);
+        QVERIFY(ics.open(QIODevice::WriteOnly));
+        ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:p\r\n"
+                  "SUMMARY:Water the plants\r\nDTSTART:20261207T090000\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+        ics.close();
+
+        std::unique_ptr<Orrisday> newCopy;
+        FakeServices second;
+        if (alreadyRunning) {
+            program.start().mainWindow().hide();
+            QVERIFY(!Orrisday::start(program.folder(), second.services(), nullptr, { file }));
+        } else {
+            newCopy = Orrisday::start(program.folder(), program.fakes.services(), nullptr, { file });
+            QVERIFY(newCopy);
+        }
+        QTRY_COMPARE(program.fakes.dialogs->shown,
+            (QList<ShownMessage> { { "Imported 1 task, 0 schedules, 0 notes, 0 birthdays, 0 contacts, 0 reminders.",
+                MessageIcon::Information, "Orrisday" } }));
+        QVERIFY(second.dialogs->shown.isEmpty());
+        // The main window came forward and read the store again.
+        auto *tasks = findWidget<QListWidget>("lsttask");
+        QVERIFY(tasks && tasks->isVisible());
+        QVERIFY(!tasks->findItems("Water the plants", Qt::MatchContains).isEmpty());
     }
 
     void otherFoldersRunSideBySide()

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+// What the program's command line asks for.
+#pragma once
+
+#include <QStringList>
+
+struct CommandLine
+{
+    enum class Action {
+        Start,          ///< the window; files given are imported by the running copy
+        ExportCalendar, ///< files: the one .ics file to write, no window
+        ExportContacts, ///< files: the one .vcf file to write, no window
+        Import,         ///< files: the .ics and .vcf files to read, no window
+        Print,          ///< text: the help or the version, for the standard output; exit 0
+        Refuse,         ///< text: what is wrong, for the standard error; exit 2
+    };
+
+    Action action = Action::Start;
+    QStringList files; ///< absolute paths
+    QString text;
+};
+
+/// Reads the arguments, the program's name first. Qt's own options for the display (-platform,
+/// -style, ...) are let through for QApplication to take.
+CommandLine readCommandLine(const QStringList &arguments);
