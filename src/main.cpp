@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Orrisday.h"
+#include "app/SingleInstance.h"
 #include "app/rules/CommandLine.h"
 #include "context/ProgramFolder.h"
 #include "exchange/Exchange.h"
@@ -34,13 +35,17 @@ int exchangeFiles(const CommandLine &line, int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     try {
-        store::Database db(ProgramFolder::ofExecutable(QCoreApplication::applicationDirPath()).database());
+        const ProgramFolder folder = ProgramFolder::ofExecutable(QCoreApplication::applicationDirPath());
+        store::Database db(folder.database());
         const bool importing = line.action == CommandLine::Action::Import;
-        const exchange::Report report = importing ? exchange::importFiles(db, line.files)
+        const exchange::Report report = importing ? exchange::importFiles(db, line.files, { .withPrograms = line.withPrograms })
             : line.action == CommandLine::Action::ExportCalendar ? exchange::exportCalendar(db, line.files.first())
                                                                  : exchange::exportContacts(db, line.files.first());
         const QString verb = importing ? QStringLiteral("Imported") : QStringLiteral("Exported");
         std::fprintf(report.succeeded() ? stdout : stderr, "%s\n", qPrintable(report.summary(verb)));
+        // A running copy reads the store again, so that its reminders include what came in.
+        if (importing && report.succeeded() && report.added + report.updated > 0)
+            SingleInstance::tell(SingleInstance::keyForFolder(folder.data), { InstanceRequest::Reload, {} });
         return report.succeeded() ? 0 : 1;
     } catch (const store::Error &error) {
         std::fprintf(stderr, "Orrisday cannot open its database: %s\n", error.what());

@@ -106,6 +106,8 @@ void Orrisday::answer(const InstanceRequest &request)
     } else if (request.kind == InstanceRequest::Import) {
         m_main->bringForward();
         m_context->importFiles(request.arguments);
+    } else if (request.kind == InstanceRequest::Reload) {
+        m_context->announceStoreChange();
     }
 }
 

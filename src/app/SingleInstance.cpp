@@ -112,6 +112,11 @@ QString SingleInstance::lockFileFor(const QString &key)
     return QDir(runtimeFolder()).filePath(key + QStringLiteral(".lock"));
 }
 
+bool SingleInstance::tell(const QString &key, const InstanceRequest &request)
+{
+    return hand(request, socketFor(key));
+}
+
 bool SingleInstance::hand(const InstanceRequest &request, const QString &name)
 {
     QLocalSocket socket;

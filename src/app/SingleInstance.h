@@ -27,6 +27,9 @@ public:
     static QString keyForFolder(const QString &folder);
     /// The file whose lock the primary for a key holds.
     static QString lockFileFor(const QString &key);
+    /// Hands a request to the primary for a key, when one runs, without becoming one; whether it
+    /// took the request.
+    static bool tell(const QString &key, const InstanceRequest &request);
 
 signals:
     /// Another start of the program asked something of this one.

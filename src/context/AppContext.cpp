@@ -30,7 +30,14 @@ void AppContext::OpenWithShell(const QString &target, const QString &workingFold
 
 bool AppContext::importFiles(const QStringList &files)
 {
-    const exchange::Report report = exchange::importFiles(m_db, files);
+    exchange::ImportOptions options;
+    if (const QStringList programs = exchange::programsIn(files); !programs.isEmpty())
+        options.withPrograms = m_services.dialogs->ask(
+            QStringLiteral("The reminders in these files would start these programs:\n\n%1\n\n"
+                           "Keep the programs? With No, the reminders are imported without them.")
+                .arg(programs.join(QLatin1Char('\n'))),
+            QStringLiteral("Orrisday"));
+    const exchange::Report report = exchange::importFiles(m_db, files, options);
     message(report.summary(QStringLiteral("Imported")),
         report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
     if (report.succeeded())

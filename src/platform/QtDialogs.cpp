@@ -14,6 +14,14 @@ void QtDialogs::message(const QString &text, MessageIcon icon, const QString &ti
     box.exec();
 }
 
+bool QtDialogs::ask(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+        QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 namespace {
 
 std::optional<QString> chooseFile(const QString &filter, const QString &defaultSuffix, QFileDialog::AcceptMode mode)

@@ -10,4 +10,5 @@ public:
     std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
     QStringList openFiles(const QString &filter) override;
     std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) override;
+    bool ask(const QString &text, const QString &title) override;
 };

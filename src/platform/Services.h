@@ -40,6 +40,8 @@ public:
     virtual QStringList openFiles(const QString &filter) = 0;
     /// The file-save chooser (it asks before replacing a file); empty when cancelled.
     virtual std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) = 0;
+    /// A question answered Yes (true) or No, No being the default.
+    virtual bool ask(const QString &text, const QString &title) = 0;
 };
 
 /// Starts programs and opens documents and web addresses.

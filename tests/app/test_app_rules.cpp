@@ -127,6 +127,10 @@ private slots:
                                          << QStringList { "/tmp/out.vcf" } << "";
         QTest::newRow("import") << QStringList { "--import", "/tmp/a.vcf", "/tmp/b.ics" } << Action::Import
                                 << QStringList { "/tmp/a.vcf", "/tmp/b.ics" } << "";
+        QTest::newRow("import keeping programs") << QStringList { "--import", "--with-programs", "/tmp/a.ics" }
+                                                 << Action::Import << QStringList { "/tmp/a.ics" } << "";
+        QTest::newRow("programs without an import") << QStringList { "--with-programs", "/tmp/a.ics" } << Action::Refuse
+                                                    << QStringList() << "--with-programs goes with --import";
         QTest::newRow("unknown option") << QStringList { "--frobnicate" } << Action::Refuse << QStringList()
                                         << "orrisday: Unknown option 'frobnicate'.\nTry 'orrisday --help'";
         QTest::newRow("export without its file") << QStringList { "--export-vcf" } << Action::Refuse << QStringList()
@@ -150,6 +154,7 @@ private slots:
         QCOMPARE(line.action, action);
         QCOMPARE(line.files, files);
         QVERIFY2(line.text.contains(said), qPrintable(line.text));
+        QCOMPARE(line.withPrograms, arguments.contains("--with-programs") && action == CommandLine::Action::Import);
     }
 
     void requestsCrossAsOneLine_data()

@@ -151,7 +151,7 @@ private slots:
             QVERIFY(newCopy);
         }
         QTRY_COMPARE(program.fakes.dialogs->shown,
-            (QList<ShownMessage> { { "Imported 1 task, 0 schedules, 0 notes, 0 birthdays, 0 contacts, 0 reminders.",
+            (QList<ShownMessage> { { "Imported 1 task, 0 schedules, 0 notes, 0 birthdays, 0 contacts, 0 reminders. 1 added, 0 updated, 0 unchanged.",
                 MessageIcon::Information, "Orrisday" } }));
         QVERIFY(second.dialogs->shown.isEmpty());
         // The main window came forward and read the store again.

@@ -44,6 +44,8 @@ public:
     QList<QStringList> filesAnswers;                 ///< answers for the next several-files choosers
     QList<QPair<QString, QString>> fileRequests;     ///< filter and default suffix asked for
     std::function<void()> onMessage;                 ///< runs while a box would be open
+    QStringList questions;                           ///< every question asked, in order
+    QList<bool> answers;                             ///< answers for the next questions; No when none is left
 
     void message(const QString &text, MessageIcon icon, const QString &title) override;
     std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
@@ -53,6 +55,12 @@ public:
     std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) override
     {
         return openFile(filter, defaultSuffix);
+    }
+
+    bool ask(const QString &text, const QString &) override
+    {
+        questions << text;
+        return !answers.isEmpty() && answers.takeFirst();
     }
 
     /// The texts shown so far, and forgets them.

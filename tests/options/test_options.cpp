@@ -230,6 +230,33 @@ private slots:
         QVERIFY(shown().isEmpty());
     }
 
+    void anImportAsksBeforeKeepingPrograms_data()
+    {
+        QTest::addColumn<bool>("agreed");
+        QTest::addColumn<QString>("program");
+        QTest::newRow("no") << false << "";
+        QTest::newRow("yes") << true << "/usr/bin/xcalc";
+    }
+    void anImportAsksBeforeKeepingPrograms()
+    {
+        QFETCH(bool, agreed);
+        QFETCH(QString, program);
+        const QString file = p().folder() + "/program.ics";
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:p\r\nSUMMARY:Run\r\n"
+                  "DUE:20261201T100000\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT5M\r\n"
+                  "X-ORRISDAY-PROGRAM:/usr/bin/xcalc\r\nEND:VALARM\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+        out.close();
+        openOn(Frm_Option::Exchange);
+        fakes().dialogs->filesAnswers = { { file } };
+        fakes().dialogs->answers = { agreed };
+        clickOn(control("cmdimport"));
+        QCOMPARE(fakes().dialogs->questions.size(), 1);
+        QVERIFY(fakes().dialogs->questions.first().contains("/usr/bin/xcalc"));
+        QCOMPARE(db().records(Table::Reminder).value(0).text(5), program);
+    }
+
     // The fifth tab writes the calendar out and reads it back in; the first four stay as they are.
     void exchangeTabExportsAndImports()
     {

@@ -43,7 +43,9 @@ CommandLine readCommandLine(const QStringList &arguments)
         QStringLiteral("Write the contacts to a vCard file, without a window."), QStringLiteral("FILE"));
     const QCommandLineOption import(QStringLiteral("import"),
         QStringLiteral("Read the files given into the store, without a window."));
-    parser.addOptions({ help, version, exportCalendar, exportContacts, import });
+    const QCommandLineOption withPrograms(QStringLiteral("with-programs"),
+        QStringLiteral("With --import: keep the programs the reminders in the files would start."));
+    parser.addOptions({ help, version, exportCalendar, exportContacts, import, withPrograms });
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(QStringLiteral("FILE"),
         QStringLiteral("A calendar (.ics) or contacts (.vcf) file to import."), QStringLiteral("[FILE...]"));
@@ -72,8 +74,10 @@ CommandLine readCommandLine(const QStringList &arguments)
     if (parser.isSet(import)) {
         if (files.isEmpty())
             return refuse(QStringLiteral("--import needs the files to read."));
-        return { CommandLine::Action::Import, files, {} };
+        return { CommandLine::Action::Import, files, {}, parser.isSet(withPrograms) };
     }
+    if (parser.isSet(withPrograms))
+        return refuse(QStringLiteral("--with-programs goes with --import."));
     for (const auto &[option, action] : { std::pair(exportCalendar, CommandLine::Action::ExportCalendar),
              std::pair(exportContacts, CommandLine::Action::ExportContacts) }) {
         if (!parser.isSet(option))

@@ -18,6 +18,7 @@ struct CommandLine
     Action action = Action::Start;
     QStringList files; ///< absolute paths
     QString text;
+    bool withPrograms = false; ///< an import keeps the programs its reminders name
 };
 
 /// Reads the arguments, the program's name first. Qt's own options for the display (-platform,

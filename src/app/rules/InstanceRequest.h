@@ -13,6 +13,8 @@ struct InstanceRequest
     static inline const QString Activate = QStringLiteral("activate");
     /// Import the files (absolute paths) given as arguments, and come forward.
     static inline const QString Import = QStringLiteral("import");
+    /// Read the store again: another process changed it.
+    static inline const QString Reload = QStringLiteral("reload");
 
     QString kind;
     QStringList arguments;
