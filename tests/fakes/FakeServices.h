@@ -7,25 +7,26 @@
 #include <QList>
 #include <QStringList>
 
-/// A clock set by the test. A setting that goes back, or forward by more than a second, is a
-/// change of the wall clock, as when the user sets the time or the computer resumes.
+/// A clock set by the test, in the test process's time zone (TZ). A setting that goes back, or
+/// forward by more than a second, is a change of the wall clock, as when the user sets the time
+/// or the computer resumes; time passing while a timer waits is not.
 class FakeClock final : public Clock
 {
 public:
-    QDateTime current{QDate(2026, 12, 7), QTime(10, 0, 0)};
-    QDateTime now() const override { return current; }
-    void set(QDate day, QTime time) { moveTo(QDateTime(day, time)); }
-    void setTime(QTime time) { moveTo(QDateTime(current.date(), time)); }
-    void advance(int seconds) { moveTo(current.addSecs(seconds)); }
+    FakeClock() { set(QDate(2026, 12, 7), QTime(10, 0, 0)); }
+    QDateTime now() const override { return QDateTime::fromMSecsSinceEpoch(m_msecs); }
+    /// The first instant the local clock shows the day and time, or the first one after a
+    /// change to summer time skips them.
+    void set(QDate day, QTime time);
+    void setTime(QTime time) { set(now().date(), time); }
+    void advance(int seconds) { moveTo(m_msecs + seconds * 1000LL); }
+    /// Time passes as a timer waits.
+    void pass(qint64 msecs) { m_msecs += msecs; }
 
 private:
-    void moveTo(const QDateTime &moment)
-    {
-        const qint64 step = current.msecsTo(moment);
-        current = moment;
-        if (step < 0 || step > 1000)
-            emit wallClockChanged();
-    }
+    void moveTo(qint64 msecs);
+
+    qint64 m_msecs = 0;
 };
 
 struct ShownMessage
