@@ -5,14 +5,20 @@
 
 void FakeClock::set(QDate day, QTime time)
 {
-    const qint64 second = reminders::instantOf(reminders::wallSecond(day, time), reminders::zoneOf(now()));
+    const qint64 second = reminders::instantOf(reminders::wallSecond(day, time), reminders::zoneOf(m_now));
     moveTo(second * 1000 + time.msec());
+}
+
+void FakeClock::zoneChanged()
+{
+    show(m_msecs);
+    emit wallClockChanged();
 }
 
 void FakeClock::moveTo(qint64 msecs)
 {
     const qint64 step = msecs - m_msecs;
-    m_msecs = msecs;
+    show(msecs);
     if (step < 0 || step > 1000)
         emit wallClockChanged();
 }

@@ -14,19 +14,28 @@ class FakeClock final : public Clock
 {
 public:
     FakeClock() { set(QDate(2026, 12, 7), QTime(10, 0, 0)); }
-    QDateTime now() const override { return QDateTime::fromMSecsSinceEpoch(m_msecs); }
+    QDateTime now() const override { return m_now; }
     /// The first instant the local clock shows the day and time, or the first one after a
     /// change to summer time skips them.
     void set(QDate day, QTime time);
-    void setTime(QTime time) { set(now().date(), time); }
+    void setTime(QTime time) { set(m_now.date(), time); }
     void advance(int seconds) { moveTo(m_msecs + seconds * 1000LL); }
     /// Time passes as a timer waits.
-    void pass(qint64 msecs) { m_msecs += msecs; }
+    void pass(qint64 msecs) { show(m_msecs + msecs); }
+    /// The system's zone changed (TZ set anew): the same instant on the new zone's clock.
+    void zoneChanged();
 
 private:
     void moveTo(qint64 msecs);
+    void show(qint64 msecs)
+    {
+        m_msecs = msecs;
+        m_now = QDateTime::fromMSecsSinceEpoch(msecs);
+    }
 
+    // The instant itself: a local time read back goes through the zone of the moment.
     qint64 m_msecs = 0;
+    QDateTime m_now = QDateTime::fromMSecsSinceEpoch(0);
 };
 
 struct ShownMessage

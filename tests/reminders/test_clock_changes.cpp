@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(armedMsecs(&scan()), 1800 * 1000);
 
         TestZone::set(zone);
-        emit fakes().clock->wallClockChanged();
+        fakes().clock->zoneChanged();
         QCOMPARE(armedMsecs(&scan()), 0);
         QStringList seen;
         runUntil(now().toMSecsSinceEpoch() + 8 * 3600 * 1000, seen);

@@ -4,6 +4,7 @@
 #include "reminders/rules/ReminderRules.h"
 
 #include <limits>
+#include <optional>
 
 namespace reminders {
 
@@ -37,12 +38,15 @@ QList<Due> DueWatch::dueUntil(const QDateTime &now)
 
     QList<Due> due;
     std::vector<std::pair<qint64, size_t>> handedOut;
+    std::optional<QTimeZone> zone;
     for (const auto &[second, position] : m_index.dueBetween(std::max(seconds.after, m_settled), seconds.upTo)) {
         const std::pair<qint64, size_t> row(second, m_key ? m_key(position) : size_t(position));
         if (m_handedOut.count(row))
             continue;
         handedOut.push_back(row);
-        due.append({ position, second, secondsLate(second, now) });
+        if (!zone)
+            zone = zoneOf(now);
+        due.append({ position, second, secondsLate(second, now, *zone) });
     }
     m_handedOut.insert(handedOut.begin(), handedOut.end());
 

@@ -92,10 +92,10 @@ QTimeZone zoneOf(const QDateTime &moment)
     return QTimeZone(moment.offsetFromUtc());
 }
 
-qint64 secondsLate(qint64 wall, const QDateTime &now)
+qint64 secondsLate(qint64 wall, const QDateTime &now, const QTimeZone &zone)
 {
     const qint64 byWall = wallSecond(now) - wall;
-    const qint64 byInstant = now.toSecsSinceEpoch() - instantOf(wall, zoneOf(now));
+    const qint64 byInstant = now.toSecsSinceEpoch() - instantOf(wall, zone);
     return std::max<qint64>(0, std::min(byWall, byInstant));
 }
 

@@ -38,8 +38,9 @@ qint64 highestWallShownBy(qint64 instant, const QTimeZone &zone);
 /// offset from UTC, a zone of that fixed offset.
 QTimeZone zoneOf(const QDateTime &moment);
 
-/// How long after its wall second a moment comes: in real time, but never more than the wall
-/// clock moved, so a second skipped by summer time is not late at the first second after it.
-qint64 secondsLate(qint64 wall, const QDateTime &now);
+/// How long after its wall second a moment of the zone comes: in real time, but never more than
+/// the wall clock moved, so a second skipped by summer time is not late at the first second after
+/// the jump, nor one shown again after the end of summer time.
+qint64 secondsLate(qint64 wall, const QDateTime &now, const QTimeZone &zone);
 
 } // namespace reminders
