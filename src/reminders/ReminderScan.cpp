@@ -78,7 +78,8 @@ void ReminderScan::raiseDue(const QList<reminders::Due> &due)
         raise(m_reminders.at(d.position));
         QString late;
         if (isLate(d)) {
-            late = reminders::lateNotice(reminders::wallDay(d.second), reminders::wallTime(d.second), today, d.secondsLate);
+            late = reminders::lateNotice(
+                reminders::wallDay(d.second), reminders::wallTime(d.second), today, d.secondsLate);
             if (missed > 1)
                 late += QStringLiteral(" (%1 missed)").arg(missed);
         }

@@ -52,8 +52,7 @@ QList<Due> DueWatch::dueUntil(const QDateTime &now)
 
     // Farther back than the catch-up, nothing is handed out anyway.
     m_settled = std::max(m_settled, seconds.upTo - CatchUpSeconds);
-    m_handedOut.erase(m_handedOut.begin(),
-        m_handedOut.upper_bound({ m_settled, std::numeric_limits<size_t>::max() }));
+    m_handedOut.erase(m_handedOut.begin(), m_handedOut.upper_bound({ m_settled, std::numeric_limits<size_t>::max() }));
     return due;
 }
 
