@@ -149,41 +149,6 @@ private slots:
         QVERIFY(wallSecondAt(found, tz) >= second);
     }
 
-    void highestWallShownInTheRepeatedHour()
-    {
-        const QTimeZone berlin("Europe/Berlin");
-        const auto at = [](int h, int m) { return QDateTime(QDate(2027, 10, 31), QTime(h, m), Qt::UTC).toSecsSinceEpoch(); };
-        // At 2:10 CET the clock showed 2:59:59 CEST an hour before; at 4:00 CET it shows more.
-        QCOMPARE(highestWallShownBy(at(1, 10), berlin), wallSecond(QDate(2027, 10, 31), QTime(2, 59, 59)));
-        QCOMPARE(highestWallShownBy(at(3, 0), berlin), wallSecond(QDate(2027, 10, 31), QTime(4, 0)));
-    }
-
-    void waitsThroughTheZonesRules_data()
-    {
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QTime>("watched"); // on the day of `now`; invalid: nothing
-        QTest::addColumn<qint64>("msecs");
-        const QTimeZone santiago("America/Santiago");
-        const QTimeZone berlin("Europe/Berlin");
-        QTest::newRow("to a skipped midnight") << QDateTime(QDate(2027, 9, 4), QTime(23, 0), santiago) << QTime()
-                                               << qint64(3600 * 1000);
-        QTest::newRow("to a second in the skipped hour")
-            << QDateTime(QDate(2027, 3, 28), QTime(1, 0), berlin) << QTime(2, 30) << qint64(3600 * 1000);
-        QTest::newRow("over the repeated hour")
-            << QDateTime(QDate(2027, 10, 31), QTime(1, 0), berlin) << QTime(3, 0) << qint64(3 * 3600 * 1000);
-    }
-    void waitsThroughTheZonesRules()
-    {
-        QFETCH(QDateTime, now);
-        QFETCH(QTime, watched);
-        QFETCH(qint64, msecs);
-        DueWatch watch;
-        watch.startAt(now);
-        watch.watch(watched.isValid() ? QList<std::pair<QDate, QTime>> { { now.date(), watched } } : QList<std::pair<QDate, QTime>> {},
-            now.date());
-        QCOMPARE(watch.msecsToWake(now), msecs);
-    }
-
     void lateNoticeText_data()
     {
         // clang-format off
