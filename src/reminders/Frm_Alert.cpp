@@ -13,6 +13,9 @@
 
 namespace {
 
+// The line that says a reminder comes late, under a description one line shorter.
+constexpr int LateTop = 120;
+
 QTimer *makeTimer(QObject *owner, const QString &name, int interval)
 {
     auto *timer = new QTimer(owner);
@@ -61,6 +64,9 @@ Frm_Alert::Frm_Alert()
     captionFont.setItalic(true);
     Label1->setFont(captionFont);
     Label2->setFont(captionFont);
+    lbllate = addLabel(QStringLiteral("lbllate"), {}, QRect(12, LateTop, 202, Height - 4 - LateTop));
+    lbllate->setFont(captionFont);
+    lbllate->hide();
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), StepInterval);
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), StayTime);
@@ -95,6 +101,13 @@ void Frm_Alert::setTexts(const QString &title, const QString &name, const QStrin
     Lblname->setToolTip(name);
     lbldesp->setText(description);
     lbldesp->setToolTip(description);
+}
+
+void Frm_Alert::setLateNotice(const QString &notice)
+{
+    lbllate->setText(notice);
+    lbllate->setVisible(!notice.isEmpty());
+    lbldesp->resize(lbldesp->width(), (notice.isEmpty() ? Height - 6 : LateTop) - lbldesp->y());
 }
 
 void Frm_Alert::slideIn()

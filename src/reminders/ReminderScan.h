@@ -25,7 +25,8 @@ public:
 private:
     QList<std::pair<QDate, QTime>> readRows() override;
     bool isYearly(int position) const override;
-    void raiseDue(const QList<int> &positions) override;
+    size_t keyOf(int position) const override;
+    void raiseDue(const QList<reminders::Due> &due) override;
     void raise(const store::JoinedReminder &reminder);
 
     QList<store::JoinedReminder> m_reminders;
