@@ -22,6 +22,8 @@ namespace exchange {
 namespace {
 
 constexpr qsizetype LongestText = 1 << 20;
+/// No property of ours or of the programs we meet has more; libical reads many far too slowly.
+constexpr int MostParameters = 64;
 /// An alarm further from its record than this is no reminder of it.
 constexpr int LongestAlarmOffset = 366 * 24 * 3600;
 
@@ -242,7 +244,7 @@ private:
         if (icalproperty *error = icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY))
             throw Unstorable{QString::fromUtf8(icalproperty_get_xlicerror(error)).left(120)};
         if (own(c, names::TooLong))
-            throw Unstorable{QStringLiteral("a value longer than 1 MB")};
+            throw Unstorable{QStringLiteral("a line longer than 1 MB, or with more than %1 parameters").arg(MostParameters)};
         const QString name = text(c, ICAL_SUMMARY_PROPERTY);
         if (kind == ICAL_VEVENT_COMPONENT && own(c, names::Birthday))
             return storeBirthday(c);
@@ -463,17 +465,36 @@ private:
     int m_seen = 0;
 };
 
-/// The text with each logical line longer than the longest value replaced by a marker, which makes
-/// its component be left out; libical reads such lines far too slowly.
+/// Whether a logical line has more parameters before its value than any calendar needs.
+bool hasTooManyParameters(QByteArrayView line)
+{
+    int parameters = 0;
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ':')
+            return false;
+        else if (!quoted && c == ';' && ++parameters > MostParameters)
+            return true;
+    }
+    return false;
+}
+
+/// The text with each logical line longer than the longest value, or with too many parameters,
+/// replaced by a marker, which makes its component be left out; libical reads such lines far too
+/// slowly.
 QByteArray withoutOverlongLines(const QByteArray &text)
 {
     QByteArray out;
+    out.reserve(text.size());
     qsizetype logicalStart = 0, from = 0;
     const auto flush = [&](qsizetype end) {
-        if (end - logicalStart > LongestText)
+        const QByteArrayView line = QByteArrayView(text).sliced(logicalStart, end - logicalStart);
+        if (line.size() > LongestText || hasTooManyParameters(line))
             out += QByteArray(names::TooLong) + ":TRUE\r\n";
         else
-            out += QByteArrayView(text).sliced(logicalStart, end - logicalStart);
+            out += line;
         logicalStart = end;
     };
     while (from < text.size()) {
@@ -515,7 +536,7 @@ QByteArray withTimedTriggers(QByteArray text)
 void importCalendar(store::Database &db, const QByteArray &text, Report &report, const ImportOptions &options,
     Matcher &matcher)
 {
-    const QByteArray readable = withTimedTriggers(text.size() > LongestText ? withoutOverlongLines(text) : text);
+    const QByteArray readable = withTimedTriggers(withoutOverlongLines(text));
     Component root(icalparser_parse_string(readable.constData()), &icalcomponent_free);
     if (!root) {
         report.failure = QStringLiteral("The file holds no calendar that can be read.");

@@ -39,6 +39,12 @@ inline void seed(store::Database &db, const QString &soundFile = "/tmp/sounds/Al
     db.insert(Table::Birthday, {{1, 2}, {2, "1/3/1900"}, {3, 0}});
 }
 
+/// A calendar file holding the components.
+inline QByteArray calendar(const QByteArray &components)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + components + "END:VCALENDAR\r\n";
+}
+
 /// The process's time zone set to another while it lives, and back afterwards.
 class ZoneForTest
 {

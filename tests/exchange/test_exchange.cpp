@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using store::Table;
+using exchangerows::calendar;
 
 namespace {
 
@@ -33,11 +34,6 @@ QByteArray withoutStamps(QByteArray ics)
         if (!line.startsWith("DTSTAMP"))
             kept << line;
     return kept.join('\n');
-}
-
-QByteArray calendar(const QByteArray &components)
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + components + "END:VCALENDAR\r\n";
 }
 
 QByteArray vevent(const QByteArray &summary, const QByteArray &start)
@@ -361,6 +357,11 @@ private slots:
             << calendar("BEGIN:VEVENT\r\nSUMMARY:Zed's Birthday\r\nDTSTART;VALUE=DATE:19700101\r\n"
                         "X-ORRISDAY-BIRTHDAY:TRUE\r\nX-ORRISDAY-FIRST-NAME:Zed\r\nEND:VEVENT\r\n")
             << 0 << 1 << "its contact was not found";
+        QByteArray parameters = "BEGIN:VEVENT\r\nUID:p\r\nDTSTART:20261201T100000\r\nSUMMARY";
+        for (int i = 0; i < 225000; ++i)
+            parameters += ";X-P=1";
+        QTest::newRow("225,000 parameters") << calendar(parameters + ":Slow\r\nEND:VEVENT\r\n" + vevent("Kept", "20261201T100000"))
+                                          << 1 << 1 << "more than 64 parameters";
         QByteArray tels = "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Many Phones\r\n";
         for (int i = 0; i < 10000; ++i)
             tels += "TEL:" + QByteArray::number(i) + "\r\n";

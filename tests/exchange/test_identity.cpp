@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using store::Table;
+using exchangerows::calendar;
 
 namespace {
 
@@ -24,11 +25,6 @@ QStringList everyRow(const store::Database &db)
     for (const auto &[table, reminder] : RecordTables)
         rows << exchangerows::rowsOf(db, table, reminder);
     return rows;
-}
-
-QByteArray calendar(const QByteArray &components)
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + components + "END:VCALENDAR\r\n";
 }
 
 } // namespace
