@@ -26,10 +26,14 @@ public:
 
 private:
     QList<std::pair<QDate, QTime>> readRows() override;
-    /// One confirmation for the events due, naming the last; each event is asked for once.
+    /// One confirmation for the events due, naming the last, beside a desktop notification of it;
+    /// each event is asked for once.
     void raiseDue(const QList<int> &positions) override;
+    /// The confirmation is gone: so is its notification.
+    void closeNotice();
 
     QList<store::StoredEvent> m_events;
     QSet<qint64> m_raised;
     QPointer<Frm_Event> m_confirmation;
+    quint32 m_notice = 0;
 };
