@@ -16,8 +16,7 @@ namespace {
 const QString ByReminder = QStringLiteral("rem_no = ?");
 
 /// Opens the editor as the kind's list does, on the first record that carries the reminder.
-template <typename Editor>
-void openOwned(AppContext &app, store::Table table, const QString &editorKey, qint64 remNo)
+template <typename Editor> void openOwned(AppContext &app, store::Table table, const QString &editorKey, qint64 remNo)
 {
     const QList<store::Record> owners = app.db().records(table, ByReminder, { remNo });
     if (owners.isEmpty())
@@ -35,7 +34,8 @@ void openContact(AppContext &app, qint64 remNo)
         { remNo });
     if (!birthday.next())
         return;
-    const std::optional<contacts::StoredContact> stored = contacts::readContact(app.db(), birthday.value(0).toLongLong());
+    const std::optional<contacts::StoredContact> stored
+        = contacts::readContact(app.db(), birthday.value(0).toLongLong());
     if (!stored)
         return;
     if (auto *editor = qobject_cast<FrmContact_Info *>(app.windows().open(QStringLiteral("FrmContact_Info"))))

@@ -11,8 +11,8 @@
 #include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
 #include "store/ProgramOptions.h"
-#include "widgets/rules/StoreFailure.h"
 #include "widgets/RecordControls.h"
+#include "widgets/rules/StoreFailure.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -142,7 +142,8 @@ void Frm_Option::applyGeneral()
     try {
         store::setDesktopNotifications(app().db(), chkNotifications->isChecked());
     } catch (const store::Error &error) {
-        app().message(records::storeFailureText(QStringLiteral("The notification option could not be saved"), error.code()),
+        app().message(
+            records::storeFailureText(QStringLiteral("The notification option could not be saved"), error.code()),
             MessageIcon::Warning, QStringLiteral("Orrisday"));
     }
     if (Check2->isChecked()) {

@@ -35,10 +35,10 @@ void FreedesktopNotifier::listen()
     if (m_listening)
         return;
     m_listening = true;
-    m_bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
-        SLOT(serviceActionInvoked(uint, QString)));
-    m_bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
-        SLOT(serviceClosed(uint, uint)));
+    m_bus.connect(
+        Service, Path, Interface, QStringLiteral("ActionInvoked"), this, SLOT(serviceActionInvoked(uint, QString)));
+    m_bus.connect(
+        Service, Path, Interface, QStringLiteral("NotificationClosed"), this, SLOT(serviceClosed(uint, uint)));
 }
 
 quint32 FreedesktopNotifier::show(const DesktopNotification &notification)
@@ -73,8 +73,8 @@ void FreedesktopNotifier::notify(quint32 id, const DesktopNotification &notifica
     if (capabilities.contains(QStringLiteral("actions")))
         for (const auto &[key, label] : notification.actions)
             actions << key << label;
-    const QString body = capabilities.contains(QStringLiteral("body-markup")) ? notification.body.toHtmlEscaped()
-                                                                              : notification.body;
+    const QString body
+        = capabilities.contains(QStringLiteral("body-markup")) ? notification.body.toHtmlEscaped() : notification.body;
     const QVariantMap hints {
         { QStringLiteral("desktop-entry"), ApplicationId },
         // The program plays the reminder's own sound.

@@ -34,7 +34,7 @@ private:
     QDBusConnection m_bus;
     bool m_listening = false;
     quint32 m_lastId = 0;
-    QSet<quint32> m_pending;            ///< asked for, not yet shown
+    QSet<quint32> m_pending; ///< asked for, not yet shown
     QSet<quint32> m_closedWhilePending; ///< closed before the service answered
-    QHash<quint32, uint> m_serviceIds;  ///< shown: our id and the service's
+    QHash<quint32, uint> m_serviceIds; ///< shown: our id and the service's
 };

@@ -65,7 +65,8 @@ void EventTrigger::raiseDue(const QList<int> &positions)
     m_confirmation->show();
     m_confirmation->raise();
     closeNotice();
-    m_notice = notifyDesktop(m_app, { QStringLiteral("Computer Event"), *last, false, { { QStringLiteral("default"), QStringLiteral("Open") } } });
+    m_notice = notifyDesktop(m_app,
+        { QStringLiteral("Computer Event"), *last, false, { { QStringLiteral("default"), QStringLiteral("Open") } } });
 }
 
 void EventTrigger::closeNotice()

@@ -23,8 +23,8 @@ public:
     static constexpr int StayTime = 3000;
 
     enum class Motion {
-        SlideIn,  ///< in and out of the screen's bottom right corner, above every window
-        StayPut,  ///< a plain small window where the desktop puts it (Wayland)
+        SlideIn, ///< in and out of the screen's bottom right corner, above every window
+        StayPut, ///< a plain small window where the desktop puts it (Wayland)
     };
     /// How the alert appears on this desktop.
     static Motion desktopMotion();

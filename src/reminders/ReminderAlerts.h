@@ -39,8 +39,8 @@ private:
         quint32 notice; ///< its desktop notification; 0 when none
     };
 
-    void notify(const store::JoinedReminder &reminder, const QString &title, const QString &name,
-        const QString &description);
+    void notify(
+        const store::JoinedReminder &reminder, const QString &title, const QString &name, const QString &description);
     /// The user acted on the alert: its notification goes too.
     void closeShownNotice();
     void noticeAction(quint32 notice, const QString &action);

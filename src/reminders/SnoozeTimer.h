@@ -29,6 +29,6 @@ private:
     void raiseOverdue();
 
     ReminderAlerts &m_alerts;
-    QList<store::Snooze> m_snoozes;  ///< watched, in the timer's list order
-    QList<store::Snooze> m_overdue;  ///< moments already past when read
+    QList<store::Snooze> m_snoozes; ///< watched, in the timer's list order
+    QList<store::Snooze> m_overdue; ///< moments already past when read
 };

@@ -10,8 +10,8 @@ const QString DesktopNotifications = QStringLiteral("desktop_notifications");
 
 bool desktopNotificationsOn(const Database &db)
 {
-    QSqlQuery value = db.run(QStringLiteral("SELECT option_value FROM program_option WHERE option_name = ?"),
-        { DesktopNotifications });
+    QSqlQuery value = db.run(
+        QStringLiteral("SELECT option_value FROM program_option WHERE option_name = ?"), { DesktopNotifications });
     return !value.next() || value.value(0).toString() != QLatin1String("off");
 }
 

@@ -66,11 +66,12 @@ const QList<TableInfo> &allTables()
 
 const QStringList &ownTableStatements()
 {
-    static const QStringList statements{
+    static const QStringList statements {
         QStringLiteral("CREATE TABLE IF NOT EXISTS program_option (option_name TEXT PRIMARY KEY, option_value TEXT)"),
         // One snooze per reminder; its moment in the stored forms of a day and a time.
-        QStringLiteral("CREATE TABLE IF NOT EXISTS reminder_snooze (snooze_kind TEXT NOT NULL, rem_no INTEGER NOT NULL, "
-                       "snooze_date TEXT NOT NULL, snooze_time TEXT NOT NULL, PRIMARY KEY (snooze_kind, rem_no))"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS reminder_snooze (snooze_kind TEXT NOT NULL, rem_no INTEGER NOT NULL, "
+            "snooze_date TEXT NOT NULL, snooze_time TEXT NOT NULL, PRIMARY KEY (snooze_kind, rem_no))"),
     };
     return statements;
 }

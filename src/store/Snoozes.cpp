@@ -8,8 +8,8 @@
 namespace store {
 namespace {
 
-const QString KindNames[] = {
-    QStringLiteral("task"), QStringLiteral("schedule"), QStringLiteral("note"), QStringLiteral("birthday") };
+const QString KindNames[]
+    = { QStringLiteral("task"), QStringLiteral("schedule"), QStringLiteral("note"), QStringLiteral("birthday") };
 
 QString kindName(ReminderKind kind)
 {
@@ -33,8 +33,8 @@ QList<Snooze> snoozes(const Database &db)
     QList<Snooze> result;
     while (q.next())
         if (const auto kind = kindNamed(q.value(0).toString()))
-            result << Snooze{*kind, q.value(1).toLongLong(), storedDate(q.value(2).toString()),
-                             storedTime(q.value(3).toString())};
+            result << Snooze { *kind, q.value(1).toLongLong(), storedDate(q.value(2).toString()),
+                storedTime(q.value(3).toString()) };
     return result;
 }
 
@@ -47,7 +47,8 @@ void putOff(Database &db, ReminderKind kind, qint64 remNo, const QDateTime &mome
 
 void removeSnooze(Database &db, ReminderKind kind, qint64 remNo)
 {
-    db.run(QStringLiteral("DELETE FROM reminder_snooze WHERE snooze_kind = ? AND rem_no = ?"), { kindName(kind), remNo });
+    db.run(
+        QStringLiteral("DELETE FROM reminder_snooze WHERE snooze_kind = ? AND rem_no = ?"), { kindName(kind), remNo });
 }
 
 } // namespace store

@@ -144,14 +144,14 @@ QString birthdayRemindersWhere(const QString &condition)
         .arg(condition);
 }
 
-void readOwned(const Database &db, ReminderKind kind, const std::pair<QString, QVariantList> &query,
-    QList<JoinedReminder> &out)
+void readOwned(
+    const Database &db, ReminderKind kind, const std::pair<QString, QVariantList> &query, QList<JoinedReminder> &out)
 {
     QSqlQuery q = db.run(query.first, query.second);
     while (q.next()) {
-        out << JoinedReminder{kind, q.value(0).toString(), storedDate(q.value(1).toString()),
-                              storedTime(q.value(2).toString()), q.value(3).toString(),
-                              q.value(4).toString(), q.value(5).toString(), {}, q.value(6).toLongLong()};
+        out << JoinedReminder { kind, q.value(0).toString(), storedDate(q.value(1).toString()),
+            storedTime(q.value(2).toString()), q.value(3).toString(), q.value(4).toString(), q.value(5).toString(), {},
+            q.value(6).toLongLong() };
     }
 }
 
@@ -159,10 +159,9 @@ void readBirthdays(const Database &db, const std::pair<QString, QVariantList> &q
 {
     QSqlQuery q = db.run(query.first, query.second);
     while (q.next()) {
-        out << JoinedReminder{ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
-                              storedTime(q.value(1).toString()), q.value(2).toString(),
-                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
-                              q.value(6).toLongLong()};
+        out << JoinedReminder { ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
+            storedTime(q.value(1).toString()), q.value(2).toString(), q.value(3).toString(), q.value(4).toString(),
+            q.value(5).toString(), q.value(6).toLongLong() };
     }
 }
 

@@ -164,6 +164,6 @@ struct FakeServices
 
     Services services() const
     {
-        return Services{clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle, notifier};
+        return Services { clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle, notifier };
     }
 };

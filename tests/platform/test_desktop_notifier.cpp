@@ -22,7 +22,8 @@ const QString WithActions = QStringLiteral(R"({"capabilities": "body body-markup
 const QString WithoutActions = QStringLiteral(R"({"capabilities": "body"})");
 
 const DesktopNotification Reminder { QStringLiteral("Task Alert"), QStringLiteral("Bread & <butter>"), true,
-    { { QStringLiteral("default"), QStringLiteral("Open") }, { QStringLiteral("snooze-5"), QStringLiteral("Snooze 5 min") } } };
+    { { QStringLiteral("default"), QStringLiteral("Open") },
+        { QStringLiteral("snooze-5"), QStringLiteral("Snooze 5 min") } } };
 
 QVariantMap hintsOf(const QVariant &argument)
 {
@@ -53,7 +54,8 @@ class TestDesktopNotifier : public QObject
         QVariantList wrapped;
         for (const QVariant &argument : arguments)
             wrapped << QVariant::fromValue(QDBusVariant(argument));
-        const QDBusMessage sent = m_bus.toMock(DaemonPath, QStringLiteral("EmitSignal"), { Daemon, name, signature, wrapped });
+        const QDBusMessage sent
+            = m_bus.toMock(DaemonPath, QStringLiteral("EmitSignal"), { Daemon, name, signature, wrapped });
         QCOMPARE(sent.type(), QDBusMessage::ReplyMessage);
     }
 
@@ -70,8 +72,9 @@ private slots:
         QTest::addColumn<QString>("capabilities");
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QString>("body");
-        QTest::newRow("daemon with actions and markup") << WithActions
-            << QStringList { "default", "Open", "snooze-5", "Snooze 5 min" } << "Bread &amp; &lt;butter&gt;";
+        QTest::newRow("daemon with actions and markup")
+            << WithActions << QStringList { "default", "Open", "snooze-5", "Snooze 5 min" }
+            << "Bread &amp; &lt;butter&gt;";
         QTest::newRow("daemon without actions") << WithoutActions << QStringList {} << "Bread & <butter>";
     }
     void notifyCarriesTheReminder()
@@ -126,10 +129,14 @@ private slots:
         QTest::addColumn<QString>("signature");
         QTest::addColumn<QVariantList>("arguments");
         QTest::addColumn<QString>("heard");
-        QTest::newRow("snooze chosen") << "ActionInvoked" << "us" << QVariantList { 41u, "snooze-5" } << "snooze-5";
-        QTest::newRow("clicked") << "ActionInvoked" << "us" << QVariantList { 41u, "default" } << "default";
-        QTest::newRow("closed by the user") << "NotificationClosed" << "uu" << QVariantList { 41u, 2u } << "closed";
-        QTest::newRow("another program's") << "ActionInvoked" << "us" << QVariantList { 77u, "default" } << "";
+        QTest::newRow("snooze chosen") << "ActionInvoked"
+                                       << "us" << QVariantList { 41u, "snooze-5" } << "snooze-5";
+        QTest::newRow("clicked") << "ActionInvoked"
+                                 << "us" << QVariantList { 41u, "default" } << "default";
+        QTest::newRow("closed by the user") << "NotificationClosed"
+                                            << "uu" << QVariantList { 41u, 2u } << "closed";
+        QTest::newRow("another program's") << "ActionInvoked"
+                                           << "us" << QVariantList { 77u, "default" } << "";
     }
     void theDaemonsSignalsComeBackByOurId()
     {
@@ -140,7 +147,8 @@ private slots:
         useDaemon(WithActions);
         // The daemon's number for it differs from ours.
         m_bus.toMock(DaemonPath, QStringLiteral("AddMethod"),
-            { Daemon, QStringLiteral("Notify"), QStringLiteral("susssasa{sv}i"), QStringLiteral("u"), QStringLiteral("ret = 41") });
+            { Daemon, QStringLiteral("Notify"), QStringLiteral("susssasa{sv}i"), QStringLiteral("u"),
+                QStringLiteral("ret = 41") });
         FreedesktopNotifier notifier(m_bus.connection());
         const quint32 id = notifier.show(Reminder);
         QTRY_COMPARE(calls("Notify").size(), 1);
@@ -167,7 +175,8 @@ private slots:
         notifier.close(id);
         QVERIFY(closed.isEmpty());
 
-        FreedesktopNotifier unconnected(QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "none"));
+        FreedesktopNotifier unconnected(
+            QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "none"));
         unconnected.close(unconnected.show(Reminder));
     }
 

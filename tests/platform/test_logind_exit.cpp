@@ -67,7 +67,8 @@ private slots:
     void aRefusalIsReported()
     {
         const QDBusMessage added = m_bus.toMock(Login1Path, QStringLiteral("AddMethod"),
-            { QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Reboot"), QStringLiteral("b"), QString(),
+            { QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Reboot"), QStringLiteral("b"),
+                QString(),
                 QStringLiteral("raise dbus.exceptions.DBusException('Operation not permitted', "
                                "name='org.freedesktop.DBus.Error.AccessDenied')") });
         QCOMPARE(added.type(), QDBusMessage::ReplyMessage);

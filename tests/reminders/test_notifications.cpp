@@ -91,10 +91,18 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QString>("body");
-        QTest::newRow("task") << "task" << "Task Alert" << "Call the bank\nAbout the loan";
-        QTest::newRow("schedule") << "schedule" << "Schedule Alert" << "Call the bank\nAbout the loan";
-        QTest::newRow("note without message") << "note" << "Note Alert" << "Call the bank";
-        QTest::newRow("birthday") << "birthday" << "Birthday Alert" << "Ann Smith's Birthday\nContact Phone No : 555 0101";
+        QTest::newRow("task") << "task"
+                              << "Task Alert"
+                              << "Call the bank\nAbout the loan";
+        QTest::newRow("schedule") << "schedule"
+                                  << "Schedule Alert"
+                                  << "Call the bank\nAbout the loan";
+        QTest::newRow("note without message") << "note"
+                                              << "Note Alert"
+                                              << "Call the bank";
+        QTest::newRow("birthday") << "birthday"
+                                  << "Birthday Alert"
+                                  << "Ann Smith's Birthday\nContact Phone No : 555 0101";
     }
     void aRaisedReminderIsNotified()
     {
@@ -239,10 +247,14 @@ private slots:
         QTest::addColumn<bool>("fromTheAlert");
         QTest::addColumn<QString>("editor");
         QTest::addColumn<QString>("field");
-        QTest::newRow("task, alert clicked") << "task" << true << "FrmTask_Info" << "txtname";
-        QTest::newRow("schedule, notification clicked") << "schedule" << false << "FrmSchedule_Info" << "txtname";
-        QTest::newRow("note, alert clicked") << "note" << true << "FrmNote_Info" << "txtname";
-        QTest::newRow("birthday, notification clicked") << "birthday" << false << "FrmContact_Info" << "txtfname";
+        QTest::newRow("task, alert clicked") << "task" << true << "FrmTask_Info"
+                                             << "txtname";
+        QTest::newRow("schedule, notification clicked") << "schedule" << false << "FrmSchedule_Info"
+                                                        << "txtname";
+        QTest::newRow("note, alert clicked") << "note" << true << "FrmNote_Info"
+                                             << "txtname";
+        QTest::newRow("birthday, notification clicked") << "birthday" << false << "FrmContact_Info"
+                                                        << "txtfname";
     }
     void openBringsTheRecordsEditor()
     {
