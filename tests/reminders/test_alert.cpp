@@ -2,7 +2,6 @@
 #include "app/Frm_Main.h"
 #include "reminders/Frm_Alert.h"
 #include "reminders/ReminderScan.h"
-#include "reminders/rules/AlertRules.h"
 #include "support/ReminderRows.h"
 #include "support/TestProgram.h"
 #include "widgets/ElidedLabel.h"
@@ -165,22 +164,6 @@ private slots:
         QVERIFY(timer(second, "Timer1")->isActive());
         QCOMPARE(QStringList({ labelText(second, "Lblname"), labelText(second, "lbldesp") }),
             QStringList({ "Third", "three" }));
-    }
-
-    void slidesInOnlyWhereItCanPlaceItself_data()
-    {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<bool>("slides");
-        QTest::newRow("X11") << "xcb" << true;
-        QTest::newRow("Wayland") << "wayland" << false;
-        QTest::newRow("Wayland, EGL") << "wayland-egl" << false;
-        QTest::newRow("offscreen") << "offscreen" << true;
-    }
-    void slidesInOnlyWhereItCanPlaceItself()
-    {
-        QFETCH(QString, platform);
-        QFETCH(bool, slides);
-        QCOMPARE(reminders::alertSlidesIn(platform), slides);
     }
 
     // Where the desktop places windows itself: a plain window that stays, then closes, and never
