@@ -4,6 +4,7 @@
 #include "app/Frm_Main.h"
 #include "app/SingleInstance.h"
 #include "app/WindowCatalog.h"
+#include "options/ManualBackup.h"
 #include "store/Database.h"
 
 #include <QCoreApplication>
@@ -69,6 +70,7 @@ std::unique_ptr<Orrisday> Orrisday::start(const QString &programFolder, Services
         return nullptr;
     }
 
+    removeUnfinishedBackups(app->m_folder.backupFolder());
     app->m_context = std::make_unique<AppContext>(app->m_folder, app->m_services, *app->m_db);
     app->m_main = std::make_unique<Frm_Main>(*app->m_context);
     registerRecordWindows(app->windows());

@@ -176,6 +176,20 @@ void FrmContact_Info::buildPicturePage(QWidget *page)
     cmdload = makeLabelButton(QStringLiteral("cmdload"), QStringLiteral("Load"), page, { 276, 54, 130, 30 });
 }
 
+void FrmContact_Info::showEvent(QShowEvent *event)
+{
+    RecordEditor::showEvent(event);
+    const QList<QList<QWidget *>> columns {
+        { txtfname, txtlname, txtpadd, txtpcity, txtpstate, txtpcountry, txtpphoneno, txtpmobileno, txtpemailid,
+            cmbbdate, remcheck, cmbeventtime },
+        { txtcname, txtjobtitle, txtcaddr, txtccity, txtcstate, txtccountry, txtwebsite, txtcemailid, txtcphoneno,
+            txtcfaxno },
+    };
+    for (const QList<QWidget *> &page : columns)
+        for (qsizetype i = 1; i < page.size(); ++i)
+            setTabOrder(page.at(i - 1), page.at(i));
+}
+
 void FrmContact_Info::guardKeys()
 {
     const QRegularExpression digits(QStringLiteral("[0-9]*"));

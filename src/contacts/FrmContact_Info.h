@@ -34,6 +34,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    /// Tab runs down the left column of a page, then down the right one.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildPersonalPage(QWidget *page);

@@ -48,8 +48,7 @@ Frm_Contact::Frm_Contact(AppContext &app, QWidget *owner)
     MSHFlexGrid1->setGeometry(16, 42, width() - 32, height() - 42 - 56);
     readGrids([this] { MSHFlexGrid1->fill(store::groupedView(this->app().db(), ContactView)); });
 
-    connect(MSHFlexGrid1, &GroupedGrid::rowClicked, this,
-        [this](const QStringList &cells) { select(cells.value(NumberColumn), {}, {}); });
+    takeSelectionFrom(MSHFlexGrid1, { NumberColumn, -1, -1 });
     connect(lblnew, &ImageButton::clicked, this, &Frm_Contact::newContact);
     connect(lbledit, &ImageButton::clicked, this, &Frm_Contact::editContact);
     connect(lblDelete, &ImageButton::clicked, this, &Frm_Contact::deleteContact);

@@ -8,6 +8,7 @@
 #include "widgets/ImageButton.h"
 #include "widgets/RecordControls.h"
 #include "widgets/rules/StoreFailure.h"
+#include "context/OnScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,7 +54,7 @@ Frm_Search *Frm_Search::openBeside(AppContext &app, QWidget *list)
 {
     if (!openSearch)
         openSearch = new Frm_Search(app, list->parentWidget());
-    openSearch->move(list->geometry().topRight() + QPoint(8, 0));
+    moveOnScreen(openSearch, list->geometry().topRight() + QPoint(8, 0));
     openSearch->show();
     openSearch->raise();
     openSearch->activateWindow();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "context/RecordWindows.h"
+#include "context/OnScreen.h"
 
 #include <QLineEdit>
 
@@ -42,7 +43,7 @@ QWidget *RecordWindows::load(const QString &key)
         return nullptr;
     QWidget *window = m_factories.value(key)(m_app, m_owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->move(place());
+    moveOnScreen(window, place());
     m_loaded.insert(key, window);
     return window;
 }
@@ -64,7 +65,7 @@ void RecordWindows::unload(const QString &key)
 void RecordWindows::follow()
 {
     if (QWidget *window = load(marker())) {
-        window->move(place());
+        moveOnScreen(window, place());
         window->show();
     }
 }

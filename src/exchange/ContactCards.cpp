@@ -95,6 +95,36 @@ struct Card
     QDate born;
     QString fullName;
     QString unstorable;
+    QStringList phonesAsWritten; ///< numbers with more than digits, for the note
+
+    /// A phone number: its digits go into the column, which holds digits only; the number as
+    /// written is kept for the note when it had more.
+    void setPhone(Column column, const QString &number)
+    {
+        if (!columns[column].isEmpty())
+            return;
+        QString digits;
+        for (QChar c : number)
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                digits += c;
+        set(column, digits);
+        if (digits != number)
+            phonesAsWritten << QStringLiteral("%1: %2").arg(phoneLabel(column), number);
+    }
+
+    static QString phoneLabel(Column column)
+    {
+        switch (column) {
+        case Mobile:
+            return QStringLiteral("Mobile");
+        case CompanyPhone:
+            return QStringLiteral("Work phone");
+        case Fax:
+            return QStringLiteral("Fax");
+        default:
+            return QStringLiteral("Phone");
+        }
+    }
 
     void set(Column column, const QString &value)
     {
@@ -132,7 +162,7 @@ void read(Card &card, const ContentLine &line)
         QString number = unescaped(line.value).trimmed();
         if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
             number = number.mid(4);
-        card.set(has("fax") ? Fax : has("work") ? CompanyPhone : has("cell") || has("mobile") ? Mobile : Phone, number);
+        card.setPhone(has("fax") ? Fax : has("work") ? CompanyPhone : has("cell") || has("mobile") ? Mobile : Phone, number);
     } else if (name == QLatin1String("EMAIL")) {
         card.set(has("work") ? CompanyMail : Mail, unescaped(line.value).trimmed());
     } else if (name == QLatin1String("ORG")) {
@@ -207,6 +237,10 @@ private:
         for (Column column : PhoneColumns)
             if (card.columns[column].isEmpty())
                 card.columns[column] = NoPhone;
+        if (!card.phonesAsWritten.isEmpty())
+            card.columns[Note] = ((card.columns[Note].isEmpty() ? QStringList() : QStringList { card.columns[Note] })
+                + card.phonesAsWritten)
+                                     .join(QLatin1Char('\n'));
         if (card.columns[Category].isEmpty())
             card.columns[Category] = QStringLiteral("Personal");
         const qint64 number = m_contacts.next();

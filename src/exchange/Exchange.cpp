@@ -4,9 +4,9 @@
 #include "exchange/CalendarExport.h"
 #include "exchange/CalendarImport.h"
 #include "exchange/ContactCards.h"
+#include "platform/rules/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace exchange {
@@ -16,9 +16,8 @@ constexpr qint64 LargestFile = qint64(512) << 20;
 
 Report written(const QString &file, const QByteArray &content, Report report)
 {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit())
-        report.failure = QStringLiteral("%1 could not be written: %2").arg(file, out.errorString());
+    if (report.succeeded())
+        report.failure = files::writeWholeFile(file, content);
     return report;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "exchange/VCardText.h"
 
+#include <QStringDecoder>
+
 namespace exchange::vcard {
 namespace {
 
@@ -44,6 +46,46 @@ QStringList typesOf(const QStringList &params)
             types << type.remove(QLatin1Char('"')).trimmed().toLower();
     }
     return types;
+}
+
+/// The value of a parameter by its name, or a bare parameter of that name ("QUOTED-PRINTABLE"
+/// stands alone in vCard 2.1); empty when the line has none.
+QString parameterValue(const QStringList &params, QLatin1String name, QLatin1String bare = {})
+{
+    for (const QString &param : params) {
+        const qsizetype equals = param.indexOf(QLatin1Char('='));
+        if (equals < 0 && !bare.isEmpty() && param.trimmed().compare(bare, Qt::CaseInsensitive) == 0)
+            return bare;
+        if (equals >= 0 && param.left(equals).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            return param.mid(equals + 1).remove(QLatin1Char('"')).trimmed();
+    }
+    return {};
+}
+
+bool isQuotedPrintable(const QStringList &params)
+{
+    return parameterValue(params, QLatin1String("ENCODING"), QLatin1String("QUOTED-PRINTABLE"))
+               .compare(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive)
+        == 0;
+}
+
+/// A quoted-printable value of vCard 2.1 decoded in its character set (UTF-8 unless named).
+QString fromQuotedPrintable(const QString &value, const QString &charset)
+{
+    QByteArray bytes;
+    const QByteArray encoded = value.toUtf8();
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        bool hex = false;
+        const int code = i + 2 < encoded.size() && encoded[i] == '=' ? encoded.mid(i + 1, 2).toInt(&hex, 16) : 0;
+        if (hex) {
+            bytes += char(code);
+            i += 2;
+        } else {
+            bytes += encoded[i];
+        }
+    }
+    QStringDecoder decoder(charset.isEmpty() ? "UTF-8" : charset.toLatin1().constData());
+    return decoder.isValid() ? decoder.decode(bytes) : QString::fromUtf8(bytes);
 }
 
 } // namespace
@@ -131,7 +173,10 @@ QList<ContentLine> contentLines(const QString &text)
             QStringList params = parameters(logical.left(colon));
             QString name = params.takeFirst().trimmed().toUpper();
             name = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
-            lines << ContentLine{name, typesOf(params), logical.mid(colon + 1)};
+            QString value = logical.mid(colon + 1);
+            if (isQuotedPrintable(params))
+                value = fromQuotedPrintable(value, parameterValue(params, QLatin1String("CHARSET")));
+            lines << ContentLine{name, typesOf(params), value};
         }
         logical.clear();
     };
@@ -143,7 +188,12 @@ QList<ContentLine> contentLines(const QString &text)
         QStringView line = QStringView(text).mid(from, end - from);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (!line.isEmpty() && (line[0] == QLatin1Char(' ') || line[0] == QLatin1Char('\t')))
+        // A quoted-printable value that ends in "=" goes on in the next line as it stands.
+        const bool softBreak = logical.endsWith(QLatin1Char('='))
+            && isQuotedPrintable(parameters(logical.left(std::max<qsizetype>(unquoted(logical, QLatin1Char(':')), 0))));
+        if (softBreak)
+            logical = logical.chopped(1) + line.toString();
+        else if (!line.isEmpty() && (line[0] == QLatin1Char(' ') || line[0] == QLatin1Char('\t')))
             logical += line.mid(1);
         else {
             if (!logical.isEmpty())

@@ -32,9 +32,7 @@ Frm_Note::Frm_Note(AppContext &app, QWidget *owner)
     MSHFlexGrid1->setFixedWidths({ { 2, 200 }, { 3, 67 }, { 4, 133 } });
     MSHFlexGrid1->setLeftAligned({ 1, 2, 3, 4 });
     readGrids([&] { MSHFlexGrid1->fill(store::groupedView(app.db(), view)); });
-    connect(MSHFlexGrid1, &GroupedGrid::rowClicked, this, [this](const QStringList &cells) {
-        select(cells.value(NameColumn), cells.value(DateColumn), cells.value(TimeColumn));
-    });
+    takeSelectionFrom(MSHFlexGrid1, { NameColumn, DateColumn, TimeColumn });
     connect(lblnew, &ImageButton::clicked, this, &Frm_Note::newNote);
     connect(lbledit, &ImageButton::clicked, this, &Frm_Note::editNote);
     connect(lblDelete, &ImageButton::clicked, this, &Frm_Note::deleteNote);

@@ -2,6 +2,7 @@
 #include "options/ManualBackup.h"
 
 #include "options/rules/BackupName.h"
+#include "platform/rules/WholeFile.h"
 #include "store/Database.h"
 #include "widgets/rules/StoreFailure.h"
 
@@ -35,17 +36,28 @@ bool createPrivateFile(const QString &file, QString *why)
     return true;
 }
 
-bool flushToDisk(const QString &file)
+/// Flushes the file to the disk; gives the error number when that fails.
+int flushToDisk(const QString &file)
 {
     QFile f(file);
-    return f.open(QIODevice::ReadWrite) && ::fsync(f.handle()) == 0;
+    if (!f.open(QIODevice::ReadWrite))
+        return EACCES;
+    return ::fsync(f.handle()) == 0 ? 0 : errno;
 }
 
 } // namespace
 
+void removeUnfinishedBackups(const QString &folder)
+{
+    QDir backups(folder);
+    for (const QString &name : backups.entryList({ options::unfinishedBackupName(QStringLiteral("*")) }, QDir::Files))
+        backups.remove(name);
+}
+
 BackupOutcome makeBackup(const store::Database &db, const QString &backupFile)
 {
     const QString folder = QFileInfo(backupFile).absolutePath();
+    removeUnfinishedBackups(folder);
     if (!QDir().mkpath(folder))
         return failed(QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder)));
 
@@ -61,11 +73,14 @@ BackupOutcome makeBackup(const store::Database &db, const QString &backupFile)
             return { false, true, QStringLiteral("Either The Database Is Open Or Locked") };
         if (error.code() == store::Damaged)
             return { false, false, records::storeFailureText(NotMade, error.code()) };
-        return failed(QString::fromUtf8(error.what()));
+        if (error.code() == store::DiskFull)
+            return failed(files::plainReason(ENOSPC));
+        return failed(QStringLiteral("the copy could not be written"));
     }
-    if (!flushToDisk(unfinished)) {
+    if (const int error = flushToDisk(unfinished)) {
         QFile::remove(unfinished);
-        return failed(QStringLiteral("%1 cannot be written to disk").arg(QDir::toNativeSeparators(unfinished)));
+        return failed(QStringLiteral("%1 cannot be written to disk: %2")
+                .arg(QDir::toNativeSeparators(unfinished), files::plainReason(error)));
     }
     // rename() replaces an earlier backup of the day in one step.
     if (std::rename(QFile::encodeName(unfinished).constData(), QFile::encodeName(backupFile).constData()) != 0) {

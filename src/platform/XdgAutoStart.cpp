@@ -2,10 +2,10 @@
 #include "platform/XdgAutoStart.h"
 
 #include "platform/rules/DesktopEntry.h"
+#include "platform/rules/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString XdgAutoStart::configHome()
 {
@@ -22,11 +22,7 @@ ActionResult XdgAutoStart::enable(const QString &programPath)
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
         return ActionResult::refused(QStringLiteral("the folder %1 cannot be created").arg(folder));
-    QSaveFile entry(file);
-    if (!entry.open(QIODevice::WriteOnly | QIODevice::Text))
-        return ActionResult::refused(QStringLiteral("%1 cannot be written: %2").arg(file, entry.errorString()));
-    entry.write(autostartEntry(programPath).toUtf8());
-    if (!entry.commit())
-        return ActionResult::refused(QStringLiteral("%1 cannot be written: %2").arg(file, entry.errorString()));
+    if (const QString failure = files::writeWholeFile(file, autostartEntry(programPath).toUtf8()); !failure.isEmpty())
+        return ActionResult::refused(failure);
     return {};
 }

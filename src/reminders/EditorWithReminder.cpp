@@ -162,8 +162,10 @@ void EditorWithReminder::showStoredReminder(const store::Record &reminder)
 {
     remcheck->setChecked(true);
     remcheckClicked();
-    m_remDate->setEditText(reminder.text(1));
-    showStoredTime(cmbremtime, reminder.text(2));
+    // An undated reminder shows empty boxes, and is stored undated again when they stay empty.
+    const auto shown = [](const QString &stored) { return stored == store::NoDate ? QString() : stored; };
+    m_remDate->setEditText(shown(reminder.text(1)));
+    showStoredTime(cmbremtime, shown(reminder.text(2)));
     Text1->setText(reminder.text(3));
     Text2->setText(reminder.text(4));
     Text3->setText(reminder.text(5));

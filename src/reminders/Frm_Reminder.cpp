@@ -6,6 +6,7 @@
 #include "reminders/ReminderCaller.h"
 #include "reminders/rules/ReminderChoices.h"
 #include "widgets/RecordControls.h"
+#include "context/OnScreen.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -102,7 +103,7 @@ Frm_Reminder *Frm_Reminder::openFor(AppContext &app, ReminderCaller &caller)
         open->close();
     auto *dialog = new Frm_Reminder(app, owner);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->move(app.windows().place());
+    moveOnScreen(dialog, app.windows().place());
     dialog->Text1->setText(caller.reminderCallerMarker());
     dialog->m_caller = &caller;
     dialog->m_callerWindow = owner;

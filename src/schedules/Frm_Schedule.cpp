@@ -7,6 +7,7 @@
 #include "store/Views.h"
 #include "widgets/ChoiceCombo.h"
 #include "widgets/ImageButton.h"
+#include "context/OnScreen.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void Frm_Schedule::editSchedule()
     editStored({ key.name.trimmed(), key.date, key.time }, Matches::First,
         [this, key](QWidget *editor, const store::Record &schedule, const QList<store::Record> &reminders) {
             if (auto *scheduleEditor = qobject_cast<frmschedule_info *>(editor)) {
-                scheduleEditor->move(app().windows().place() + QPoint(EditPlaceShift, 0));
+                moveOnScreen(scheduleEditor, app().windows().place() + QPoint(EditPlaceShift, 0));
                 scheduleEditor->startEdit(key, schedule, reminders);
             }
         });

@@ -26,8 +26,8 @@ frmschedule_info::frmschedule_info(AppContext &app, QWidget *owner)
     : EditorWithReminder(app, QStringLiteral("frmschedule_info"), { EditorKey, ListKey },
         QStringLiteral("frmschedule_info"), QString(), QSize(480, 390), owner)
 {
-    // The title line is a label of its own, worded by the opener.
-    Label2 = new QLabel(QStringLiteral("New Schedule Information"), this);
+    // The title line is a label of its own, worded by the opener; the window's title follows it.
+    Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(16, 0, width() - 32, 30);
     QFont bold = Label2->font();
@@ -35,6 +35,7 @@ frmschedule_info::frmschedule_info(AppContext &app, QWidget *owner)
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     Label2->setFont(bold);
     Label2->setStyleSheet(QStringLiteral("color: #F4F7FA; background: transparent;"));
+    setHeading(QStringLiteral("New Schedule Information"));
 
     txtname = textField(QStringLiteral("txtname"), QStringLiteral("Name"), 44);
     txtdesp = textField(QStringLiteral("txtdesp"), QStringLiteral("Description"), 80);
@@ -74,10 +75,16 @@ frmschedule_info::frmschedule_info(AppContext &app, QWidget *owner)
     connect(lblupdate, &ImageButton::clicked, this, &frmschedule_info::updateSchedule);
 }
 
+void frmschedule_info::setHeading(const QString &heading)
+{
+    Label2->setText(heading);
+    setWindowTitle(heading);
+}
+
 void frmschedule_info::startNew()
 {
     setMode(Mode::New);
-    Label2->setText(QStringLiteral("New Schedule Information"));
+    setHeading(QStringLiteral("New Schedule Information"));
     showToday(cmbstartdate, cmbstarttime);
 }
 
@@ -85,7 +92,7 @@ void frmschedule_info::startEdit(
     const records::RecordKey &key, const store::Record &schedule, const QList<store::Record> &reminders)
 {
     setMode(Mode::Edit);
-    Label2->setText(QStringLiteral("Edit Schedule Information"));
+    setHeading(QStringLiteral("Edit Schedule Information"));
     setStoredKey(key.name, key.date, key.time);
     txtname->setText(schedule.text(1));
     txtdesp->setText(schedule.text(2));

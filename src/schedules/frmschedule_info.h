@@ -31,6 +31,8 @@ public slots:
     void updateSchedule();
 
 private:
+    /// The title line and the window title.
+    void setHeading(const QString &heading);
     bool requiredFieldsFilled();
     /// A schedule without its own end ends at its start.
     bool endsAtStart() const;

@@ -42,6 +42,8 @@ Error sqlError(const QSqlError &error, const QString &context)
     case 8:  // SQLITE_READONLY
     case 14: // SQLITE_CANTOPEN: the journal cannot be made beside the file
         return Error(ReadOnly, detail);
+    case 13: // SQLITE_FULL
+        return Error(DiskFull, detail);
     case 11: // SQLITE_CORRUPT
     case 26: // SQLITE_NOTADB
         return Error(Damaged, detail);

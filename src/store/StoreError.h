@@ -10,6 +10,7 @@ namespace store {
 enum ErrorCode : int {
     OtherError = 0,
     FileInUse = 70,
+    DiskFull = 3026,           ///< no space left on the device
     ReadOnly = 3027,           ///< the file, or the folder its journal goes to, cannot be written
     Damaged = 3049,            ///< the file is no database or a page of it is damaged
     Locked = 3218,             ///< another program holds the database locked

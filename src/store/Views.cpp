@@ -93,7 +93,7 @@ ViewSpec noteView()
                      {QStringLiteral("Description"), 2},
                      {QStringLiteral("Date"), 3},
                      {QStringLiteral("Time"), 4},
-                     {QStringLiteral("note_code"), 0}},
+                     {QStringLiteral("Note No"), 0}},
                     -1,
                     {},
                     -1};

@@ -34,9 +34,7 @@ GroupedGrid *CategoryList::makeGrid(const QString &name, const Grids &grids)
     grid->setGeometry(16, 76, width() - 32, height() - 76 - 56);
     grid->setHiddenColumns(grids.hiddenColumns);
     grid->setLeftAligned(grids.leftAlignedColumns);
-    connect(grid, &GroupedGrid::rowClicked, this, [this, key = grids.key](const QStringList &cells) {
-        select(cells.value(key.name), cells.value(key.date), cells.value(key.time));
-    });
+    takeSelectionFrom(grid, grids.key);
     return grid;
 }
 

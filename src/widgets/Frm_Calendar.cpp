@@ -5,6 +5,7 @@
 #include "store/DateTimeText.h"
 #include "widgets/DateCombo.h"
 #include "widgets/RecordControls.h"
+#include "context/OnScreen.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -60,7 +61,7 @@ Frm_Calendar *Frm_Calendar::openFor(AppContext &app, QWidget *requestingWindow, 
     if (!openPopup)
         openPopup = new Frm_Calendar(app, owner);
     openPopup->Text2->setText(comboName);
-    openPopup->move(owner->pos());
+    moveOnScreen(openPopup, owner->pos());
     openPopup->show();
     openPopup->raise();
     openPopup->activateWindow();

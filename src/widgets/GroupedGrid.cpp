@@ -2,7 +2,16 @@
 #include "widgets/GroupedGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QResizeEvent>
+#include <QToolTip>
+
+namespace {
+
+/// No column narrows below this, nor below its heading.
+constexpr int LeastColumnWidth = 64;
+
+} // namespace
 
 GroupedGrid::GroupedGrid(
     const QString &objectName, const QList<store::ViewColumn> &columns, int groupColumn, QWidget *parent)
@@ -21,8 +30,15 @@ GroupedGrid::GroupedGrid(
     header()->setStretchLastSection(true);
     // Columns fit the texts of the first rows: enough for a readable grid, cheap with thousands.
     header()->setResizeContentsPrecision(100);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { emit rowClicked(cellTexts(row)); });
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> selected = selectedItems();
+        emit rowSelected(selected.isEmpty() ? QStringList(columnCount(), QString()) : cellTexts(selected.first()));
+    });
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *row) {
+        if (isRecordRow(row))
+            emit rowActivated();
+    });
 }
 
 void GroupedGrid::setHiddenColumns(const QList<int> &columns)
@@ -72,47 +88,87 @@ void GroupedGrid::fill(const QList<store::ViewGroup> &groups)
     fitColumns();
 }
 
+int GroupedGrid::leastWidth(int column) const
+{
+    const int heading = header()->sectionSizeHint(column);
+    return std::max({ LeastColumnWidth, heading, m_fixedWidths.value(column, 0) });
+}
+
 void GroupedGrid::fitColumns()
 {
+    QList<int> columns;
+    QList<int> wanted;
     int total = 0;
-    for (int column = 0; column < columnCount(); ++column) {
-        resizeColumnToContents(column);
-        if (m_fixedWidths.contains(column))
-            setColumnWidth(column, std::max(columnWidth(column), m_fixedWidths.value(column)));
-        if (!isColumnHidden(column))
-            total += columnWidth(column);
-    }
-    // Narrow the widest columns to a common width rather than scroll sideways.
-    const int available = viewport()->width() - 2;
-    if (total <= available)
-        return;
-    QList<int> widths;
-    int below = 0;
     for (int column = 0; column < columnCount(); ++column) {
         if (isColumnHidden(column))
             continue;
-        if (m_fixedWidths.contains(column))
-            below += columnWidth(column);
-        else
-            widths << columnWidth(column);
+        resizeColumnToContents(column);
+        columns << column;
+        wanted << std::max(columnWidth(column), m_fixedWidths.value(column, 0));
+        total += wanted.last();
     }
-    std::sort(widths.begin(), widths.end());
-    int cap = 0;
-    for (int i = 0; i < widths.size(); ++i) {
-        cap = (available - below) / int(widths.size() - i);
-        if (widths.at(i) > cap)
-            break;
-        below += widths.at(i);
+    // Narrow the widest columns to a common width, none below its least width; if even that does
+    // not fit, the grid scrolls sideways.
+    const int available = viewport()->width() - 2;
+    const auto widthAt = [&](int i, int cap) { return std::max(leastWidth(columns.at(i)), std::min(wanted.at(i), cap)); };
+    const auto totalAt = [&](int cap) {
+        int sum = 0;
+        for (int i = 0; i < columns.size(); ++i)
+            sum += widthAt(i, cap);
+        return sum;
+    };
+    int cap = total;
+    if (total > available) {
+        int low = 0;
+        int high = total;
+        while (low < high) {
+            const int middle = (low + high + 1) / 2;
+            if (totalAt(middle) <= available)
+                low = middle;
+            else
+                high = middle - 1;
+        }
+        cap = low;
     }
-    for (int column = 0; column < columnCount(); ++column)
-        if (!isColumnHidden(column) && !m_fixedWidths.contains(column))
-            setColumnWidth(column, std::min(columnWidth(column), std::max(cap, 36)));
+    for (int i = 0; i < columns.size(); ++i)
+        setColumnWidth(columns.at(i), widthAt(i, cap));
 }
 
 void GroupedGrid::resizeEvent(QResizeEvent *event)
 {
     QTreeWidget::resizeEvent(event);
     fitColumns();
+}
+
+void GroupedGrid::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !selectedItems().isEmpty() && isRecordRow(selectedItems().first())) {
+        emit rowActivated();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+bool GroupedGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTreeWidget::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex cell = indexAt(help->pos());
+    const QString text = cell.data().toString();
+    // The item's margins take a few pixels from the column on either side.
+    const int room = visualRect(cell).width() - 8;
+    if (cell.isValid() && viewport()->fontMetrics().horizontalAdvance(text) > room)
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(cell));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+bool GroupedGrid::isRecordRow(const QTreeWidgetItem *row) const
+{
+    return m_groupColumn < 0 || row->parent();
 }
 
 QStringList GroupedGrid::cellTexts(const QTreeWidgetItem *row) const

@@ -5,6 +5,8 @@
 #include "context/RecordWindows.h"
 #include "context/ScanPause.h"
 #include "store/StoreError.h"
+#include "widgets/GroupedGrid.h"
+#include "widgets/ImageButton.h"
 #include "widgets/RecordControls.h"
 #include "widgets/RecordRefresh.h"
 #include "widgets/rules/StoreFailure.h"
@@ -44,6 +46,14 @@ void RecordList::select(const QString &name, const QString &date, const QString 
     Text1->setText(name);
     Text2->setText(date);
     Text3->setText(time);
+}
+
+void RecordList::takeSelectionFrom(GroupedGrid *grid, records::KeyColumns key)
+{
+    connect(grid, &GroupedGrid::rowSelected, this, [this, key](const QStringList &cells) {
+        select(cells.value(key.name), cells.value(key.date), cells.value(key.time));
+    });
+    connect(grid, &GroupedGrid::rowActivated, lbledit, &ImageButton::click);
 }
 
 void RecordList::askForSelection(const QString &title)

@@ -7,11 +7,13 @@
 
 #include <functional>
 
+class GroupedGrid;
 class ImageButton;
 class QLineEdit;
 
 /// What the task, schedule and note lists share: the New, Edit, Delete and Cancel buttons, the
-/// selection boxes Text1 (name), Text2 (date), Text3 (time) filled by a grid click, and the
+/// selection boxes Text1 (name), Text2 (date), Text3 (time) filled from the grid's highlighted row,
+/// and the
 /// finding and deleting of the selected records with their reminders.
 class RecordList : public RecordWindow
 {
@@ -33,10 +35,13 @@ public:
     records::RecordKey selection() const;
 
 public slots:
-    /// Takes a clicked row's name, date and time as the selection.
+    /// Takes a row's name, date and time as the selection.
     void select(const QString &name, const QString &date, const QString &time);
 
 protected:
+    /// Follows the grid's highlighted row, reading the key from the grid columns given (-1: none),
+    /// and edits a row double-clicked or entered as Edit does.
+    void takeSelectionFrom(GroupedGrid *grid, records::KeyColumns key);
     /// " Please Select The Item" with the given title.
     void askForSelection(const QString &title);
     /// Closes this window and empties the window marker.

@@ -4,6 +4,7 @@
 #include "widgets/ImageButton.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QPainter>
@@ -66,7 +67,13 @@ void RecordWindow::paintEvent(QPaintEvent *)
 void RecordWindow::setEscapeButton(ImageButton *button)
 {
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, button, &ImageButton::click);
+    connect(escape, &QShortcut::activated, button, [button] {
+        // An Escape meant for an open drop-down list closes that list alone.
+        if (QWidget *list = QApplication::activePopupWidget())
+            list->close();
+        else
+            button->click();
+    });
 }
 
 void RecordWindow::showEvent(QShowEvent *event)

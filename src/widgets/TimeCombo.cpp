@@ -3,12 +3,12 @@
 
 #include "context/AppContext.h"
 #include "widgets/KeyGuard.h"
+#include "context/OnScreen.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 #include <functional>
 
 namespace {
@@ -99,14 +99,7 @@ void TimeCombo::showPopup()
     m_hours->show();
     m_minutes->show();
     // Over the combo, kept on the screen.
-    QPoint at = mapToGlobal(QPoint(0, 0));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = m_popup->size();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
-    }
-    m_popup->move(at);
+    moveOnScreen(m_popup, mapToGlobal(QPoint(0, 0)));
     m_popup->show();
     for (QListWidget *list : {m_hours, m_minutes})
         if (list->currentItem())

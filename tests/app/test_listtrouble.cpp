@@ -2,33 +2,12 @@
 // The list windows meeting a store in trouble or a row gone from under them.
 #include "reminders/ReminderScan.h"
 #include "support/FreshProgramTest.h"
+#include "support/ListKinds.h"
 #include "support/RecordSteps.h"
 #include "support/StoreTrouble.h"
 
 using store::Table;
 
-namespace {
-
-struct ListKind
-{
-    const char *list;
-    const char *editor;
-    Table table;
-    store::Values seeded; ///< one row the list shows
-    const char *noun;
-    int shownColumn; ///< the grid column that shows the seeded row by its name or number
-    const char *shown;
-};
-
-const ListKind Kinds[] = {
-    { "Frm_Task", "FrmTask_Info", Table::Task, { { 0, 1 }, { 1, "Agenda" }, { 7, "Business" } }, "task", 2, "Agenda" },
-    { "Frm_Schedule", "FrmSchedule_Info", Table::Schedule, { { 0, 1 }, { 1, "Agenda" }, { 9, "Business" } }, "schedule",
-        2, "Agenda" },
-    { "Frm_Note", "FrmNote_Info", Table::Note, { { 0, 1 }, { 1, "Agenda" } }, "note", 1, "Agenda" },
-    { "Frm_Contact", "FrmContact_Info", Table::Contact, { { 0, 1 }, { 1, "Ann" } }, "contact", 2, "1" },
-};
-
-} // namespace
 
 class TestListTrouble : public FreshProgramTest
 {
@@ -44,7 +23,7 @@ class TestListTrouble : public FreshProgramTest
     /// Seeds one row of a kind and starts the program.
     void startWith(int kind)
     {
-        m_kind = &Kinds[kind];
+        m_kind = &ListKinds[kind];
         db().insert(m_kind->table, m_kind->seeded);
         p().start();
     }
@@ -55,9 +34,9 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("failed");
-        for (int kind = 0; kind < int(std::size(Kinds)); ++kind) {
-            QTest::addRow("%s, edit", Kinds[kind].noun) << kind << "lbledit" << "opened";
-            QTest::addRow("%s, delete", Kinds[kind].noun) << kind << "lblDelete" << "deleted";
+        for (int kind = 0; kind < int(std::size(ListKinds)); ++kind) {
+            QTest::addRow("%s, edit", ListKinds[kind].noun) << kind << "lbledit" << "opened";
+            QTest::addRow("%s, delete", ListKinds[kind].noun) << kind << "lblDelete" << "deleted";
         }
     }
     void aStoreFailureInEditOrDeleteLeavesTheListAsItIs()
@@ -82,7 +61,7 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         for (int kind : { 0, 1 }) // tasks and schedules
-            QTest::addRow("%s", Kinds[kind].noun) << kind;
+            QTest::addRow("%s", ListKinds[kind].noun) << kind;
     }
     void editOfAStaleSelectionClosesTheList()
     {
@@ -101,9 +80,9 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<StoreTrouble>("trouble");
         QTest::addColumn<QString>("why");
-        for (int kind = 0; kind < int(std::size(Kinds)); ++kind) {
-            QTest::addRow("%s, locked", Kinds[kind].noun) << kind << StoreTrouble::Locked << "locked";
-            QTest::addRow("%s, damaged", Kinds[kind].noun) << kind << StoreTrouble::Damaged << "damaged";
+        for (int kind = 0; kind < int(std::size(ListKinds)); ++kind) {
+            QTest::addRow("%s, locked", ListKinds[kind].noun) << kind << StoreTrouble::Locked << "locked";
+            QTest::addRow("%s, damaged", ListKinds[kind].noun) << kind << StoreTrouble::Damaged << "damaged";
         }
     }
     void aListThatCannotBeReadSaysSoOnce()

@@ -87,6 +87,19 @@ class TestContactEditor : public FreshProgramTest
     }
 
 private slots:
+    void tabRunsDownEachColumn()
+    {
+        openNew();
+        const QStringList fields { "txtfname", "txtlname", "txtpadd", "txtpcity", "txtpstate", "txtpcountry",
+            "txtpphoneno", "txtpmobileno", "txtpemailid", "cmbbdate" };
+        QStringList reached;
+        QWidget *at = control(fields.first());
+        for (int step = 0; step < 200 && reached.size() < fields.size(); ++step, at = at->nextInFocusChain())
+            if (fields.contains(at->objectName()) && !reached.contains(at->objectName()))
+                reached << at->objectName();
+        QCOMPARE(reached, fields);
+    }
+
     void addStoresContactBirthdayAndReminder_data()
     {
         QTest::addColumn<QList<qint64>>("contacts");  // contact numbers stored, in table order

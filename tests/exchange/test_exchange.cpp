@@ -267,6 +267,37 @@ private slots:
         QCOMPARE(row.section(" # ", 10), reminder);
     }
 
+    void cardsOfOlderPrograms_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QStringList>("stored"); ///< first and last name, phone, mobile, note
+        QTest::newRow("quoted-printable name") << QByteArray("N;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:M=C3=BCller;J=C3=BCrgen\r\n")
+                                               << QStringList { "Jürgen", "Müller", "0", "0", "" };
+        QTest::newRow("bare parameter, soft line break")
+            << QByteArray("N:Lee;Ann\r\nNOTE;QUOTED-PRINTABLE:first=0D=0Asecond and a long=\r\n line\r\n")
+            << QStringList { "Ann", "Lee", "0", "0", "first\r\nsecond and a long line" };
+        QTest::newRow("latin-1") << QByteArray("N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:G=F6tz;Ann\r\n")
+                                 << QStringList { "Ann", "Götz", "0", "0", "" };
+        QTest::newRow("formatted phone numbers")
+            << QByteArray("N:Lee;Ann\r\nNOTE:Met in Oslo\r\nTEL;TYPE=home:+49 (30) 1234-567\r\nTEL;TYPE=cell:0171 22\r\n"
+                          "TEL;TYPE=work:4711\r\n")
+            << QStringList { "Ann", "Lee", "49301234567", "017122", "Met in Oslo\nPhone: +49 (30) 1234-567\nMobile: 0171 22" };
+    }
+    void cardsOfOlderPrograms()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QStringList, stored);
+        write(path("older.vcf"), "BEGIN:VCARD\r\nVERSION:2.1\r\n" + lines + "END:VCARD\r\n");
+        const QString dbFile = path("older.db");
+        QFile::remove(dbFile);
+        store::Database db(dbFile);
+        QVERIFY(exchange::importFile(db, path("older.vcf")).succeeded());
+        const QList<store::Record> contacts = db.records(Table::Contact);
+        QCOMPARE(contacts.size(), 1);
+        const store::Record &contact = contacts.first();
+        QCOMPARE((QStringList { contact.text(1), contact.text(2), contact.text(7), contact.text(8), contact.text(22) }), stored);
+    }
+
     void exportedProperties_data()
     {
         QTest::addColumn<QString>("file");

@@ -332,6 +332,16 @@ private slots:
             kept.isEmpty() ? QStringList { "Please enter the correct Date" } : QStringList {});
     }
 
+    void anUndatedReminderShowsEmptyBoxesAndStaysUndated()
+    {
+        seedTask(db(), 1, "Dentist", 3);
+        seedReminder(db(), 3, "1/3/1900", "1/3/1900");
+        openStoredTask();
+        QCOMPARE((QStringList { textOf("cmbremdate"), textOf("cmbremtime") }), (QStringList { "", "" }));
+        click("lblupdate");
+        QCOMPARE(joinedRows(db(), Table::Reminder).last().section('|', 1, 2), QStringLiteral("1/3/1900|1/3/1900"));
+    }
+
     void updateRewritesEveryMatchingTask_data()
     {
         QTest::addColumn<QStringList>("tasks"); // code|name|rem_no|description

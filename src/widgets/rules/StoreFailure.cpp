@@ -20,6 +20,8 @@ QString storeFailureText(const QString &whatFailed, int errorCode)
         return whatFailed
             + QStringLiteral(": the database file is damaged. Dated backup copies are kept in the "
                              "program's Database folder.");
+    case store::DiskFull:
+        return whatFailed + QStringLiteral(": no space left on the device. Nothing was changed.");
     default:
         return whatFailed + QStringLiteral(". Please try again.");
     }
