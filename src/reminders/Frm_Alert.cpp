@@ -17,6 +17,10 @@
 
 namespace {
 
+// The snooze row runs along the bottom; the texts end above it.
+constexpr int SnoozeTop = 106;
+constexpr int DescriptionTop = 54;
+
 QTimer *makeTimer(QObject *owner, const QString &name, int interval)
 {
     auto *timer = new QTimer(owner);
@@ -74,8 +78,9 @@ Frm_Alert::Frm_Alert(Motion motion)
     // Each caption beside its line, so that the snooze row fits below.
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Name"), QRect(12, 34, 74, 18));
     Lblname = addLabel(QStringLiteral("Lblname"), QStringLiteral("Your text here"), QRect(88, 34, 128, 18));
-    Label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Description"), QRect(12, 54, 74, 18));
-    lbldesp = addLabel(QStringLiteral("lbldesp"), QStringLiteral(" No Message"), QRect(88, 54, 128, 50));
+    Label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Description"), QRect(12, DescriptionTop, 74, 18));
+    lbldesp = addLabel(QStringLiteral("lbldesp"), QStringLiteral(" No Message"),
+        QRect(88, DescriptionTop, 128, SnoozeTop - 2 - DescriptionTop));
     lbldesp->setWordWrap(true);
     lbldesp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont captionFont = Label1->font();
@@ -109,13 +114,13 @@ void Frm_Alert::buildSnooze()
 {
     cmbsnooze = new QComboBox(this);
     cmbsnooze->setObjectName(QStringLiteral("cmbsnooze"));
-    cmbsnooze->setGeometry(12, 108, 106, 24);
+    cmbsnooze->setGeometry(12, SnoozeTop + 2, 106, 24);
     cmbsnooze->setCursor(Qt::ArrowCursor);
     cmbsnooze->setToolTip(QStringLiteral("How long to put the reminder off"));
     for (int minutes : reminders::snoozeMinutes())
         cmbsnooze->addItem(reminders::snoozeChoiceText(minutes), minutes);
     cmbsnooze->setCurrentIndex(1);
-    lblsnooze = makeLabelButton(QStringLiteral("lblsnooze"), QStringLiteral("Snooze"), this, { 124, 106, 90, 28 });
+    lblsnooze = makeLabelButton(QStringLiteral("lblsnooze"), QStringLiteral("Snooze"), this, { 124, SnoozeTop, 90, 28 });
     lblsnooze->setToolTip(QStringLiteral("Remind me again then"));
     connect(lblsnooze, &ImageButton::clicked, this, &Frm_Alert::snooze);
     setTabOrder(cmbsnooze, lblsnooze);
