@@ -2,12 +2,12 @@
 # Installs the Debian packages the build, the tests and the running program (WAV decoding for the
 # reminder sounds) need, when any is missing. The logind test runs a private D-Bus with a mock of
 # systemd-logind (dbus, python3-dbusmock). The calendar exchange uses libical; its tests check the
-# files with calcurse and python3-vobject.
+# files with calcurse and python3-vobject. The reminder tests read the time zones of tzdata.
 set -euo pipefail
 packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libgl-dev
           gstreamer1.0-plugins-good dbus dbus-daemon python3-dbusmock
-          libical-dev pkg-config calcurse python3-vobject)
+          libical-dev pkg-config calcurse python3-vobject tzdata)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SystemClock.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstdint>
@@ -11,8 +14,10 @@
 // An absolute realtime timer set far in the future with TFD_TIMER_CANCEL_ON_SET: the kernel
 // cancels it (its read fails with ECANCELED) whenever the realtime clock is set, and it is then
 // armed again. Resume from suspend steps the realtime clock as well.
-SystemClock::SystemClock()
+SystemClock::SystemClock(const QString &zoneFile)
+    : m_zoneFile(zoneFile)
 {
+    watchZone();
     m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_fd < 0)
         return;
@@ -43,4 +48,34 @@ void SystemClock::onCancelled()
     armCancelOnSet();
     if (cancelled)
         emit wallClockChanged();
+}
+
+// The zone file is replaced, not written (timedatectl links it anew), so its folder is watched.
+void SystemClock::watchZone()
+{
+    m_zone = zoneSignature();
+    m_zoneWatcher = new QFileSystemWatcher(this);
+    m_zoneWatcher->addPath(QFileInfo(m_zoneFile).absolutePath());
+    if (QFileInfo::exists(m_zoneFile))
+        m_zoneWatcher->addPath(m_zoneFile);
+    const auto changed = [this] {
+        // The watch follows a link to the file it pointed to then: watch the new one.
+        m_zoneWatcher->removePaths(m_zoneWatcher->files());
+        if (QFileInfo::exists(m_zoneFile))
+            m_zoneWatcher->addPath(m_zoneFile);
+        const QByteArray zone = zoneSignature();
+        if (zone == m_zone)
+            return;
+        m_zone = zone;
+        emit wallClockChanged();
+    };
+    connect(m_zoneWatcher, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(m_zoneWatcher, &QFileSystemWatcher::fileChanged, this, changed);
+}
+
+QByteArray SystemClock::zoneSignature() const
+{
+    QFile file(m_zoneFile);
+    const QByteArray contents = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QFileInfo(m_zoneFile).symLinkTarget().toUtf8() + '\n' + contents;
 }

@@ -66,7 +66,9 @@ void DueTimer::reload()
 void DueTimer::read()
 {
     const QDate day = m_app.services().clock->now().date();
-    m_due.watch(readRows(), day, [this](int position) { return isYearly(position); });
+    m_due.watch(
+        readRows(), day, [this](int position) { return isYearly(position); },
+        [this](int position) { return keyOf(position); });
     m_readDay = day;
     m_readPending = false;
 }

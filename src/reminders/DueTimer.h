@@ -22,8 +22,8 @@ public:
 
 public slots:
     /// Called by the timer at the due second: raises the rows whose second has come since the
-    /// previous tick (catching up at most a minute), each second once, and waits for the next.
-    /// A store closed under the program ends it.
+    /// previous tick (catching up on a day at most), each row's second once, and waits for the
+    /// next. A store closed under the program ends it.
     void tick();
     /// Reads the rows again and restarts (the store changed).
     void reload();
@@ -38,8 +38,10 @@ protected:
     virtual QList<std::pair<QDate, QTime>> readRows() = 0;
     /// Whether the row at the position comes every year on its month and day.
     virtual bool isYearly(int /*position*/) const { return false; }
-    /// Raises the rows at the positions, given by due second, then in list order.
-    virtual void raiseDue(const QList<int> &positions) = 0;
+    /// What tells the row at the position from the others when the rows are read again.
+    virtual size_t keyOf(int position) const = 0;
+    /// Raises the rows fallen due, given by due second, then in list order.
+    virtual void raiseDue(const QList<reminders::Due> &due) = 0;
 
     AppContext &m_app;
 

@@ -4,6 +4,7 @@
 #include "context/AppContext.h"
 #include "reminders/DesktopNotice.h"
 #include "reminders/Frm_Event.h"
+#include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
 
 EventTrigger::EventTrigger(AppContext &app, QObject *parent)
@@ -44,16 +45,17 @@ QList<std::pair<QDate, QTime>> EventTrigger::readRows()
     return instants;
 }
 
-void EventTrigger::raiseDue(const QList<int> &positions)
+size_t EventTrigger::keyOf(int position) const
+{
+    return size_t(m_events.at(position).id);
+}
+
+void EventTrigger::raiseDue(const QList<reminders::Due> &due)
 {
     std::optional<QString> last;
-    for (int position : positions) {
-        const store::StoredEvent &event = m_events.at(position);
-        if (!m_raised.contains(event.id)) {
-            m_raised.insert(event.id);
-            last = event.name;
-        }
-    }
+    for (const reminders::Due &d : due)
+        if (d.secondsLate < reminders::LateAfterSeconds)
+            last = m_events.at(d.position).name;
     if (!last)
         return;
     if (!m_confirmation) {

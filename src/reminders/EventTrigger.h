@@ -7,7 +7,6 @@
 #include "store/Views.h"
 
 #include <QPointer>
-#include <QSet>
 
 class Frm_Event;
 
@@ -26,14 +25,14 @@ public:
 
 private:
     QList<std::pair<QDate, QTime>> readRows() override;
-    /// One confirmation for the events due, naming the last, beside a desktop notification of it;
-    /// each event is asked for once.
-    void raiseDue(const QList<int> &positions) override;
+    size_t keyOf(int position) const override;
+    /// One confirmation for the events due, naming the last, beside a desktop notification of it.
+    /// An event missed while the computer slept is not carried out late.
+    void raiseDue(const QList<reminders::Due> &due) override;
     /// The confirmation is gone: so is its notification.
     void closeNotice();
 
     QList<store::StoredEvent> m_events;
-    QSet<qint64> m_raised;
     QPointer<Frm_Event> m_confirmation;
     quint32 m_notice = 0;
 };

@@ -17,9 +17,11 @@
 
 namespace {
 
-// The snooze row runs along the bottom; the texts end above it.
+// The snooze row runs along the bottom; the texts end above it. The line that says a reminder
+// comes late goes under a description one line shorter.
 constexpr int SnoozeTop = 106;
 constexpr int DescriptionTop = 54;
+constexpr int LateTop = SnoozeTop - 18;
 
 QTimer *makeTimer(QObject *owner, const QString &name, int interval)
 {
@@ -87,6 +89,9 @@ Frm_Alert::Frm_Alert(Motion motion)
     captionFont.setItalic(true);
     Label1->setFont(captionFont);
     Label2->setFont(captionFont);
+    lbllate = addLabel(QStringLiteral("lbllate"), {}, QRect(12, LateTop, 202, SnoozeTop - LateTop));
+    lbllate->setFont(captionFont);
+    lbllate->hide();
     buildSnooze();
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), StepInterval);
@@ -143,6 +148,13 @@ void Frm_Alert::setTexts(const QString &title, const QString &name, const QStrin
     Lblname->setToolTip(name);
     lbldesp->setText(description);
     lbldesp->setToolTip(description);
+}
+
+void Frm_Alert::setLateNotice(const QString &notice)
+{
+    lbllate->setText(notice);
+    lbllate->setVisible(!notice.isEmpty());
+    lbldesp->resize(lbldesp->width(), (notice.isEmpty() ? SnoozeTop - 2 : LateTop) - lbldesp->y());
 }
 
 void Frm_Alert::slideIn()

@@ -35,6 +35,8 @@ public:
 
     /// Fills the title, name and description lines.
     void setTexts(const QString &title, const QString &name, const QString &description);
+    /// Says under the description that the reminder comes late; an empty text hides the line.
+    void setLateNotice(const QString &notice);
     /// Whether the window is still on its way; false once it has closed.
     bool isLoaded() const { return m_loaded; }
 
@@ -74,6 +76,7 @@ private:
     QLabel *Lblname;
     QLabel *Label2;
     QLabel *lbldesp;
+    QLabel *lbllate;
     ImageButton *imgX;
     ImageButton *imgPointer;
     QComboBox *cmbsnooze;

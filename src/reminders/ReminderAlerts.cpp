@@ -58,7 +58,7 @@ Frm_Alert *ReminderAlerts::alert() const
     return m_alert && m_alert->isLoaded() ? m_alert.data() : nullptr;
 }
 
-void ReminderAlerts::raise(const JoinedReminder &reminder)
+void ReminderAlerts::raise(const JoinedReminder &reminder, const QString &lateNotice)
 {
     if (!alert()) {
         m_alert = new Frm_Alert;
@@ -79,16 +79,18 @@ void ReminderAlerts::raise(const JoinedReminder &reminder)
     const QString description
         = birthday ? QStringLiteral("Contact Phone No : ") + reminder.contactMobile : reminder.message;
     m_alert->setTexts(title, name, description);
+    m_alert->setLateNotice(lateNotice);
     m_shown = { reminder.kind, reminder.remNo, 0 };
-    notify(reminder, title, name, description);
+    notify(reminder, title, { name, description.trimmed().isEmpty() ? QString() : description, lateNotice });
     if (reminders::namesSound(reminder.sound))
         m_app.services().sound->play(reminder.sound);
 }
 
-void ReminderAlerts::notify(
-    const JoinedReminder &reminder, const QString &title, const QString &name, const QString &description)
+void ReminderAlerts::notify(const JoinedReminder &reminder, const QString &title, const QStringList &lines)
 {
-    const QString body = description.trimmed().isEmpty() ? name : name + QLatin1Char('\n') + description;
+    QStringList shown = lines;
+    shown.removeAll(QString());
+    const QString body = shown.join(QLatin1Char('\n'));
     const quint32 notice = notifyDesktop(m_app, { title, body, true, reminderActions() });
     if (notice == 0)
         return;

@@ -24,8 +24,9 @@ public:
     Frm_Alert *alert() const;
 
     /// Shows the reminder on the alert window (loading it when it is not loaded; the last raised
-    /// stays on it) and in a desktop notification of its own, and plays its sound.
-    void raise(const store::JoinedReminder &reminder);
+    /// stays on it) and in a desktop notification of its own, and plays its sound. A reminder
+    /// raised late says so in both.
+    void raise(const store::JoinedReminder &reminder, const QString &lateNotice = {});
 
 signals:
     /// The user put the reminder off by some minutes.
@@ -39,8 +40,7 @@ private:
         quint32 notice; ///< its desktop notification; 0 when none
     };
 
-    void notify(
-        const store::JoinedReminder &reminder, const QString &title, const QString &name, const QString &description);
+    void notify(const store::JoinedReminder &reminder, const QString &title, const QStringList &lines);
     /// The user acted on the alert: its notification goes too.
     void closeShownNotice();
     void noticeAction(quint32 notice, const QString &action);

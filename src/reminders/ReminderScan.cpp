@@ -37,16 +37,34 @@ bool ReminderScan::isYearly(int position) const
     return m_reminders.at(position).kind == ReminderKind::Birthday;
 }
 
-// The last raised stays on screen: the latest, of the last kind (tasks, schedules, notes, birthdays).
-void ReminderScan::raiseDue(const QList<int> &positions)
+size_t ReminderScan::keyOf(int position) const
 {
-    for (int position : positions)
-        raise(m_reminders.at(position));
+    const JoinedReminder &r = m_reminders.at(position);
+    return qHashMulti(0, int(r.kind), r.ownerName, r.sound, r.message, r.program, r.contactMobile);
 }
 
-void ReminderScan::raise(const JoinedReminder &reminder)
+// The last raised stays on screen: the latest, of the last kind (tasks, schedules, notes, birthdays).
+// One raised late says so, and how many were missed with it.
+void ReminderScan::raiseDue(const QList<reminders::Due> &due)
 {
-    m_alerts.raise(reminder);
+    const auto isLate = [](const reminders::Due &d) { return d.secondsLate >= reminders::LateAfterSeconds; };
+    const qsizetype missed = std::count_if(due.begin(), due.end(), isLate);
+    const QDate today = m_app.services().clock->now().date();
+    for (const reminders::Due &d : due) {
+        QString late;
+        if (isLate(d)) {
+            late = reminders::lateNotice(
+                reminders::wallDay(d.second), reminders::wallTime(d.second), today, d.secondsLate);
+            if (missed > 1)
+                late += QStringLiteral(" (%1 missed)").arg(missed);
+        }
+        raise(m_reminders.at(d.position), late);
+    }
+}
+
+void ReminderScan::raise(const JoinedReminder &reminder, const QString &lateNotice)
+{
+    m_alerts.raise(reminder, lateNotice);
     if (reminder.kind != ReminderKind::Birthday && reminders::namesProgram(reminder.program))
         RunProgram(*m_app.services().shell, reminder.program);
 }

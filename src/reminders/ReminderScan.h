@@ -23,8 +23,9 @@ public:
 private:
     QList<std::pair<QDate, QTime>> readRows() override;
     bool isYearly(int position) const override;
-    void raiseDue(const QList<int> &positions) override;
-    void raise(const store::JoinedReminder &reminder);
+    size_t keyOf(int position) const override;
+    void raiseDue(const QList<reminders::Due> &due) override;
+    void raise(const store::JoinedReminder &reminder, const QString &lateNotice);
 
     ReminderAlerts &m_alerts;
     QList<store::JoinedReminder> m_reminders;

@@ -49,11 +49,17 @@ QList<std::pair<QDate, QTime>> SnoozeTimer::readRows()
     return instants;
 }
 
-void SnoozeTimer::raiseDue(const QList<int> &positions)
+size_t SnoozeTimer::keyOf(int position) const
+{
+    const store::Snooze &snooze = m_snoozes.at(position);
+    return qHashMulti(0, int(snooze.kind), snooze.remNo);
+}
+
+void SnoozeTimer::raiseDue(const QList<reminders::Due> &due)
 {
     raiseOverdue();
-    for (int position : positions)
-        raise(m_snoozes.at(position));
+    for (const reminders::Due &d : due)
+        raise(m_snoozes.at(d.position));
 }
 
 void SnoozeTimer::raiseOverdue()

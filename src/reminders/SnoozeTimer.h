@@ -23,7 +23,8 @@ public slots:
 
 private:
     QList<std::pair<QDate, QTime>> readRows() override;
-    void raiseDue(const QList<int> &positions) override;
+    size_t keyOf(int position) const override;
+    void raiseDue(const QList<reminders::Due> &due) override;
     /// Raises the snooze once: it leaves the store first. A reminder deleted since is not raised.
     void raise(const store::Snooze &snooze);
     void raiseOverdue();

@@ -46,7 +46,7 @@ void Frm_Schedule::editSchedule()
 {
     const records::RecordKey key = selection();
     if (key.isEmpty()) {
-        askForSelection(QStringLiteral(" Orrisdaye"));
+        askForSelection(QStringLiteral("Orrisdaye"));
         return;
     }
     editStored({ key.name.trimmed(), key.date, key.time }, Matches::First,

@@ -1,6 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "fakes/FakeServices.h"
 
+#include "reminders/rules/WallClock.h"
+
+void FakeClock::set(QDate day, QTime time)
+{
+    const qint64 second = reminders::instantOf(reminders::wallSecond(day, time), reminders::zoneOf(m_now));
+    moveTo(second * 1000 + time.msec());
+}
+
+void FakeClock::zoneChanged()
+{
+    show(m_msecs);
+    emit wallClockChanged();
+}
+
+void FakeClock::moveTo(qint64 msecs)
+{
+    const qint64 step = msecs - m_msecs;
+    show(msecs);
+    if (step < 0 || step > 1000)
+        emit wallClockChanged();
+}
+
 void FakeDialogs::message(const QString &text, MessageIcon icon, const QString &title)
 {
     shown.append({text, icon, title});

@@ -7,25 +7,35 @@
 #include <QList>
 #include <QStringList>
 
-/// A clock set by the test. A setting that goes back, or forward by more than a second, is a
-/// change of the wall clock, as when the user sets the time or the computer resumes.
+/// A clock set by the test, in the test process's time zone (TZ). A setting that goes back, or
+/// forward by more than a second, is a change of the wall clock, as when the user sets the time
+/// or the computer resumes; time passing while a timer waits is not.
 class FakeClock final : public Clock
 {
 public:
-    QDateTime current{QDate(2026, 12, 7), QTime(10, 0, 0)};
-    QDateTime now() const override { return current; }
-    void set(QDate day, QTime time) { moveTo(QDateTime(day, time)); }
-    void setTime(QTime time) { moveTo(QDateTime(current.date(), time)); }
-    void advance(int seconds) { moveTo(current.addSecs(seconds)); }
+    FakeClock() { set(QDate(2026, 12, 7), QTime(10, 0, 0)); }
+    QDateTime now() const override { return m_now; }
+    /// The first instant the local clock shows the day and time, or the first one after a
+    /// change to summer time skips them.
+    void set(QDate day, QTime time);
+    void setTime(QTime time) { set(m_now.date(), time); }
+    void advance(int seconds) { moveTo(m_msecs + seconds * 1000LL); }
+    /// Time passes as a timer waits.
+    void pass(qint64 msecs) { show(m_msecs + msecs); }
+    /// The system's zone changed (TZ set anew): the same instant on the new zone's clock.
+    void zoneChanged();
 
 private:
-    void moveTo(const QDateTime &moment)
+    void moveTo(qint64 msecs);
+    void show(qint64 msecs)
     {
-        const qint64 step = current.msecsTo(moment);
-        current = moment;
-        if (step < 0 || step > 1000)
-            emit wallClockChanged();
+        m_msecs = msecs;
+        m_now = QDateTime::fromMSecsSinceEpoch(msecs);
     }
+
+    // The instant itself: a local time read back goes through the zone of the moment.
+    qint64 m_msecs = 0;
+    QDateTime m_now = QDateTime::fromMSecsSinceEpoch(0);
 };
 
 struct ShownMessage

@@ -5,6 +5,7 @@
 #include "reminders/rules/ReminderRules.h"
 
 #include <QTest>
+#include <QTimeZone>
 
 using namespace reminders;
 
@@ -77,7 +78,10 @@ private slots:
                           { Today.addDays(-1), QTime(23, 59, 59) }, { QDate(), QTime(10, 30, 0) } },
             Today);
         QCOMPARE(index.size(), 4);
-        QCOMPARE(index.dueBetween(after, upTo), positions);
+        QList<int> found;
+        for (const auto &[second, position] : index.dueBetween(after, upTo))
+            found << position;
+        QCOMPARE(found, positions);
     }
 
     void waitsForTheNextDueSecondOrMidnight_data()
@@ -105,6 +109,67 @@ private slots:
         watch.watch({ { Today, QTime(10, 30, 0) }, { Today, QTime(9, 0, 0) }, { Today.addDays(1), QTime(8, 0, 0) } },
             Today);
         QCOMPARE(watch.msecsToWake(now), msecs);
+    }
+
+    void instantOfAWallClockTime_data()
+    {
+        // clang-format off
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("wall"); // read as a day and a time of day
+        QTest::addColumn<QDateTime>("from"); // invalid: the first instant at all
+        QTest::addColumn<QDateTime>("instant");
+        const auto on = [](int y, int mo, int d, int h, int mi) { return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::UTC); };
+        QTest::newRow("plain") << QByteArray("Europe/Berlin") << on(2027, 6, 1, 9, 0) << QDateTime() << on(2027, 6, 1, 7, 0);
+        QTest::newRow("skipped: the first second after the jump")
+            << QByteArray("Europe/Berlin") << on(2027, 3, 28, 2, 30) << QDateTime() << on(2027, 3, 28, 1, 0);
+        QTest::newRow("repeated: its first showing")
+            << QByteArray("Europe/Berlin") << on(2027, 10, 31, 2, 30) << QDateTime() << on(2027, 10, 31, 0, 30);
+        QTest::newRow("repeated, from within its second showing")
+            << QByteArray("Europe/Berlin") << on(2027, 10, 31, 2, 30) << on(2027, 10, 31, 1, 10) << on(2027, 10, 31, 1, 30);
+        QTest::newRow("already shown at from")
+            << QByteArray("Europe/Berlin") << on(2027, 10, 31, 2, 30) << on(2027, 10, 31, 0, 40) << on(2027, 10, 31, 0, 40);
+        QTest::newRow("skipped midnight") << QByteArray("America/Santiago") << on(2027, 9, 5, 0, 0) << QDateTime()
+                                          << on(2027, 9, 5, 4, 0);
+        QTest::newRow("repeated hour before midnight")
+            << QByteArray("America/Santiago") << on(2027, 4, 3, 23, 30) << QDateTime() << on(2027, 4, 4, 2, 30);
+        QTest::newRow("no summer time") << QByteArray("Asia/Tokyo") << on(2027, 3, 28, 2, 30) << QDateTime()
+                                        << on(2027, 3, 27, 17, 30);
+        // clang-format on
+    }
+    void instantOfAWallClockTime()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, wall);
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, instant);
+        const QTimeZone tz(zone);
+        const qint64 second = wallSecond(wall.date(), wall.time());
+        const qint64 found
+            = from.isValid() ? firstInstantShowing(second, from.toSecsSinceEpoch(), tz) : instantOf(second, tz);
+        QCOMPARE(QDateTime::fromSecsSinceEpoch(found, Qt::UTC), instant);
+        QVERIFY(wallSecondAt(found, tz) >= second);
+    }
+
+    void lateNoticeText_data()
+    {
+        // clang-format off
+        QTest::addColumn<QDate>("dueDay");
+        QTest::addColumn<qint64>("late");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("minutes") << Today << qint64(12 * 60 + 30) << "due 9:05:00, 12 minutes ago";
+        QTest::newRow("one minute") << Today << qint64(60) << "due 9:05:00, 1 minute ago";
+        QTest::newRow("hours") << Today << qint64(2 * 3600 + 59) << "due 9:05:00, 2 hours ago";
+        QTest::newRow("an hour and a minute") << Today << qint64(3660) << "due 9:05:00, 1 hour 1 minute ago";
+        QTest::newRow("the day before") << Today.addDays(-1) << qint64(23 * 3600 + 5 * 60) << "due 12/6/2026 9:05:00, 23 hours 5 minutes ago";
+        QTest::newRow("seconds") << Today << qint64(30) << "due 9:05:00, 30 seconds ago";
+        // clang-format on
+    }
+    void lateNoticeText()
+    {
+        QFETCH(QDate, dueDay);
+        QFETCH(qint64, late);
+        QFETCH(QString, notice);
+        QCOMPARE(lateNotice(dueDay, QTime(9, 5), Today, late), notice);
     }
 
     void undatedReminders_data()

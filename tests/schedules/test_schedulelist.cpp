@@ -140,7 +140,7 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("storedName"); // the selected schedule's name when clicked; empty: none selected
         QTest::addColumn<QString>("title");
-        QTest::newRow("edit, nothing selected") << "lbledit" << "" << " Orrisdaye";
+        QTest::newRow("edit, nothing selected") << "lbledit" << "" << "Orrisdaye";
         QTest::newRow("delete, nothing selected") << "lblDelete" << "" << " Orrisday";
         QTest::newRow("delete, stale selection") << "lblDelete" << "Renamed" << " Orrisday";
         // clang-format on

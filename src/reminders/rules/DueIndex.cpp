@@ -27,15 +27,15 @@ void DueIndex::clear()
     m_due.clear();
 }
 
-QList<int> DueIndex::dueBetween(qint64 after, qint64 upTo) const
+QList<std::pair<qint64, int>> DueIndex::dueBetween(qint64 after, qint64 upTo) const
 {
-    QList<int> positions;
+    QList<std::pair<qint64, int>> due;
     if (upTo <= after)
-        return positions;
+        return due;
     auto it = std::upper_bound(m_due.begin(), m_due.end(), std::pair<qint64, int>(after, INT_MAX));
     for (; it != m_due.end() && it->first <= upTo; ++it)
-        positions << it->second;
-    return positions;
+        due << *it;
+    return due;
 }
 
 qint64 DueIndex::nextDueAfter(qint64 after) const

@@ -27,9 +27,9 @@ public:
     /// How many reminders fall due on the indexed days.
     qsizetype size() const { return qsizetype(m_due.size()); }
 
-    /// Positions in the list of the reminders due after the wall second `after` up to and
-    /// including `upTo`: in order of their due second, then of the list.
-    QList<int> dueBetween(qint64 after, qint64 upTo) const;
+    /// The reminders due after the wall second `after` up to and including `upTo`, as their due
+    /// second and position in the list: in order of their due second, then of the list.
+    QList<std::pair<qint64, int>> dueBetween(qint64 after, qint64 upTo) const;
     /// The first wall second after `after` on which an indexed reminder falls due; -1 when none.
     qint64 nextDueAfter(qint64 after) const;
 

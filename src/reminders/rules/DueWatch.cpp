@@ -3,15 +3,16 @@
 
 #include "reminders/rules/ReminderRules.h"
 
-namespace reminders {
+#include <limits>
+#include <optional>
 
-namespace {
-constexpr qint64 SecondsPerDay = 24 * 60 * 60;
-}
+namespace reminders {
 
 void DueWatch::startAt(const QDateTime &now)
 {
     m_lastScanned = wallSecond(now) - 1;
+    m_settled = std::max(m_lastScanned, highestWallShownBy(now.toSecsSinceEpoch() - 1, zoneOf(now)));
+    m_handedOut.clear();
 }
 
 void DueWatch::rescanCurrentSecond(const QDateTime &now)
@@ -19,20 +20,40 @@ void DueWatch::rescanCurrentSecond(const QDateTime &now)
     m_lastScanned = std::min(m_lastScanned, wallSecond(now) - 1);
 }
 
-void DueWatch::watch(const QList<std::pair<QDate, QTime>> &instants, QDate day, const DueIndex::Yearly &yearly)
+void DueWatch::watch(
+    const QList<std::pair<QDate, QTime>> &instants, QDate day, const DueIndex::Yearly &yearly, const Key &key)
 {
     m_instants = instants;
     m_yearly = yearly;
+    m_key = key;
     m_index.rebuild(m_instants, day, m_yearly);
 }
 
-QList<int> DueWatch::dueUntil(const QDateTime &now)
+QList<Due> DueWatch::dueUntil(const QDateTime &now)
 {
     if (m_index.day() != now.date())
         m_index.rebuild(m_instants, now.date(), m_yearly);
     const SecondsToScan seconds = secondsToScan(m_lastScanned, wallSecond(now));
     m_lastScanned = seconds.upTo;
-    return m_index.dueBetween(seconds.after, seconds.upTo);
+
+    QList<Due> due;
+    std::vector<std::pair<qint64, size_t>> handedOut;
+    std::optional<QTimeZone> zone;
+    for (const auto &[second, position] : m_index.dueBetween(std::max(seconds.after, m_settled), seconds.upTo)) {
+        const std::pair<qint64, size_t> row(second, m_key ? m_key(position) : size_t(position));
+        if (m_handedOut.count(row))
+            continue;
+        handedOut.push_back(row);
+        if (!zone)
+            zone = zoneOf(now);
+        due.append({ position, second, secondsLate(second, now, *zone) });
+    }
+    m_handedOut.insert(handedOut.begin(), handedOut.end());
+
+    // Farther back than the catch-up, nothing is handed out anyway.
+    m_settled = std::max(m_settled, seconds.upTo - CatchUpSeconds);
+    m_handedOut.erase(m_handedOut.begin(), m_handedOut.upper_bound({ m_settled, std::numeric_limits<size_t>::max() }));
+    return due;
 }
 
 qint64 DueWatch::nextWake(const QDateTime &now) const
@@ -41,18 +62,18 @@ qint64 DueWatch::nextWake(const QDateTime &now) const
     if (current < m_lastScanned || m_index.day() != now.date())
         return current;
     const qint64 midnight = wallSecond(now.date().addDays(1), QTime(0, 0));
-    const qint64 due = m_index.nextDueAfter(m_lastScanned);
+    const qint64 due = m_index.nextDueAfter(std::max(m_lastScanned, m_settled));
     return due < 0 ? midnight : std::min(due, midnight);
 }
 
 qint64 DueWatch::msecsToWake(const QDateTime &now) const
 {
-    // Through the moment itself, so that a change to or from summer time is counted.
     const qint64 wake = nextWake(now);
-    QDateTime moment = now;
-    moment.setDate(QDate::fromJulianDay(wake / SecondsPerDay));
-    moment.setTime(QTime(0, 0).addSecs(int(wake % SecondsPerDay)));
-    return std::max<qint64>(now.msecsTo(moment), 0);
+    const qint64 second = now.toSecsSinceEpoch();
+    qint64 wakeSecond = firstInstantShowing(wake, second, zoneOf(now));
+    if (wake > wallSecond(now))
+        wakeSecond = std::max(wakeSecond, second + 1);
+    return std::max<qint64>(wakeSecond * 1000 - now.toMSecsSinceEpoch(), 0);
 }
 
 } // namespace reminders

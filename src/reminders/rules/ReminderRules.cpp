@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/rules/ReminderRules.h"
 
+#include "store/DateTimeText.h"
+
 namespace reminders {
 
 namespace {
 
-constexpr qint64 SecondsPerDay = 24 * 60 * 60;
 const QDate NoDateDay(1900, 1, 3);
 
 QDate anniversaryIn(QDate stored, int year)
@@ -17,19 +18,7 @@ QDate anniversaryIn(QDate stored, int year)
 
 } // namespace
 
-qint64 wallSecond(QDate date, QTime time)
-{
-    if (!date.isValid() || !time.isValid())
-        return -1;
-    return date.toJulianDay() * SecondsPerDay + time.msecsSinceStartOfDay() / 1000;
-}
-
-qint64 wallSecond(const QDateTime &moment)
-{
-    return wallSecond(moment.date(), moment.time());
-}
-
-SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, int catchUp)
+SecondsToScan secondsToScan(qint64 lastScanned, qint64 now, qint64 catchUp)
 {
     if (now < lastScanned)
         return { now - 1, now };
@@ -46,6 +35,23 @@ QDate dueDayNear(QDate stored, bool yearly, QDate day)
             return due;
     }
     return {};
+}
+
+QString lateNotice(QDate dueDay, QTime dueTime, QDate today, qint64 secondsLate)
+{
+    const auto count = [](qint64 n, const char *unit) {
+        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit)).arg(n == 1 ? "" : "s");
+    };
+    const qint64 minutes = secondsLate / 60 % 60;
+    const qint64 hours = secondsLate / 3600;
+    QString ago = count(minutes, "minute");
+    if (secondsLate < 60)
+        ago = count(secondsLate, "second");
+    else if (hours > 0)
+        ago = minutes > 0 ? count(hours, "hour") + QLatin1Char(' ') + ago : count(hours, "hour");
+    const QString due = dueDay == today ? store::timeText(dueTime)
+                                        : store::dateText(dueDay) + QLatin1Char(' ') + store::timeText(dueTime);
+    return QStringLiteral("due %1, %2 ago").arg(due, ago);
 }
 
 bool namesSound(const QString &sound)
