@@ -4,12 +4,15 @@
 #include "app/AgendaPanel.h"
 #include "app/AnalogClock.h"
 #include "app/Orrisday.h"
+#include "app/ReminderOwner.h"
 #include "app/TrayController.h"
 #include "app/rules/TrayTip.h"
 #include "context/AppContext.h"
 #include "context/RecordWindows.h"
 #include "reminders/EventTrigger.h"
+#include "reminders/ReminderAlerts.h"
 #include "reminders/ReminderScan.h"
+#include "reminders/SnoozeTimer.h"
 #include "widgets/RecordControls.h"
 
 #include <QCalendarWidget>
@@ -70,8 +73,14 @@ Frm_Main::Frm_Main(AppContext &app)
     createNavigation();
     createPictures();
     showToday();
-    m_reminderScan = new ReminderScan(app, this);
+    auto *alerts = new ReminderAlerts(app, this);
+    m_reminderScan = new ReminderScan(app, *alerts, this);
     connect(this, &Frm_Main::reloaded, m_reminderScan, &ReminderScan::reload);
+    m_snoozeTimer = new SnoozeTimer(app, *alerts, this);
+    connect(&app, &AppContext::reminderOwnerRequested, this, [this](store::ReminderKind kind, qint64 remNo) {
+        bringForward();
+        openReminderOwner(m_app, kind, remNo);
+    });
     m_eventTrigger = new EventTrigger(app, this);
     connect(this, &Frm_Main::reloaded, m_eventTrigger, &EventTrigger::reload);
     connect(&app, &AppContext::storeChanged, this, &Frm_Main::reload);

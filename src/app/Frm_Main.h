@@ -17,6 +17,7 @@ class QLineEdit;
 class QSvgRenderer;
 class RecordWindows;
 class ReminderScan;
+class SnoozeTimer;
 class TrayController;
 
 class Frm_Main final : public QWidget
@@ -30,6 +31,7 @@ public:
     TrayController &tray() { return *m_tray; }
     ReminderScan &reminderScan() { return *m_reminderScan; }
     EventTrigger &eventTrigger() { return *m_eventTrigger; }
+    SnoozeTimer &snoozeTimer() { return *m_snoozeTimer; }
 
 public slots:
     /// Closes the record window that the marker names.
@@ -77,4 +79,5 @@ private:
     QPoint m_grab;
     ReminderScan *m_reminderScan = nullptr;
     EventTrigger *m_eventTrigger = nullptr;
+    SnoozeTimer *m_snoozeTimer = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/Frm_Main.h"
 #include "app/SingleInstance.h"
 #include "app/WindowCatalog.h"
+#include "platform/ApplicationId.h"
 #include "options/ManualBackup.h"
 #include "store/Database.h"
 
@@ -46,7 +47,7 @@ void Orrisday::nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("orrisday"));
     QCoreApplication::setApplicationVersion(Version);
     QGuiApplication::setApplicationDisplayName(Title);
-    QGuiApplication::setDesktopFileName(ApplicationId);
+    QGuiApplication::setDesktopFileName(::ApplicationId);
 }
 
 std::unique_ptr<Orrisday> Orrisday::start(

@@ -21,8 +21,6 @@ public:
     /// The application title, shown by every message box without a title of its own.
     static inline const QString Title = QStringLiteral("Orrisday");
     static inline const QString Version = QStringLiteral(ORRISDAY_VERSION);
-    /// The name of the program's desktop entry, icon and metadata, and its Wayland application ID.
-    static inline const QString ApplicationId = QStringLiteral("org.orrisday.Orrisday");
     /// The maker's tell-a-friend web page.
     static inline const QString TellFriendPage = maker::TellFriendPage;
 

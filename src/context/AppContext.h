@@ -5,6 +5,7 @@
 
 #include "context/ProgramFolder.h"
 #include "platform/Services.h"
+#include "store/Views.h"
 
 #include <QObject>
 
@@ -41,11 +42,14 @@ public:
     void holdReminderScan(bool held) { emit reminderScanHeld(held); }
     /// Puts the main window away into the notification area, the icon carrying the tip.
     void hideToTray(const QString &tip) { emit trayRequested(tip); }
+    /// Brings the program forward with the editor of the record a reminder belongs to.
+    void openReminderOwner(store::ReminderKind kind, qint64 remNo) { emit reminderOwnerRequested(kind, remNo); }
 
 signals:
     void storeChanged();
     void reminderScanHeld(bool held);
     void trayRequested(const QString &tip);
+    void reminderOwnerRequested(store::ReminderKind kind, qint64 remNo);
 
 private:
     ProgramFolder m_folder;

@@ -10,7 +10,9 @@
 #include "options/rules/BackupName.h"
 #include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
+#include "store/ProgramOptions.h"
 #include "widgets/RecordControls.h"
+#include "widgets/rules/StoreFailure.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -66,6 +68,16 @@ void Frm_Option::buildGeneralTab()
     QGroupBox *frame = framedPage(SSTab1, QStringLiteral("General"), QStringLiteral("Frame1"), QStringLiteral("General Options"));
     Check2 = makeTextControl<QCheckBox>(QStringLiteral("Check2"), QStringLiteral(" Start with Windows"), frame, { 20, 40, 380, 26 });
     Check3 = makeTextControl<QCheckBox>(QStringLiteral("Check3"), QStringLiteral(" Minimize to System Tray"), frame, { 20, 76, 380, 26 });
+    // A kept setting, unlike the two actions above: it shows what is stored.
+    chkNotifications = makeTextControl<QCheckBox>(QStringLiteral("chkNotifications"),
+        QStringLiteral(" Show reminders as desktop notifications"), frame, { 20, 112, 380, 26 });
+    bool notificationsOn = true;
+    try {
+        notificationsOn = store::desktopNotificationsOn(app().db());
+    } catch (const store::Error &) {
+        // Shown with its default; OK stores it again.
+    }
+    chkNotifications->setChecked(notificationsOn);
 }
 
 void Frm_Option::buildBackupTab()
@@ -127,6 +139,13 @@ void Frm_Option::cancel()
 
 void Frm_Option::applyGeneral()
 {
+    try {
+        store::setDesktopNotifications(app().db(), chkNotifications->isChecked());
+    } catch (const store::Error &error) {
+        app().message(
+            records::storeFailureText(QStringLiteral("The notification option could not be saved"), error.code()),
+            MessageIcon::Warning, QStringLiteral("Orrisday"));
+    }
     if (Check2->isChecked()) {
         const ActionResult result = app().services().autoStart->enable(app().folder().executable());
         if (result.done)

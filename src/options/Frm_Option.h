@@ -39,6 +39,7 @@ private:
     QTabWidget *SSTab1;
     QCheckBox *Check2;
     QCheckBox *Check3;
+    QCheckBox *chkNotifications;
     QLabel *Label5;
     QLabel *Label6;
     QRadioButton *Option3;

@@ -2,6 +2,7 @@
 #include "platform/LinuxServices.h"
 
 #include "platform/DesktopShell.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/LogindExit.h"
 #include "platform/ModuleSoundPlayer.h"
 #include "platform/QtDialogs.h"
@@ -27,6 +28,29 @@ private:
     std::unique_ptr<LogindExit> m_logind;
 };
 
+/// Reaches the session bus at the first notification, never at start.
+class SessionBusNotifier final : public DesktopNotifier
+{
+public:
+    quint32 show(const DesktopNotification &notification) override
+    {
+        if (!m_notifier) {
+            m_notifier = std::make_unique<FreedesktopNotifier>(QDBusConnection::sessionBus());
+            connect(m_notifier.get(), &DesktopNotifier::actionInvoked, this, &DesktopNotifier::actionInvoked);
+            connect(m_notifier.get(), &DesktopNotifier::closed, this, &DesktopNotifier::closed);
+        }
+        return m_notifier->show(notification);
+    }
+    void close(quint32 id) override
+    {
+        if (m_notifier)
+            m_notifier->close(id);
+    }
+
+private:
+    std::unique_ptr<FreedesktopNotifier> m_notifier;
+};
+
 } // namespace
 
 Services makeLinuxServices(const QString &moduleFolder)
@@ -40,5 +64,6 @@ Services makeLinuxServices(const QString &moduleFolder)
     services.autoStart = std::make_shared<XdgAutoStart>();
     services.systemExit = std::make_shared<SystemBusExit>();
     services.lifecycle = std::make_shared<QtLifecycle>();
+    services.notifier = std::make_shared<SessionBusNotifier>();
     return services;
 }

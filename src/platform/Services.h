@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QMenu;
 
@@ -119,6 +121,36 @@ public:
     virtual void endProgram() = 0;
 };
 
+/// A notification for the desktop's notification service.
+struct DesktopNotification
+{
+    QString summary;
+    QString body;
+    /// Shown above others and kept on screen (a reminder that has fallen due).
+    bool critical = false;
+    /// Action keys with their labels, in order; the key "default" is a click on the notification.
+    QList<std::pair<QString, QString>> actions;
+};
+
+/// The desktop's notification service: notifications that reach its list and lock screen.
+class DesktopNotifier : public QObject
+{
+    Q_OBJECT
+public:
+    /// Shows a notification that stays until it is closed, without a sound of its own, and gives
+    /// the id that close() and the signals name it by. Its actions are offered only where the
+    /// service can show them. Without a notification service nothing is shown.
+    virtual quint32 show(const DesktopNotification &notification) = 0;
+    /// Takes the notification away; an id that is gone does nothing.
+    virtual void close(quint32 id) = 0;
+
+signals:
+    /// The user chose one of the notification's actions.
+    void actionInvoked(quint32 id, const QString &action);
+    /// The user or the service closed the notification (not told for close()).
+    void closed(quint32 id);
+};
+
 /// The platform services handed to the program at start.
 struct Services
 {
@@ -130,4 +162,5 @@ struct Services
     std::shared_ptr<AutoStart> autoStart;
     std::shared_ptr<SystemExit> systemExit;
     std::shared_ptr<Lifecycle> lifecycle;
+    std::shared_ptr<DesktopNotifier> notifier;
 };

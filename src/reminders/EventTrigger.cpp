@@ -2,6 +2,7 @@
 #include "reminders/EventTrigger.h"
 
 #include "context/AppContext.h"
+#include "reminders/DesktopNotice.h"
 #include "reminders/Frm_Event.h"
 #include "reminders/rules/ReminderRules.h"
 #include "store/Database.h"
@@ -9,6 +10,18 @@
 EventTrigger::EventTrigger(AppContext &app, QObject *parent)
     : DueTimer(app, QStringLiteral("EventTrigger"), QStringLiteral("TimerEvent"), Reload::CurrentSecondAgain, parent)
 {
+    DesktopNotifier *notifier = app.services().notifier.get();
+    connect(notifier, &DesktopNotifier::actionInvoked, this, [this](quint32 notice) {
+        if (notice == m_notice && m_confirmation) {
+            m_confirmation->show();
+            m_confirmation->raise();
+            m_confirmation->activateWindow();
+        }
+    });
+    connect(notifier, &DesktopNotifier::closed, this, [this](quint32 notice) {
+        if (notice == m_notice)
+            m_notice = 0;
+    });
     reload();
 }
 
@@ -48,8 +61,18 @@ void EventTrigger::raiseDue(const QList<reminders::Due> &due)
     if (!m_confirmation) {
         m_confirmation = new Frm_Event(m_app);
         m_confirmation->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_confirmation, &QObject::destroyed, this, &EventTrigger::closeNotice);
     }
     m_confirmation->setEventName(*last);
     m_confirmation->show();
     m_confirmation->raise();
+    closeNotice();
+    m_notice = notifyDesktop(m_app,
+        { QStringLiteral("Computer Event"), *last, false, { { QStringLiteral("default"), QStringLiteral("Open") } } });
+}
+
+void EventTrigger::closeNotice()
+{
+    if (m_notice != 0)
+        m_app.services().notifier->close(std::exchange(m_notice, 0));
 }

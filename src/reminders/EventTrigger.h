@@ -26,10 +26,13 @@ public:
 private:
     QList<std::pair<QDate, QTime>> readRows() override;
     size_t keyOf(int position) const override;
-    /// One confirmation for the events due, naming the last. An event missed while the computer
-    /// slept is not carried out late.
+    /// One confirmation for the events due, naming the last, beside a desktop notification of it.
+    /// An event missed while the computer slept is not carried out late.
     void raiseDue(const QList<reminders::Due> &due) override;
+    /// The confirmation is gone: so is its notification.
+    void closeNotice();
 
     QList<store::StoredEvent> m_events;
     QPointer<Frm_Event> m_confirmation;
+    quint32 m_notice = 0;
 };

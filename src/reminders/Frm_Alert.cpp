@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "reminders/Frm_Alert.h"
 
+#include "reminders/rules/AlertRules.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/RecordControls.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -13,8 +17,11 @@
 
 namespace {
 
-// The line that says a reminder comes late, under a description one line shorter.
-constexpr int LateTop = 120;
+// The snooze row runs along the bottom; the texts end above it. The line that says a reminder
+// comes late goes under a description one line shorter.
+constexpr int SnoozeTop = 106;
+constexpr int DescriptionTop = 54;
+constexpr int LateTop = SnoozeTop - 18;
 
 QTimer *makeTimer(QObject *owner, const QString &name, int interval)
 {
@@ -26,18 +33,30 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval)
 
 } // namespace
 
-// Placed and moved by the program itself, below the screen edge too, so no window manager may
-// put it elsewhere.
-Frm_Alert::Frm_Alert()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint)
+Frm_Alert::Motion Frm_Alert::desktopMotion()
+{
+    return reminders::alertSlidesIn(QGuiApplication::platformName()) ? Motion::SlideIn : Motion::StayPut;
+}
+
+// Sliding, it is placed and moved by the program itself, below the screen edge too, so no window
+// manager may put it elsewhere.
+Frm_Alert::Frm_Alert(Motion motion)
+    : QWidget(nullptr,
+        motion == Motion::SlideIn
+            ? Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint
+            : Qt::Window | Qt::FramelessWindowHint)
     , m_background(new QSvgRenderer(QStringLiteral(":/art/alert_background.svg"), this))
+    , m_slides(motion == Motion::SlideIn)
 {
     setObjectName(QStringLiteral("Frm_Alert"));
+    setWindowTitle(QStringLiteral("Orrisday"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     // The alert closing by itself must not end a program whose main window is hidden.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(Width, Height);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Click to open"));
     // Dark text on the light art, whatever the desktop's colour scheme.
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, QColor(0x1f, 0x2d, 0x3a));
@@ -46,27 +65,34 @@ Frm_Alert::Frm_Alert()
     imgPointer = new ImageButton(QStringLiteral("imgPointer"), QStringLiteral(":/art/pointer.svg"), {}, this);
     imgPointer->setGeometry(8, 7, 20, 20);
     imgPointer->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgPointer->setCursor(Qt::ArrowCursor);
+    imgPointer->setFocusPolicy(Qt::NoFocus);
     imgX = makeClosePicture(QStringLiteral("imgX"), this, { Width - 24, 7, 16, 16 });
-    connect(imgX, &ImageButton::clicked, this, &QWidget::close);
+    imgX->setToolTip(QStringLiteral("Close"));
+    connect(imgX, &ImageButton::clicked, this, [this] {
+        emit dismissed();
+        close();
+    });
 
     lbltitle = addLabel(QStringLiteral("lbltitle"), {}, QRect(34, 6, 160, 22));
     QFont titleFont = lbltitle->font();
     titleFont.setBold(true);
     lbltitle->setFont(titleFont);
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Name"), QRect(12, 36, 202, 16));
-    Lblname = addLabel(QStringLiteral("Lblname"), QStringLiteral("Your text here"), QRect(12, 52, 202, 20));
-    Label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Description"), QRect(12, 76, 202, 16));
-    lbldesp = addLabel(QStringLiteral("lbldesp"), QStringLiteral(" No Message"), QRect(12, 92, 202, 42));
+    // Each caption beside its line, so that the snooze row fits below.
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Name"), QRect(12, 34, 74, 18));
+    Lblname = addLabel(QStringLiteral("Lblname"), QStringLiteral("Your text here"), QRect(88, 34, 128, 18));
+    Label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Description"), QRect(12, DescriptionTop, 74, 18));
+    lbldesp = addLabel(QStringLiteral("lbldesp"), QStringLiteral(" No Message"),
+        QRect(88, DescriptionTop, 128, SnoozeTop - 2 - DescriptionTop));
     lbldesp->setWordWrap(true);
     lbldesp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont captionFont = Label1->font();
     captionFont.setItalic(true);
     Label1->setFont(captionFont);
     Label2->setFont(captionFont);
-    lbllate = addLabel(QStringLiteral("lbllate"), {}, QRect(12, LateTop, 202, Height - 4 - LateTop));
+    lbllate = addLabel(QStringLiteral("lbllate"), {}, QRect(12, LateTop, 202, SnoozeTop - LateTop));
     lbllate->setFont(captionFont);
     lbllate->hide();
+    buildSnooze();
 
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), StepInterval);
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), StayTime);
@@ -75,6 +101,10 @@ Frm_Alert::Frm_Alert()
     connect(Timer2, &QTimer::timeout, this, &Frm_Alert::endStay);
     connect(Timer3, &QTimer::timeout, this, &Frm_Alert::slideOut);
 
+    if (!m_slides) {
+        Timer2->start();
+        return;
+    }
     // The whole screen, not the work area: the alert rises over a panel at the bottom.
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
@@ -83,6 +113,23 @@ Frm_Alert::Frm_Alert()
     m_top = m_screenBottom;
     move(m_left, m_top);
     Timer1->start();
+}
+
+void Frm_Alert::buildSnooze()
+{
+    cmbsnooze = new QComboBox(this);
+    cmbsnooze->setObjectName(QStringLiteral("cmbsnooze"));
+    cmbsnooze->setGeometry(12, SnoozeTop + 2, 106, 24);
+    cmbsnooze->setCursor(Qt::ArrowCursor);
+    cmbsnooze->setToolTip(QStringLiteral("How long to put the reminder off"));
+    for (int minutes : reminders::snoozeMinutes())
+        cmbsnooze->addItem(reminders::snoozeChoiceText(minutes), minutes);
+    cmbsnooze->setCurrentIndex(1);
+    lblsnooze = makeLabelButton(QStringLiteral("lblsnooze"), QStringLiteral("Snooze"), this, { 124, SnoozeTop, 90, 28 });
+    lblsnooze->setToolTip(QStringLiteral("Remind me again then"));
+    connect(lblsnooze, &ImageButton::clicked, this, &Frm_Alert::snooze);
+    setTabOrder(cmbsnooze, lblsnooze);
+    setTabOrder(lblsnooze, imgX);
 }
 
 QLabel *Frm_Alert::addLabel(const QString &name, const QString &text, QRect geometry)
@@ -107,7 +154,7 @@ void Frm_Alert::setLateNotice(const QString &notice)
 {
     lbllate->setText(notice);
     lbllate->setVisible(!notice.isEmpty());
-    lbldesp->resize(lbldesp->width(), (notice.isEmpty() ? Height - 6 : LateTop) - lbldesp->y());
+    lbldesp->resize(lbldesp->width(), (notice.isEmpty() ? SnoozeTop - 2 : LateTop) - lbldesp->y());
 }
 
 void Frm_Alert::slideIn()
@@ -121,10 +168,27 @@ void Frm_Alert::slideIn()
     }
 }
 
+bool Frm_Alert::isInUse() const
+{
+    return underMouse() || isActiveWindow() || cmbsnooze->view()->isVisible();
+}
+
 void Frm_Alert::endStay()
 {
+    // The user is about to act on it.
+    if (isInUse())
+        return;
     Timer2->stop();
-    Timer3->start();
+    if (m_slides)
+        Timer3->start();
+    else
+        close();
+}
+
+void Frm_Alert::snooze()
+{
+    emit snoozed(cmbsnooze->currentData().toInt());
+    close();
 }
 
 void Frm_Alert::slideOut()
@@ -145,6 +209,21 @@ void Frm_Alert::paintEvent(QPaintEvent *)
         m_background->render(&painter, rect());
     else
         painter.fillRect(rect(), palette().window());
+}
+
+void Frm_Alert::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void Frm_Alert::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click) {
+        emit opened();
+        close();
+    }
 }
 
 void Frm_Alert::closeEvent(QCloseEvent *event)

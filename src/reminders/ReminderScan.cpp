@@ -2,48 +2,24 @@
 #include "reminders/ReminderScan.h"
 
 #include "context/AppContext.h"
-#include "reminders/Frm_Alert.h"
+#include "reminders/ReminderAlerts.h"
 #include "reminders/RunProgram.h"
 #include "reminders/rules/ReminderRules.h"
-#include "store/Database.h"
 
 using store::JoinedReminder;
 using store::ReminderKind;
 
-namespace {
-
-QString alertTitle(ReminderKind kind)
-{
-    switch (kind) {
-    case ReminderKind::Task:
-        return QStringLiteral("Task Alert");
-    case ReminderKind::Schedule:
-        return QStringLiteral("Schedule Alert");
-    case ReminderKind::Note:
-        return QStringLiteral("Note Alert");
-    case ReminderKind::Birthday:
-        return QStringLiteral("Birthday Alert");
-    }
-    return {};
-}
-
-} // namespace
-
-ReminderScan::ReminderScan(AppContext &app, QObject *parent)
+ReminderScan::ReminderScan(AppContext &app, ReminderAlerts &alerts, QObject *parent)
     : DueTimer(app, QStringLiteral("ReminderScan"), QStringLiteral("Timer_popup"), Reload::FromLastTick, parent)
+    , m_alerts(alerts)
 {
     connect(&app, &AppContext::reminderScanHeld, this, [this](bool held) { held ? stop() : start(); });
     reload();
 }
 
-ReminderScan::~ReminderScan()
-{
-    delete m_alert;
-}
-
 Frm_Alert *ReminderScan::alert() const
 {
-    return m_alert && m_alert->isLoaded() ? m_alert.data() : nullptr;
+    return m_alerts.alert();
 }
 
 QList<std::pair<QDate, QTime>> ReminderScan::readRows()
@@ -75,7 +51,6 @@ void ReminderScan::raiseDue(const QList<reminders::Due> &due)
     const qsizetype missed = std::count_if(due.begin(), due.end(), isLate);
     const QDate today = m_app.services().clock->now().date();
     for (const reminders::Due &d : due) {
-        raise(m_reminders.at(d.position));
         QString late;
         if (isLate(d)) {
             late = reminders::lateNotice(
@@ -83,21 +58,13 @@ void ReminderScan::raiseDue(const QList<reminders::Due> &due)
             if (missed > 1)
                 late += QStringLiteral(" (%1 missed)").arg(missed);
         }
-        m_alert->setLateNotice(late);
+        raise(m_reminders.at(d.position), late);
     }
 }
 
-void ReminderScan::raise(const JoinedReminder &reminder)
+void ReminderScan::raise(const JoinedReminder &reminder, const QString &lateNotice)
 {
-    if (!alert()) {
-        m_alert = new Frm_Alert;
-        m_alert->show();
-    }
-    const bool birthday = reminder.kind == ReminderKind::Birthday;
-    m_alert->setTexts(alertTitle(reminder.kind), birthday ? reminder.message : reminder.ownerName,
-        birthday ? QStringLiteral("Contact Phone No : ") + reminder.contactMobile : reminder.message);
-    if (reminders::namesSound(reminder.sound))
-        m_app.services().sound->play(reminder.sound);
-    if (!birthday && reminders::namesProgram(reminder.program))
+    m_alerts.raise(reminder, lateNotice);
+    if (reminder.kind != ReminderKind::Birthday && reminders::namesProgram(reminder.program))
         RunProgram(*m_app.services().shell, reminder.program);
 }

@@ -6,18 +6,16 @@
 #include "reminders/DueTimer.h"
 #include "store/Views.h"
 
-#include <QPointer>
-
 class Frm_Alert;
+class ReminderAlerts;
 
 class ReminderScan final : public DueTimer
 {
     Q_OBJECT
 public:
-    /// Reads the reminders and starts scanning from the current second (timer `Timer_popup`).
-    ReminderScan(AppContext &app, QObject *parent);
-    /// Closes the alert with the program.
-    ~ReminderScan() override;
+    /// Reads the reminders and starts scanning from the current second (timer `Timer_popup`);
+    /// raises them on the alerts.
+    ReminderScan(AppContext &app, ReminderAlerts &alerts, QObject *parent);
 
     /// The alert window while it is loaded.
     Frm_Alert *alert() const;
@@ -27,8 +25,8 @@ private:
     bool isYearly(int position) const override;
     size_t keyOf(int position) const override;
     void raiseDue(const QList<reminders::Due> &due) override;
-    void raise(const store::JoinedReminder &reminder);
+    void raise(const store::JoinedReminder &reminder, const QString &lateNotice);
 
+    ReminderAlerts &m_alerts;
     QList<store::JoinedReminder> m_reminders;
-    QPointer<Frm_Alert> m_alert;
 };

@@ -88,6 +88,8 @@ Database::Database(const QString &file)
     for (const TableInfo &table : allTables())
         run(QString(table.createStatement).replace(QStringLiteral("CREATE TABLE"),
                                                    QStringLiteral("CREATE TABLE IF NOT EXISTS")));
+    for (const QString &table : ownTableStatements())
+        run(table);
     // Indexes only speed lookups up: a store that cannot be written works without them.
     for (const QString &index : indexStatements()) {
         try {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The record store: one SQLite file with the program's seven tables.
+// The record store: one SQLite file with the program's seven tables and the tables of its own facts.
 #pragma once
 
 #include "store/Schema.h"

@@ -64,6 +64,18 @@ const QList<TableInfo> &allTables()
     return tables;
 }
 
+const QStringList &ownTableStatements()
+{
+    static const QStringList statements {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS program_option (option_name TEXT PRIMARY KEY, option_value TEXT)"),
+        // One snooze per reminder; its moment in the stored forms of a day and a time.
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS reminder_snooze (snooze_kind TEXT NOT NULL, rem_no INTEGER NOT NULL, "
+            "snooze_date TEXT NOT NULL, snooze_time TEXT NOT NULL, PRIMARY KEY (snooze_kind, rem_no))"),
+    };
+    return statements;
+}
+
 const QStringList &indexStatements()
 {
     // The contact search compares empty and missing names alike, so it indexes the same expressions.

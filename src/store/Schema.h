@@ -27,6 +27,10 @@ struct TableInfo
 const QList<TableInfo> &allTables();
 const TableInfo &tableInfo(Table table);
 
+/// The tables of the program's own facts beside the seven (options, snoozed reminders); created
+/// when missing.
+const QStringList &ownTableStatements();
+
 /// Indexes that speed up lookups without constraining the rows; created when missing.
 const QStringList &indexStatements();
 

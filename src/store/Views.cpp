@@ -109,16 +109,59 @@ QVariantList dayAndTheDayBefore(QDate day)
     return { storedDateOf(day.addDays(-1)), storedDateOf(day.addDays(1)) };
 }
 
-// Owner columns: name; then the reminder's date, time, sound, message, program.
-void readOwned(const Database &db, ReminderKind kind, const QString &owner, const QString &nameColumn, QDate day,
-               QList<JoinedReminder> &out)
+struct ReminderOwner
 {
-    const auto [sql, params] = ownedRemindersNear(owner, nameColumn, day);
-    QSqlQuery q = db.run(sql, params);
+    ReminderKind kind;
+    QString table;
+    QString nameColumn;
+};
+
+const ReminderOwner Owners[] = {
+    { ReminderKind::Task, QStringLiteral("TASK_INFO"), QStringLiteral("TASK_NAME") },
+    { ReminderKind::Schedule, QStringLiteral("SCHEDULE_INFO"), QStringLiteral("schedule_name") },
+    { ReminderKind::Note, QStringLiteral("NOTE_INFO"), QStringLiteral("note_name") },
+};
+
+// Columns: the owner's name; then the reminder's date, time, sound, message, program and number.
+QString ownedRemindersWhere(const QString &owner, const QString &nameColumn, const QString &condition)
+{
+    return QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, r.rem_no "
+                          "FROM REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no "
+                          "WHERE %3 AND o.rem_no <> 0 "
+                          "ORDER BY o.rowid, r.rowid")
+        .arg(owner, nameColumn, condition);
+}
+
+// Columns: the reminder's date, time, sound, message, program; the contact's mobile; the number.
+QString birthdayRemindersWhere(const QString &condition)
+{
+    return QStringLiteral(
+        "SELECT r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, c.contact_pmobileno, r.rem_no "
+        "FROM REMINDER_INFO r JOIN BIRTHDAY_INFO b ON r.rem_no = b.rem_no "
+        "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
+        "WHERE %1 AND r.rem_no <> 0 "
+        "ORDER BY r.rowid, b.rowid, c.rowid")
+        .arg(condition);
+}
+
+void readOwned(
+    const Database &db, ReminderKind kind, const std::pair<QString, QVariantList> &query, QList<JoinedReminder> &out)
+{
+    QSqlQuery q = db.run(query.first, query.second);
     while (q.next()) {
-        out << JoinedReminder{kind, q.value(0).toString(), storedDate(q.value(1).toString()),
-                              storedTime(q.value(2).toString()), q.value(3).toString(),
-                              q.value(4).toString(), q.value(5).toString(), {}};
+        out << JoinedReminder { kind, q.value(0).toString(), storedDate(q.value(1).toString()),
+            storedTime(q.value(2).toString()), q.value(3).toString(), q.value(4).toString(), q.value(5).toString(), {},
+            q.value(6).toLongLong() };
+    }
+}
+
+void readBirthdays(const Database &db, const std::pair<QString, QVariantList> &query, QList<JoinedReminder> &out)
+{
+    QSqlQuery q = db.run(query.first, query.second);
+    while (q.next()) {
+        out << JoinedReminder { ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
+            storedTime(q.value(1).toString()), q.value(2).toString(), q.value(3).toString(), q.value(4).toString(),
+            q.value(5).toString(), q.value(6).toLongLong() };
     }
 }
 
@@ -144,11 +187,7 @@ QList<StoredEvent> storedEvents(const Database &db, QDate day)
 
 std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day)
 {
-    return { QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program "
-                            "FROM REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no "
-                            "WHERE r.rem_date >= ? AND r.rem_date < ? AND o.rem_no <> 0 "
-                            "ORDER BY o.rowid, r.rowid")
-                 .arg(owner, nameColumn),
+    return { ownedRemindersWhere(owner, nameColumn, QStringLiteral("r.rem_date >= ? AND r.rem_date < ?")),
         dayAndTheDayBefore(day) };
 }
 
@@ -163,29 +202,30 @@ std::pair<QString, QVariantList> birthdayRemindersNear(QDate day)
     }
     while (monthDays.size() < 3)
         monthDays << monthDays.first();
-    return { QStringLiteral(
-                 "SELECT r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, c.contact_pmobileno "
-                 "FROM REMINDER_INFO r JOIN BIRTHDAY_INFO b ON r.rem_no = b.rem_no "
-                 "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
-                 "WHERE substr(r.rem_date, 6, 5) IN (?, ?, ?) AND r.rem_no <> 0 "
-                 "ORDER BY r.rowid, b.rowid, c.rowid"),
-        monthDays };
+    return { birthdayRemindersWhere(QStringLiteral("substr(r.rem_date, 6, 5) IN (?, ?, ?)")), monthDays };
 }
 
 QList<JoinedReminder> joinedReminders(const Database &db, QDate day)
 {
     QList<JoinedReminder> result;
-    readOwned(db, ReminderKind::Task, QStringLiteral("TASK_INFO"), QStringLiteral("TASK_NAME"), day, result);
-    readOwned(db, ReminderKind::Schedule, QStringLiteral("SCHEDULE_INFO"), QStringLiteral("schedule_name"), day, result);
-    readOwned(db, ReminderKind::Note, QStringLiteral("NOTE_INFO"), QStringLiteral("note_name"), day, result);
-    const auto [sql, params] = birthdayRemindersNear(day);
-    QSqlQuery q = db.run(sql, params);
-    while (q.next()) {
-        result << JoinedReminder{ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
-                                 storedTime(q.value(1).toString()), q.value(2).toString(),
-                                 q.value(3).toString(), q.value(4).toString(), q.value(5).toString()};
-    }
+    for (const ReminderOwner &owner : Owners)
+        readOwned(db, owner.kind, ownedRemindersNear(owner.table, owner.nameColumn, day), result);
+    readBirthdays(db, birthdayRemindersNear(day), result);
     return result;
+}
+
+std::optional<JoinedReminder> joinedReminder(const Database &db, ReminderKind kind, qint64 remNo)
+{
+    const QString condition = QStringLiteral("r.rem_no = ?");
+    QList<JoinedReminder> found;
+    if (kind == ReminderKind::Birthday)
+        readBirthdays(db, { birthdayRemindersWhere(condition), { remNo } }, found);
+    for (const ReminderOwner &owner : Owners)
+        if (owner.kind == kind)
+            readOwned(db, kind, { ownedRemindersWhere(owner.table, owner.nameColumn, condition), { remNo } }, found);
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
 }
 
 QList<AgendaItem> agendaTasks(const Database &db, QDate day)

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <optional>
 
 namespace store {
 
@@ -59,11 +60,14 @@ struct JoinedReminder
     QString message;
     QString program;
     QString contactMobile; ///< birthdays only: the mobile number of the birthday's own contact
+    qint64 remNo = 0;
 };
 
 /// The four joined sources in order: tasks, schedules, notes, birthdays; only the reminders that
 /// can fall due on `day` or the day before (birthdays by their month and day).
 QList<JoinedReminder> joinedReminders(const Database &db, QDate day);
+/// The reminder of that number with its owner, of the kind; none when it is gone.
+std::optional<JoinedReminder> joinedReminder(const Database &db, ReminderKind kind, qint64 remNo);
 /// The statement that reads one owner's reminders near a day, and its parameters.
 std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day);
 /// The statement that reads the birthday reminders near a day, and its parameters.

@@ -143,6 +143,30 @@ public:
     void endProgram() override { ++ended; }
 };
 
+/// Records the notifications shown and closed; the test plays the user acting on them.
+class FakeDesktopNotifier final : public DesktopNotifier
+{
+public:
+    struct Shown
+    {
+        quint32 id;
+        DesktopNotification notification;
+    };
+    QList<Shown> shown;
+    QList<quint32> closedIds; ///< closed by the program, in order
+
+    quint32 show(const DesktopNotification &notification) override
+    {
+        shown.append({ quint32(shown.size() + 1), notification });
+        return shown.last().id;
+    }
+    void close(quint32 id) override { closedIds << id; }
+    /// The user chose an action of the notification.
+    void invoke(quint32 id, const QString &action) { emit actionInvoked(id, action); }
+    /// The user closed the notification.
+    void closeByUser(quint32 id) { emit closed(id); }
+};
+
 /// A full set of fakes, and the services that hand them to the program.
 struct FakeServices
 {
@@ -154,9 +178,10 @@ struct FakeServices
     std::shared_ptr<FakeAutoStart> autoStart = std::make_shared<FakeAutoStart>();
     std::shared_ptr<FakeSystemExit> systemExit = std::make_shared<FakeSystemExit>();
     std::shared_ptr<FakeLifecycle> lifecycle = std::make_shared<FakeLifecycle>();
+    std::shared_ptr<FakeDesktopNotifier> notifier = std::make_shared<FakeDesktopNotifier>();
 
     Services services() const
     {
-        return Services{clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle};
+        return Services { clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle, notifier };
     }
 };

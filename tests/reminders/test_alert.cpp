@@ -6,9 +6,11 @@
 #include "support/TestProgram.h"
 #include "widgets/ElidedLabel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -162,6 +164,43 @@ private slots:
         QVERIFY(timer(second, "Timer1")->isActive());
         QCOMPARE(QStringList({ labelText(second, "Lblname"), labelText(second, "lbldesp") }),
             QStringList({ "Third", "three" }));
+    }
+
+    // Where the desktop places windows itself: a plain window that stays, then closes, and never
+    // takes the focus.
+    void stayingPutItNeitherSlidesNorStaysAboveAll()
+    {
+        QPointer<Frm_Alert> alert = new Frm_Alert(Frm_Alert::Motion::StayPut);
+        const QPoint placed = alert->pos();
+        alert->show();
+        QCOMPARE(alert->windowType(), Qt::Window);
+        QVERIFY(!(alert->windowFlags() & (Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint)));
+        QVERIFY(alert->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!timer(alert, "Timer1")->isActive());
+        QVERIFY(timer(alert, "Timer2")->isActive());
+        QCOMPARE(alert->pos(), placed);
+        alert->endStay();
+        QVERIFY(!alert->isLoaded());
+        QVERIFY(!timer(alert, "Timer3")->isActive());
+    }
+
+    void theSnoozeIsReachedByKeyboard()
+    {
+        QPointer<Frm_Alert> alert = new Frm_Alert;
+        alert->show();
+        auto *choice = findIn<QComboBox>(alert, "cmbsnooze");
+        auto *button = findIn<QWidget>(alert, "lblsnooze");
+        QCOMPARE(choice->currentText(), QStringLiteral("10 minutes"));
+        QCOMPARE(choice->nextInFocusChain(), button);
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+        QSignalSpy snoozed(alert.data(), &Frm_Alert::snoozed);
+        QTest::keyClick(choice, Qt::Key_Down);
+        QTest::keyClick(button, Qt::Key_Space);
+        QCOMPARE(snoozed.size(), 1);
+        QCOMPARE(snoozed.first().first().toInt(), 15);
+        QVERIFY(!alert->isLoaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!alert);
     }
 };
 

@@ -144,7 +144,8 @@ private slots:
         QFETCH(QDateTime, instant);
         const QTimeZone tz(zone);
         const qint64 second = wallSecond(wall.date(), wall.time());
-        const qint64 found = from.isValid() ? firstInstantShowing(second, from.toSecsSinceEpoch(), tz) : instantOf(second, tz);
+        const qint64 found
+            = from.isValid() ? firstInstantShowing(second, from.toSecsSinceEpoch(), tz) : instantOf(second, tz);
         QCOMPARE(QDateTime::fromSecsSinceEpoch(found, Qt::UTC), instant);
         QVERIFY(wallSecondAt(found, tz) >= second);
     }

@@ -27,7 +27,18 @@ TestProgram::~TestProgram()
 
 Orrisday &TestProgram::start()
 {
-    m_app = Orrisday::start(m_dir.path(), fakes.services());
+    return start(fakes.services());
+}
+
+void TestProgram::stop()
+{
+    m_app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Orrisday &TestProgram::start(Services services)
+{
+    m_app = Orrisday::start(m_dir.path(), std::move(services));
     if (!m_app)
         qFatal("the program did not start");
     return *m_app;

@@ -19,6 +19,10 @@ public:
 
     /// Starts the program as main() does; the clock, dialogs and store may be prepared first.
     Orrisday &start();
+    /// The same with other services than the fakes.
+    Orrisday &start(Services services);
+    /// Ends the program as a quit does, so that it can start again on the same folder.
+    void stop();
     Orrisday &app() { return *m_app; }
     bool started() const { return m_app != nullptr; }
 

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "app/ReminderOwner.h"
+
+#include "contacts/FrmContact_Info.h"
+#include "context/AppContext.h"
+#include "context/RecordWindows.h"
+#include "notes/frmnote_info.h"
+#include "schedules/frmschedule_info.h"
+#include "tasks/frmtask_info.h"
+#include "widgets/rules/StoreFailure.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+const QString ByReminder = QStringLiteral("rem_no = ?");
+
+/// Opens the editor as the kind's list does, on the first record that carries the reminder.
+template <typename Editor> void openOwned(AppContext &app, store::Table table, const QString &editorKey, qint64 remNo)
+{
+    const QList<store::Record> owners = app.db().records(table, ByReminder, { remNo });
+    if (owners.isEmpty())
+        return;
+    const store::Record &owner = owners.first();
+    const QList<store::Record> reminders = app.db().records(store::Table::Reminder, ByReminder, { remNo });
+    if (auto *editor = qobject_cast<Editor *>(app.windows().open(editorKey)))
+        editor->startEdit({ owner.text(1), owner.text(3), owner.text(4) }, owner, reminders);
+}
+
+void openContact(AppContext &app, qint64 remNo)
+{
+    QSqlQuery birthday = app.db().run(
+        QStringLiteral("SELECT birthday_contact_no FROM BIRTHDAY_INFO WHERE rem_no = ? ORDER BY rowid LIMIT 1"),
+        { remNo });
+    if (!birthday.next())
+        return;
+    const std::optional<contacts::StoredContact> stored
+        = contacts::readContact(app.db(), birthday.value(0).toLongLong());
+    if (!stored)
+        return;
+    if (auto *editor = qobject_cast<FrmContact_Info *>(app.windows().open(QStringLiteral("FrmContact_Info"))))
+        editor->startEdit(*stored);
+}
+
+} // namespace
+
+void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo)
+{
+    try {
+        switch (kind) {
+        case store::ReminderKind::Task:
+            openOwned<frmtask_info>(app, store::Table::Task, QStringLiteral("FrmTask_Info"), remNo);
+            break;
+        case store::ReminderKind::Schedule:
+            openOwned<frmschedule_info>(app, store::Table::Schedule, QStringLiteral("FrmSchedule_Info"), remNo);
+            break;
+        case store::ReminderKind::Note:
+            openOwned<frmnote_info>(app, store::Table::Note, QStringLiteral("FrmNote_Info"), remNo);
+            break;
+        case store::ReminderKind::Birthday:
+            openContact(app, remNo);
+            break;
+        }
+    } catch (const store::Error &error) {
+        app.message(records::storeFailureText(QStringLiteral("The record could not be opened"), error.code()),
+            MessageIcon::Warning, QStringLiteral("Orrisday"));
+    }
+}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "store/Views.h"
+
+class AppContext;
+
+/// Opens the editor of the task, schedule, note or contact that the reminder of that number
+/// belongs to; nothing when it is gone.
+void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo);
