@@ -90,7 +90,11 @@ std::unique_ptr<Orrisday> Orrisday::start(
     app->m_main = std::make_unique<Frm_Main>(*app->m_context);
     registerRecordWindows(app->windows());
     QObject::connect(app->m_instance.get(), &SingleInstance::requested, app->m_main.get(),
-        [raw = app.get()](const InstanceRequest &asked) { raw->answer(asked); });
+        [raw = app.get()](const InstanceRequest &asked) {
+            // Answered from the event loop, not from inside the socket's handler: an import waits
+            // in an event loop of its own, during which the socket goes.
+            QTimer::singleShot(0, raw->m_main.get(), [raw, asked] { raw->answer(asked); });
+        });
     app->m_main->show();
     app->m_main->activateWindow();
     if (!filesToImport.isEmpty())

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "context/AppContext.h"
 
+#include "context/BackgroundImport.h"
 #include "exchange/Exchange.h"
+
+#include <QApplication>
 
 AppContext::AppContext(ProgramFolder folder, Services &services, store::Database &db)
     : m_folder(std::move(folder)), m_services(services), m_db(db)
@@ -37,7 +40,7 @@ bool AppContext::importFiles(const QStringList &files)
                            "Keep the programs? With No, the reminders are imported without them.")
                 .arg(programs.join(QLatin1Char('\n'))),
             QStringLiteral("Orrisday"));
-    const exchange::Report report = exchange::importFiles(m_db, files, options);
+    const exchange::Report report = importInBackground(m_db.file(), files, options, QApplication::activeWindow());
     message(report.summary(QStringLiteral("Imported")),
         report.succeeded() ? MessageIcon::Information : MessageIcon::Warning, QStringLiteral("Orrisday"));
     if (report.succeeded())

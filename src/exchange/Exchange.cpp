@@ -100,6 +100,15 @@ ExchangeText readText(const QString &file)
     return {data, calendar, {}};
 }
 
+/// How many records a file holds, as the readers count them.
+int recordsIn(const QByteArray &data)
+{
+    int count = 0;
+    for (const char *begin : { "BEGIN:VTODO", "BEGIN:VEVENT", "BEGIN:VJOURNAL", "BEGIN:VCARD" })
+        count += int(data.count(begin));
+    return count;
+}
+
 } // namespace
 
 Report exportCalendar(const store::Database &db, const QString &file)
@@ -128,15 +137,25 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
     // A birthday in a calendar finds its contact by name, so the contacts are read first.
     std::stable_partition(texts.begin(), texts.end(), [](const ExchangeText &text) { return !text.calendar; });
 
+    // The records read so far are counted across the files, against those of all of them.
+    int total = 0;
+    for (const ExchangeText &text : std::as_const(texts))
+        total += recordsIn(text.data);
+    int readBefore = 0;
+    ImportOptions perFile = options;
+    if (options.progress)
+        perFile.progress = [&](int read, int) { return options.progress(readBefore + read, total); };
+
     Report report;
     try {
         store::Transaction transaction(db);
         Matcher matcher(db);
         for (const ExchangeText &text : std::as_const(texts)) {
             if (text.calendar)
-                importCalendar(db, text.data, report, options, matcher);
+                importCalendar(db, text.data, report, perFile, matcher);
             else
-                importCards(db, text.data, report, options, matcher);
+                importCards(db, text.data, report, perFile, matcher);
+            readBefore += recordsIn(text.data);
             if (!report.succeeded())
                 return refused(report.failure);
         }

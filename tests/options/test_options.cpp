@@ -15,7 +15,10 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 using store::Table;
 
@@ -255,6 +258,34 @@ private slots:
         QCOMPARE(fakes().dialogs->questions.size(), 1);
         QVERIFY(fakes().dialogs->questions.first().contains("/usr/bin/xcalc"));
         QCOMPARE(db().records(Table::Reminder).value(0).text(5), program);
+    }
+
+    void anImportCanBeCancelledFromItsProgress()
+    {
+        const QString file = p().folder() + "/many.ics";
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n");
+        for (int i = 0; i < 20000; ++i)
+            out.write("BEGIN:VTODO\r\nUID:t" + QByteArray::number(i) + "\r\nSUMMARY:T\r\nEND:VTODO\r\n");
+        out.write("END:VCALENDAR\r\n");
+        out.close();
+        openOn(Frm_Option::Exchange);
+        const qsizetype tasksBefore = db().records(Table::Task).size();
+        fakes().dialogs->filesAnswers = { { file } };
+        // The user presses Cancel as soon as the progress is there.
+        QTimer canceller;
+        connect(&canceller, &QTimer::timeout, this, [&canceller] {
+            if (auto *progress = findWidget<QProgressDialog>("importProgress")) {
+                progress->findChild<QPushButton *>()->click();
+                canceller.stop();
+            }
+        });
+        canceller.start(5);
+        clickOn(control("cmdimport"));
+        QCOMPARE(shown().size(), 1);
+        QCOMPARE(shown().first().text, QStringLiteral("The import was cancelled. Nothing was imported."));
+        QCOMPARE(db().records(Table::Task).size(), tasksBefore);
     }
 
     // The fifth tab writes the calendar out and reads it back in; the first four stay as they are.
