@@ -390,13 +390,11 @@ private:
     /// copy changed later than the contact.
     void storeBirthdayOf(icalcomponent *c, qint64 contactRowid, const QString &contactChanged, const Moment &day)
     {
-        QSqlQuery rows = m_db.run(QStringLiteral(
-            "SELECT b.rowid, b.rem_no FROM BIRTHDAY_INFO b JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no "
-            "WHERE c.rowid = ? ORDER BY b.rowid LIMIT 1"), {contactRowid});
-        if (!rows.next())
+        const auto found = birthdaysByContact().find(contactRowid);
+        if (found == birthdaysByContact().end())
             throw Unstorable{QStringLiteral("its contact has no birthday")};
-        const qint64 birthday = rows.value(0).toLongLong();
-        const qint64 remNo = rows.value(1).toLongLong();
+        const qint64 birthday = found->rowid;
+        const qint64 remNo = found->remNo;
         const auto reminder = reminderOf(c, day, day);
         const QString changed = changedOf(c);
         if (remNo != 0 && (changed.isEmpty() || changed <= contactChanged)) {
@@ -407,8 +405,30 @@ private:
             ++m_report.unchanged;
             return;
         }
-        m_db.update(Table::Birthday, birthday, {{3, replaceReminder(remNo, reminder)}});
+        found->remNo = replaceReminder(remNo, reminder);
+        m_db.update(Table::Birthday, birthday, {{3, found->remNo}});
         ++m_report.birthdays;
+    }
+
+    struct BirthdayRow
+    {
+        qint64 rowid;
+        qint64 remNo;
+    };
+    /// Each contact's first birthday row by the contact's rowid; read at the first birthday that
+    /// names its contact, when the import's contacts are stored.
+    QHash<qint64, BirthdayRow> &birthdaysByContact()
+    {
+        if (!m_birthdaysByContact) {
+            m_birthdaysByContact.emplace();
+            QSqlQuery rows = m_db.run(QStringLiteral(
+                "SELECT c.rowid, b.rowid, b.rem_no FROM BIRTHDAY_INFO b "
+                "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no ORDER BY b.rowid DESC"));
+            // Read last to first, so that the first row of a contact is the one kept.
+            while (rows.next())
+                m_birthdaysByContact->insert(rows.value(0).toLongLong(), {rows.value(1).toLongLong(), rows.value(2).toLongLong()});
+        }
+        return *m_birthdaysByContact;
     }
 
     /// The birthday rows without a reminder, first row first, by their contact's first name, last
@@ -438,6 +458,14 @@ private:
         return number;
     }
 
+    bool soundExists(const QString &file)
+    {
+        auto known = m_soundsFound.find(file);
+        if (known == m_soundsFound.end())
+            known = m_soundsFound.insert(file, QFileInfo::exists(file));
+        return *known;
+    }
+
     /// A reminder's columns as they may be kept: a program only when the user allowed it, a sound
     /// only when its file is here.
     Values reminderColumns(const Reminder &reminder)
@@ -448,7 +476,7 @@ private:
             ++m_report.programsDropped;
         }
         QString sound = reminder.sound;
-        if (!sound.isEmpty() && sound != NoSound && !QFileInfo::exists(sound)) {
+        if (!sound.isEmpty() && sound != NoSound && !soundExists(sound)) {
             sound.clear();
             ++m_report.soundsDropped;
         }
@@ -462,6 +490,8 @@ private:
     Matcher &m_matcher;
     Numbering m_tasks, m_schedules, m_notes, m_reminders;
     std::optional<QHash<QStringList, QList<qint64>>> m_openBirthdays;
+    std::optional<QHash<qint64, BirthdayRow>> m_birthdaysByContact;
+    QHash<QString, bool> m_soundsFound;
     int m_seen = 0;
 };
 
