@@ -397,11 +397,8 @@ private:
         const qint64 remNo = found->remNo;
         const auto reminder = reminderOf(c, day, day);
         const QString changed = changedOf(c);
-        if (remNo != 0 && (changed.isEmpty() || changed <= contactChanged)) {
-            ++m_report.unchanged;
-            return;
-        }
-        if (remNo == 0 && !reminder) {
+        const bool keptAsStored = remNo != 0 ? changed.isEmpty() || changed <= contactChanged : !reminder;
+        if (keptAsStored) {
             ++m_report.unchanged;
             return;
         }

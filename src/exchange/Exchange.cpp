@@ -3,9 +3,9 @@
 
 #include "exchange/CalendarExport.h"
 #include "exchange/CalendarImport.h"
+#include "exchange/CalendarFields.h"
 #include "exchange/CalendarNames.h"
 #include "exchange/ContactCards.h"
-#include "exchange/CalendarFields.h"
 #include "platform/rules/WholeFile.h"
 
 #include <QFile>
@@ -68,12 +68,22 @@ QByteArray withCharactersWhole(QByteArray data)
     return data;
 }
 
+/// How many records a file holds, as the readers count them.
+int recordsIn(const QByteArray &data)
+{
+    int count = 0;
+    for (const char *begin : { "BEGIN:VTODO", "BEGIN:VEVENT", "BEGIN:VJOURNAL", "BEGIN:VCARD" })
+        count += int(data.count(begin));
+    return count;
+}
+
 /// A file's text to import, or why it is refused.
 struct ExchangeText
 {
     QByteArray data;
     bool calendar = false;
     QString refusal;
+    int records = 0; ///< as the readers count them, for the import's progress
 };
 
 ExchangeText refusedText(const QString &why)
@@ -97,16 +107,7 @@ ExchangeText readText(const QString &file)
     const bool calendar = start.startsWith("BEGIN:VCALENDAR");
     if (!calendar && !start.startsWith("BEGIN:VCARD"))
         return refusedText(QStringLiteral("%1 is neither an iCalendar nor a vCard file.").arg(file));
-    return {data, calendar, {}};
-}
-
-/// How many records a file holds, as the readers count them.
-int recordsIn(const QByteArray &data)
-{
-    int count = 0;
-    for (const char *begin : { "BEGIN:VTODO", "BEGIN:VEVENT", "BEGIN:VJOURNAL", "BEGIN:VCARD" })
-        count += int(data.count(begin));
-    return count;
+    return {data, calendar, {}, recordsIn(data)};
 }
 
 } // namespace
@@ -140,7 +141,7 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
     // The records read so far are counted across the files, against those of all of them.
     int total = 0;
     for (const ExchangeText &text : std::as_const(texts))
-        total += recordsIn(text.data);
+        total += text.records;
     int readBefore = 0;
     ImportOptions perFile = options;
     if (options.progress)
@@ -155,7 +156,7 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
                 importCalendar(db, text.data, report, perFile, matcher);
             else
                 importCards(db, text.data, report, perFile, matcher);
-            readBefore += recordsIn(text.data);
+            readBefore += text.records;
             if (!report.succeeded())
                 return refused(report.failure);
         }

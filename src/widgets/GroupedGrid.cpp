@@ -98,6 +98,7 @@ void GroupedGrid::fitColumns()
 {
     QList<int> columns;
     QList<int> wanted;
+    QList<int> least;
     int total = 0;
     for (int column = 0; column < columnCount(); ++column) {
         if (isColumnHidden(column))
@@ -105,12 +106,13 @@ void GroupedGrid::fitColumns()
         resizeColumnToContents(column);
         columns << column;
         wanted << std::max(columnWidth(column), m_fixedWidths.value(column, 0));
+        least << leastWidth(column);
         total += wanted.last();
     }
     // Narrow the widest columns to a common width, none below its least width; if even that does
     // not fit, the grid scrolls sideways.
     const int available = viewport()->width() - 2;
-    const auto widthAt = [&](int i, int cap) { return std::max(leastWidth(columns.at(i)), std::min(wanted.at(i), cap)); };
+    const auto widthAt = [&](int i, int cap) { return std::max(least.at(i), std::min(wanted.at(i), cap)); };
     const auto totalAt = [&](int cap) {
         int sum = 0;
         for (int i = 0; i < columns.size(); ++i)
