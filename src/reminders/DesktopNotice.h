@@ -5,6 +5,9 @@
 
 class AppContext;
 
+/// The notification's "Open" action: a click on it, by the notification specification's key.
+inline const std::pair<QString, QString> OpenAction { QStringLiteral("default"), QStringLiteral("Open") };
+
 /// Shows a desktop notification unless the user switched them off in the options; its id, or 0
 /// when none is shown.
 quint32 notifyDesktop(AppContext &app, const DesktopNotification &notification);

@@ -68,7 +68,7 @@ void EventTrigger::raiseDue(const QList<reminders::Due> &due)
     m_confirmation->raise();
     closeNotice();
     m_notice = notifyDesktop(m_app,
-        { QStringLiteral("Computer Event"), *last, false, { { QStringLiteral("default"), QStringLiteral("Open") } } });
+        { QStringLiteral("Computer Event"), *last, false, { OpenAction } });
 }
 
 void EventTrigger::closeNotice()

@@ -12,8 +12,6 @@ using store::ReminderKind;
 
 namespace {
 
-const QString OpenAction = QStringLiteral("default");
-
 QString alertTitle(ReminderKind kind)
 {
     switch (kind) {
@@ -31,7 +29,7 @@ QString alertTitle(ReminderKind kind)
 
 QList<std::pair<QString, QString>> reminderActions()
 {
-    QList<std::pair<QString, QString>> actions { { OpenAction, QStringLiteral("Open") } };
+    QList<std::pair<QString, QString>> actions { OpenAction };
     for (int minutes : reminders::snoozeMinutes())
         actions.append({ reminders::snoozeActionKey(minutes), reminders::snoozeActionLabel(minutes) });
     return actions;
@@ -110,7 +108,7 @@ void ReminderAlerts::closeShownNotice()
 void ReminderAlerts::noticeAction(quint32 notice, const QString &action)
 {
     const std::optional<int> snoozeMinutes = reminders::snoozeMinutesOf(action);
-    if (!m_notices.contains(notice) || (!snoozeMinutes && action != OpenAction))
+    if (!m_notices.contains(notice) || (!snoozeMinutes && action != OpenAction.first))
         return;
     const Raised raised = m_notices.take(notice);
     m_app.services().notifier->close(notice);
