@@ -7,6 +7,7 @@
 #include "BenchSeed.h"
 #include "app/Frm_Main.h"
 #include "reminders/ReminderScan.h"
+#include "store/Repeats.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
@@ -52,12 +53,27 @@ struct TickFigures
     double reloadMs;
 };
 
-TickFigures measureTicks(int reminders, int onToday = 0, int birthdays = 0)
+/// Makes the first `count` tasks (and their reminders) start a year before today on another weekday
+/// and repeat every week, so that none falls due today.
+void seedSeries(store::Database &db, int count)
+{
+    store::Transaction transaction(db);
+    for (qint64 rowid = 1; rowid <= count; ++rowid) {
+        const QDate start = Today.addDays(-364 + 1 + rowid % 6);
+        db.run(QStringLiteral("UPDATE TASK_INFO SET TASK_DATE = ? WHERE rowid = ?"), { start.toString(Qt::ISODate), rowid });
+        db.run(QStringLiteral("UPDATE REMINDER_INFO SET rem_date = ? WHERE rem_no = ?"), { start.toString(Qt::ISODate), rowid });
+        store::setRepeat(db, store::Table::Task, rowid, start, store::Repeat { store::RepeatRule { store::Frequency::Weekly }, {} });
+    }
+    transaction.commit();
+}
+
+TickFigures measureTicks(int reminders, int onToday = 0, int birthdays = 0, int series = 0)
 {
     TestProgram program;
     // From 9:00 on: the measured ticks run from 8:00 to 8:50, so none is due in them.
     seedTasks(program.seed(), reminders, Today, onToday);
     seedBirthdays(program.seed(), birthdays);
+    seedSeries(program.seed(), series);
     program.fakes.clock->set(Today, QTime(8, 0, 0));
     program.start();
     Frm_Main &main = program.app().mainWindow();
@@ -138,6 +154,9 @@ int main(int argc, char *argv[])
     const TickFigures withBirthdays = measureTicks(10000, 0, 10000);
     std::printf("  %6d reminders and %d birthdays on other days: tick %.2f us; main window reload %.1f ms\n", 10000,
         10000, withBirthdays.tickMedianUs, withBirthdays.reloadMs);
+    const TickFigures withSeries = measureTicks(50000, 0, 0, 5000);
+    std::printf("  %6d reminders on other days, %d of them weekly series: tick %.2f us; main window reload %.1f ms\n",
+        50000, 5000, withSeries.tickMedianUs, withSeries.reloadMs);
     if (idleSeconds > 0)
         measureIdle(idleSeconds);
     return 0;

@@ -4,6 +4,9 @@
 #include "store/Database.h"
 #include "store/DateTimeText.h"
 
+#include <QHash>
+#include <QMutex>
+
 namespace store {
 namespace {
 
@@ -40,10 +43,27 @@ QList<QDate> exceptionsOf(const QString &text)
     return days;
 }
 
+/// The rule of a stored text for a first day. The day readers meet the same few thousand rules at
+/// each reload, and reading one through libical costs more than the rest of the reload.
+std::optional<RepeatRule> storedRule(const QString &rule, QDate start)
+{
+    static QMutex guard;
+    static QHash<std::pair<QString, qint64>, std::optional<RepeatRule>> known;
+    constexpr qsizetype MostKnown = 50000;
+    const std::pair key(rule, start.toJulianDay());
+    const QMutexLocker locked(&guard);
+    const auto found = known.constFind(key);
+    if (found != known.cend())
+        return *found;
+    if (known.size() >= MostKnown)
+        known.clear();
+    return *known.insert(key, fromRRule(rule, start));
+}
+
 /// The series as stored; the rule's text is read against the record's first day when it is known.
 std::optional<Repeat> repeatFrom(const QString &rule, const QString &exceptions, QDate start)
 {
-    const std::optional<RepeatRule> parsed = fromRRule(rule, start);
+    const std::optional<RepeatRule> parsed = storedRule(rule, start);
     if (!parsed)
         return std::nullopt;
     return Repeat { *parsed, exceptionsOf(exceptions) };
@@ -146,7 +166,8 @@ QList<Series> seriesFrom(const Database &db, Table table, QDate from)
 
 QString repeatsCondition(Table table, const QString &alias)
 {
-    return QStringLiteral("%3.rowid IN (SELECT record FROM %1 WHERE kind = '%2')").arg(RepeatTable, kindOf(table), alias);
+    return QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE kind = '%2' AND record = %3.rowid)")
+        .arg(RepeatTable, kindOf(table), alias);
 }
 
 } // namespace store

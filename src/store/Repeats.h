@@ -43,7 +43,8 @@ struct Series
 /// before it. Their first occurrence is the record's own date.
 QList<Series> seriesFrom(const Database &db, Table table, QDate from);
 
-/// An SQL condition that holds for the rows of the table, named `alias` in the statement, that repeat.
+/// An SQL condition that holds for the rows of the table, named `alias` in the statement, that
+/// repeat; each row is looked up by itself.
 QString repeatsCondition(Table table, const QString &alias);
 
 } // namespace store
