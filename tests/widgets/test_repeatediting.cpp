@@ -199,6 +199,7 @@ private slots:
         choose(combo, "Custom…");
         auto *dialog = combo->customDialog();
         QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         // Preset from the chosen rule: every week on the start's weekday, without end.
         QCOMPARE(findIn<QCheckBox>(dialog, "chkday1")->isChecked(), true);
         QCOMPARE(findIn<QRadioButton>(dialog, "Opnever")->isChecked(), true);
