@@ -34,7 +34,7 @@ QSpinBox *spinBox(const QString &name, int maximum, QWidget *parent, QRect geome
 } // namespace
 
 Frm_Repeat::Frm_Repeat(AppContext &app, QWidget *editor, QDate start, const RepeatRule &presetRule)
-    : RecordWindow(app, QStringLiteral("Frm_Repeat"), QStringLiteral("Custom Repeat"), QSize(392, 318), editor)
+    : RecordWindow(app, QStringLiteral("Frm_Repeat"), QStringLiteral("Custom Repeat"), QSize(460, 318), editor)
     , m_start(start)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,12 +48,13 @@ Frm_Repeat::Frm_Repeat(AppContext &app, QWidget *editor, QDate start, const Repe
         QStringLiteral("years") });
     cmbfrequency->setGeometry(180, 44, 120, 26);
 
-    makeCaption(QStringLiteral("lblon"), QStringLiteral("On"), this, { 16, 80, 84, 26 });
+    makeCaption(QStringLiteral("lblweekdays"), QStringLiteral("Weekdays"), this, { 16, 80, 84, 26 });
     static const char *const days[] { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
     for (int day = 1; day <= 7; ++day)
         m_weekdays << makeTextControl<QCheckBox>(QStringLiteral("chkday%1").arg(day), QString::fromLatin1(days[day - 1]),
-            this, { 100 + (day - 1) * 41, 80, 41, 26 });
+            this, { 100 + (day - 1) * 50, 80, 50, 26 });
 
+    makeCaption(QStringLiteral("lblmonthly"), QStringLiteral("Monthly"), this, { 16, 116, 84, 26 });
     cmbmonthly = new QComboBox(this);
     cmbmonthly->setObjectName(QStringLiteral("cmbmonthly"));
     cmbmonthly->addItems(records::monthlyChoices(start));
@@ -71,8 +72,8 @@ Frm_Repeat::Frm_Repeat(AppContext &app, QWidget *editor, QDate start, const Repe
     for (QRadioButton *end : { Opnever, Opuntil, Opcount })
         ends->addButton(end);
 
-    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, { 186, 274, 90, 30 });
-    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, { 286, 274, 90, 30 });
+    lblok = makeLabelButton(QStringLiteral("lblok"), QStringLiteral("OK"), this, { 254, 274, 90, 30 });
+    lblcancel = makeLabelButton(QStringLiteral("lblcancel"), QStringLiteral("Cancel"), this, { 354, 274, 90, 30 });
     connect(lblok, &ImageButton::clicked, this, &Frm_Repeat::ok);
     connect(lblcancel, &ImageButton::clicked, this, &Frm_Repeat::cancel);
     setEscapeButton(lblcancel);
