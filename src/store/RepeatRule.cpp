@@ -129,6 +129,16 @@ public:
         return {};
     }
 
+    /// How many occurrences each period after the first holds; 0 when that differs.
+    int perPeriod() const
+    {
+        if (m_rule.frequency == Frequency::Weekly)
+            return int(m_weekdays.size());
+        const bool fifthWeekday = m_rule.frequency == Frequency::Monthly
+            && m_rule.monthlyBy == MonthlyBy::NthWeekday && nthOfMonth(m_start) == 5;
+        return fifthWeekday ? 0 : 1;
+    }
+
 private:
     int interval() const { return std::max(1, m_rule.interval); }
 
@@ -159,9 +169,27 @@ private:
 
 QDate countedEnd(const RepeatRule &rule, QDate start)
 {
+    const Expansion expansion(rule, start);
+    QList<QDate> first;
+    expansion.visitPeriod(0, [&](QDate day) {
+        if (day >= start)
+            first << day;
+        return true;
+    });
+    if (rule.count <= first.size())
+        return first.at(rule.count - 1);
     QDate last;
+    if (const int each = expansion.perPeriod()) {
+        const int left = rule.count - int(first.size()) - 1;
+        int skip = left % each;
+        expansion.visitPeriod(1 + left / each, [&](QDate day) {
+            last = day;
+            return skip-- > 0;
+        });
+        return last;
+    }
     int left = rule.count;
-    Expansion(rule, start).visitFrom(start, [&](QDate day) {
+    expansion.visitFrom(start, [&](QDate day) {
         last = day;
         return --left > 0;
     });

@@ -7,6 +7,8 @@
 namespace store {
 namespace {
 
+// A series row keeps the first day its rule's text was written for: the text names that day's
+// weekday or day of the month, and is read back against it.
 const QString RepeatTable = QStringLiteral("RECORD_REPEAT");
 const QString OccurrenceTable = QStringLiteral("RECORD_OCCURRENCE");
 

@@ -160,6 +160,8 @@ private slots:
         QTest::addColumn<QString>("last"); // empty: never ends
         QTest::newRow("endless") << rule(Frequency::Weekly) << "2026-03-02" << "";
         QTest::newRow("count of days") << times(rule(Frequency::Daily, 2), 4) << "2026-03-01" << "2026-03-07";
+        QTest::newRow("count within the first week") << times(rule(Frequency::Weekly, 2, MoWeFr), 2) << "2026-03-04"
+                                                     << "2026-03-06";
         QTest::newRow("count across weeks") << times(rule(Frequency::Weekly, 2, MoWeFr), 5) << "2026-03-04"
                                             << "2026-03-20";
         QTest::newRow("count skips missing fifth Fridays")
