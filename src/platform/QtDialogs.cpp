@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtDialogs::message(const QString &text, MessageIcon icon, const QString &title)
 {
@@ -20,6 +21,22 @@ bool QtDialogs::ask(const QString &text, const QString &title)
         QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+SeriesScope QtDialogs::askSeriesScope(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+        QMessageBox::NoButton, QApplication::activeWindow());
+    // Every button layout puts the reset role at the far left, alone, and the others at the right.
+    QPushButton *whole = box.addButton(QStringLiteral("Whole Series"), QMessageBox::ResetRole);
+    QPushButton *thisOne = box.addButton(QStringLiteral("Only This One"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(thisOne);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == thisOne)
+        return SeriesScope::ThisOne;
+    return box.clickedButton() == whole ? SeriesScope::WholeSeries : SeriesScope::Cancelled;
 }
 
 namespace {

@@ -11,4 +11,5 @@ public:
     QStringList openFiles(const QString &filter) override;
     std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) override;
     bool ask(const QString &text, const QString &title) override;
+    SeriesScope askSeriesScope(const QString &text, const QString &title) override;
 };

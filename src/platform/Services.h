@@ -29,6 +29,9 @@ signals:
 
 enum class MessageIcon { None, Information, Warning, Critical };
 
+/// What a change to one occurrence of a repeating task or schedule applies to.
+enum class SeriesScope { Cancelled, ThisOne, WholeSeries };
+
 /// Message boxes and file choosers.
 class Dialogs
 {
@@ -44,6 +47,9 @@ public:
     virtual std::optional<QString> saveFile(const QString &filter, const QString &defaultSuffix) = 0;
     /// A question answered Yes (true) or No, No being the default.
     virtual bool ask(const QString &text, const QString &title) = 0;
+    /// Asks whether a change of a repeating record is for "Only This One" (the default) or the
+    /// "Whole Series", the two far apart; Cancel and Escape give Cancelled.
+    virtual SeriesScope askSeriesScope(const QString &text, const QString &title) = 0;
 };
 
 /// Starts programs and opens documents and web addresses.

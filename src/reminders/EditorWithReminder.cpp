@@ -89,6 +89,8 @@ store::Values EditorWithReminder::reminderColumns(qint64 remNo) const
         { 4, choice(Text2) }, { 5, choice(Text3) } };
 }
 
+void EditorWithReminder::recordWritten(store::Database &, const RecordTable &, qint64, const store::Values &) {}
+
 qint64 EditorWithReminder::addReminder(store::Database &db)
 {
     const qint64 remNo = db.nextNumber(store::Table::Reminder);
@@ -103,7 +105,7 @@ void EditorWithReminder::saveRecord(
         values[0] = db.nextNumber(table.table);
         if (remcheck->isChecked())
             values[table.remNoColumn] = addReminder(db);
-        db.insert(table.table, values);
+        recordWritten(db, table, db.insert(table.table, values), values);
     });
     if (!written)
         return;
@@ -153,6 +155,7 @@ int EditorWithReminder::updateMatching(store::Database &db, const RecordTable &r
             db.update(Table::Reminder, kept.first().rowid, reminderColumns(0));
             delete_Zero();
         }
+        recordWritten(db, recordTable, row.rowid, values);
         ++updated;
     }
     return updated;

@@ -58,7 +58,10 @@ protected:
     enum class ChoiceBoxes { Emptied, Kept };
     void applyReminderDefaults(ChoiceBoxes boxes = ChoiceBoxes::Emptied);
     /// The reminder row's columns: number, date, the picked time, sound, message, program.
-    store::Values reminderColumns(qint64 remNo) const;
+    virtual store::Values reminderColumns(qint64 remNo) const;
+    /// Runs in the same change after a record row was added or rewritten, for what is kept
+    /// beside it.
+    virtual void recordWritten(store::Database &db, const RecordTable &table, qint64 rowid, const store::Values &values);
 
     /// Saves a new record numbered by the last-row rule, with its reminder when the box is ticked;
     /// once written, empties the reminder boxes, shows the message and closes.

@@ -23,8 +23,8 @@ const EditorWithReminder::RecordTable ScheduleTable { store::Table::Schedule, Re
 } // namespace
 
 frmschedule_info::frmschedule_info(AppContext &app, QWidget *owner)
-    : EditorWithReminder(app, QStringLiteral("frmschedule_info"), { EditorKey, ListKey },
-        QStringLiteral("frmschedule_info"), QString(), QSize(480, 390), owner)
+    : RepeatingEditor(app, QStringLiteral("frmschedule_info"), { EditorKey, ListKey },
+        QStringLiteral("frmschedule_info"), QString(), QSize(480, 390), owner, ScheduleTable)
 {
     // The title line is a label of its own, worded by the opener; the window's title follows it.
     Label2 = new QLabel(this);
@@ -64,6 +64,7 @@ frmschedule_info::frmschedule_info(AppContext &app, QWidget *owner)
     cmbrem1date = m_remDate;
     cmbrem1date->requireNotAfter(cmbduedate, cmbstartdate);
     cmdadv->setText(QStringLiteral("Advance "));
+    buildRepeatCombo({ cmbstartdate, { cmbduedate }, { 3, 5 } }, 224);
 
     endcheck->setChecked(false);
     cmbduedate->setEnabled(false);
@@ -112,6 +113,7 @@ void frmschedule_info::startEdit(
     cmbstatus->setEditText(schedule.text(7));
     cmbcategory->setEditText(schedule.text(9));
     showReminders(schedule.number(RemNoColumn), reminders);
+    showStoredRepeat(schedule);
 }
 
 void frmschedule_info::endcheckClicked()
@@ -158,8 +160,7 @@ void frmschedule_info::save()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults(ChoiceBoxes::Kept);
-    saveRecord(ScheduleTable, scheduleColumns(), QStringLiteral("SCHEDULE ADDED SUCCESSFULLY"),
-        QStringLiteral("Orrisday"));
+    saveRepeating(scheduleColumns(), QStringLiteral("SCHEDULE ADDED SUCCESSFULLY"), QStringLiteral("Orrisday"));
 }
 
 void frmschedule_info::updateSchedule()
@@ -167,6 +168,6 @@ void frmschedule_info::updateSchedule()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
-    updateRecords(ScheduleTable, scheduleColumns(), QStringLiteral("SCHEDULE UPDATED SUCCESSFULLY "),
-        QStringLiteral("Orrisday"), Messages::Once);
+    updateRepeating(scheduleColumns(), QStringLiteral("SCHEDULE UPDATED SUCCESSFULLY "), QStringLiteral("Orrisday"),
+        Messages::Once);
 }

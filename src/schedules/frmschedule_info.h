@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "reminders/EditorWithReminder.h"
+#include "reminders/RepeatingEditor.h"
 #include "widgets/rules/RecordKey.h"
 
 class ChoiceCombo;
@@ -12,8 +12,8 @@ class QLineEdit;
 class TimeCombo;
 
 /// The schedule editor: creates a schedule (new mode) or changes the stored schedules named by
-/// the stored-key boxes (edit mode), with its optional end and its reminder.
-class frmschedule_info final : public EditorWithReminder
+/// the stored-key boxes (edit mode), with its optional end, its reminder and how it repeats.
+class frmschedule_info final : public RepeatingEditor
 {
     Q_OBJECT
 public:

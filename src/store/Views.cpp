@@ -9,15 +9,36 @@
 
 namespace store {
 
+namespace {
+
+constexpr int StartColumn = 3;
+
+/// The rules of a table's series by record, read at once.
+QHash<qint64, RepeatRule> seriesRules(const Database &db, Table table)
+{
+    QHash<qint64, RepeatRule> rules;
+    for (const Series &series : seriesFrom(db, table, QDate(1, 1, 1)))
+        rules.insert(series.rowid, series.repeat.rule);
+    return rules;
+}
+
+} // namespace
+
 QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view)
 {
     // Only the view's columns are read, already in number order (table order among equal numbers).
     const TableInfo &info = tableInfo(view.table);
+    const bool wordsRepeats = std::any_of(view.columns.begin(), view.columns.end(),
+        [](const ViewColumn &column) { return column.column == RepeatsColumn; });
     QStringList selected;
     for (const ViewColumn &column : view.columns)
         selected << (column.column < 0 ? QStringLiteral("NULL") : info.columns.at(column.column));
+    const int groupAt = int(selected.size());
     if (view.groupColumn >= 0)
         selected << info.columns.at(view.groupColumn);
+    const int seriesAt = int(selected.size());
+    if (wordsRepeats)
+        selected << QStringLiteral("rowid") << info.columns.at(StartColumn);
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selected.join(QStringLiteral(", ")), info.name);
     QVariantList params;
     if (view.filterColumn >= 0) {
@@ -25,22 +46,29 @@ QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view)
         params << view.filterValue;
     }
     sql += QStringLiteral(" ORDER BY %1, rowid").arg(info.columns.first());
+    const QHash<qint64, RepeatRule> rules = wordsRepeats ? seriesRules(db, view.table) : QHash<qint64, RepeatRule>();
     QSqlQuery query = db.run(sql, params);
 
     const auto cellText = [&](int position, int column) {
+        if (column == RepeatsColumn) {
+            const auto rule = rules.constFind(query.value(seriesAt).toLongLong());
+            return rule == rules.constEnd()
+                ? QString()
+                : inWords(*rule, storedDate(query.value(seriesAt + 1).toString()));
+        }
         const QVariant value = query.value(position);
         if (column < 0 || value.isNull())
             return QString();
         return info.isDateTime(column) ? storedToText(value.toString()) : value.toString();
     };
     QList<ViewGroup> groups;
-    QHash<QString, qsizetype> groupAt;
+    QHash<QString, qsizetype> groupIndex;
     const int columnCount = int(view.columns.size());
     while (query.next()) {
-        const QString key = view.groupColumn < 0 ? QString() : cellText(columnCount, view.groupColumn);
-        auto found = groupAt.constFind(key);
-        if (found == groupAt.constEnd()) {
-            found = groupAt.insert(key, groups.size());
+        const QString key = view.groupColumn < 0 ? QString() : cellText(groupAt, view.groupColumn);
+        auto found = groupIndex.constFind(key);
+        if (found == groupIndex.constEnd()) {
+            found = groupIndex.insert(key, groups.size());
             groups.append(ViewGroup{key, {}});
         }
         QStringList texts;
@@ -62,7 +90,8 @@ ViewSpec taskView(const QString &category)
                      {QStringLiteral("Date"), 3},
                      {QStringLiteral("Time"), 4},
                      {QStringLiteral("Status"), 5},
-                     {QStringLiteral("TASK_CATEGORY"), 7}},
+                     {QStringLiteral("TASK_CATEGORY"), 7},
+                     {QStringLiteral("Repeats"), RepeatsColumn}},
                     7,
                     category,
                     6};
@@ -80,7 +109,8 @@ ViewSpec scheduleView(const QString &category)
                      {QStringLiteral("Due Date"), 5},
                      {QStringLiteral("Due Time"), 6},
                      {QStringLiteral("Status"), 7},
-                     {QStringLiteral("schedule_category"), 9}},
+                     {QStringLiteral("schedule_category"), 9},
+                     {QStringLiteral("Repeats"), RepeatsColumn}},
                     9,
                     category,
                     8};

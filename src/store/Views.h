@@ -15,8 +15,12 @@ namespace store {
 struct ViewColumn
 {
     QString heading;
-    int column; ///< -1: a column without data
+    int column; ///< -1: a column without data; RepeatsColumn: how the record repeats
 };
+
+/// The view column that says in words how a task or schedule repeats (empty for one that happens
+/// once), its series starting on the record's date (column 3).
+constexpr int RepeatsColumn = -2;
 
 /// A list window's view: columns of one table in number order, optionally filtered by one
 /// column's value and grouped by another.
@@ -40,9 +44,9 @@ struct ViewGroup
 /// group with an empty key.
 QList<ViewGroup> groupedView(const Database &db, const ViewSpec &view);
 
-/// The task grid of one category, grouped by priority.
+/// The task grid of one category, grouped by priority; the last column says how each repeats.
 ViewSpec taskView(const QString &category);
-/// The schedule grid of one category, grouped by priority.
+/// The schedule grid of one category, grouped by priority; the last column says how each repeats.
 ViewSpec scheduleView(const QString &category);
 /// The note grid: every note, not grouped, after a blank row-header column.
 ViewSpec noteView();

@@ -20,7 +20,7 @@ const CategoryList::Grids TaskGrids { &store::taskView, { 1, 7 }, {}, { 2, 4, 5 
 
 Frm_Task::Frm_Task(AppContext &app, QWidget *owner)
     : CategoryList(app, ListKey, { store::Table::Task, 8, QStringLiteral("task"), EditorKey },
-        QStringLiteral("Tasks"), QSize(480, 350), owner, QStringLiteral("lblTaskCancel"),
+        QStringLiteral("Tasks"), QSize(600, 350), owner, QStringLiteral("lblTaskCancel"),
         { QStringLiteral("Personal"), QStringLiteral("Business") }, TaskGrids)
 {
     connect(lblnew, &ImageButton::clicked, this, &Frm_Task::newTask);

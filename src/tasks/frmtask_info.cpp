@@ -21,8 +21,8 @@ const EditorWithReminder::RecordTable TaskTable { store::Table::Task, 8, QString
 } // namespace
 
 frmtask_info::frmtask_info(AppContext &app, QWidget *owner)
-    : EditorWithReminder(app, QStringLiteral("frmtask_info"), { EditorKey, ListKey }, EditorKey,
-        QStringLiteral("Task Information"), QSize(480, 370), owner)
+    : RepeatingEditor(app, QStringLiteral("frmtask_info"), { EditorKey, ListKey }, EditorKey,
+        QStringLiteral("Task Information"), QSize(480, 370), owner, TaskTable)
 {
     txtname = textField(QStringLiteral("txtname"), QStringLiteral("Name"), 44);
     txtdesp = textField(QStringLiteral("txtdesp"), QStringLiteral("Description"), 80);
@@ -41,6 +41,7 @@ frmtask_info::frmtask_info(AppContext &app, QWidget *owner)
         { QStringLiteral("cmbremdate"), QStringLiteral("List3"), QStringLiteral("List4") }, { 16, 240 });
     cmbremdate = m_remDate;
     cmbremdate->requireNotBefore(cmbdate);
+    buildRepeatCombo({ cmbdate, {}, { 3 } }, 188);
 
     preselectNow({ cmbtime, cmbremtime });
 
@@ -67,6 +68,7 @@ void frmtask_info::startEdit(
     cmbstatus->setEditText(task.text(5));
     cmbcategory->setEditText(task.text(7));
     showReminders(task.number(8), reminders);
+    showStoredRepeat(task);
 }
 
 store::Values frmtask_info::taskColumns() const
@@ -88,7 +90,7 @@ void frmtask_info::save()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
-    saveRecord(TaskTable, taskColumns(), QStringLiteral("TASK ADDED SUCCESSFULLY"), QStringLiteral("Orrisdaye"));
+    saveRepeating(taskColumns(), QStringLiteral("TASK ADDED SUCCESSFULLY"), QStringLiteral("Orrisdaye"));
 }
 
 void frmtask_info::updateTask()
@@ -96,6 +98,6 @@ void frmtask_info::updateTask()
     if (!requiredFieldsFilled())
         return;
     applyReminderDefaults();
-    updateRecords(TaskTable, taskColumns(), QStringLiteral("TASK UPDATED SUCCESSFULLY"), QStringLiteral("Orrisday"),
-        Messages::PerRecord);
+    updateRepeating(
+        taskColumns(), QStringLiteral("TASK UPDATED SUCCESSFULLY"), QStringLiteral("Orrisday"), Messages::PerRecord);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "reminders/EditorWithReminder.h"
+#include "reminders/RepeatingEditor.h"
 #include "widgets/rules/RecordKey.h"
 
 class ChoiceCombo;
@@ -10,8 +10,8 @@ class QLineEdit;
 class TimeCombo;
 
 /// The task editor: creates a task (new mode) or changes the stored task named by the
-/// stored-key boxes (edit mode), with its reminder.
-class frmtask_info final : public EditorWithReminder
+/// stored-key boxes (edit mode), with its reminder and how it repeats.
+class frmtask_info final : public RepeatingEditor
 {
     Q_OBJECT
 public:

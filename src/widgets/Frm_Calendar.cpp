@@ -18,6 +18,7 @@ const QStringList routedCombos{
     QStringLiteral("cmbdate"),     QStringLiteral("cmbstartdate"), QStringLiteral("cmbnotedate"),
     QStringLiteral("cmbrem2date"), QStringLiteral("cmbbdate"),     QStringLiteral("cmbeventdate"),
     QStringLiteral("cmbremdate"),  QStringLiteral("cmbduedate"),   QStringLiteral("cmbrem1date"),
+    QStringLiteral("cmbuntil"),
 };
 
 // There is one pop-up at a time, whichever window asked for it.

@@ -4,11 +4,14 @@
 #include "context/AppContext.h"
 #include "context/RecordWindows.h"
 #include "context/ScanPause.h"
+#include "store/Repeats.h"
 #include "store/StoreError.h"
 #include "widgets/GroupedGrid.h"
 #include "widgets/ImageButton.h"
 #include "widgets/RecordControls.h"
 #include "widgets/RecordRefresh.h"
+#include "widgets/SeriesQuestion.h"
+#include "widgets/rules/RepeatChoices.h"
 #include "widgets/rules/StoreFailure.h"
 
 #include <QLineEdit>
@@ -122,13 +125,27 @@ void RecordList::deleteSelection(const Deletion &deletion)
     }
     ScanPause pause(app());
     int deleted = 0;
+    bool cancelled = false;
     const bool done = tryStore(QStringLiteral("The %1 could not be deleted").arg(m_kind.noun), [&] {
         store::Database &db = app().db();
-        store::Transaction transaction(db);
         QList<store::Record> records = records::matchingRows(db.records(m_kind.table), key);
         if (deletion.records == Matches::First)
             records = records.mid(0, 1);
+        const QHash<qint64, QDate> occurrences = firstOccurrences(records);
+        const SeriesScope scope = occurrences.isEmpty()
+            ? SeriesScope::WholeSeries
+            : askSeriesScope(app(), m_kind.table, SeriesChange::Delete);
+        if (scope == SeriesScope::Cancelled) {
+            cancelled = true;
+            return;
+        }
+        store::Transaction transaction(db);
         for (const store::Record &record : records) {
+            if (scope == SeriesScope::ThisOne && occurrences.contains(record.rowid)) {
+                store::addException(db, m_kind.table, record.rowid, occurrences.value(record.rowid));
+                ++deleted;
+                continue;
+            }
             QList<store::Record> reminders = remindersOf(record);
             if (deletion.reminderRows == Matches::First)
                 reminders = reminders.mid(0, 1);
@@ -144,7 +161,7 @@ void RecordList::deleteSelection(const Deletion &deletion)
         }
         transaction.commit();
     });
-    if (!done)
+    if (!done || cancelled)
         return;
     if (deleted == 0) {
         askForSelection(deletion.selectTitle);
@@ -152,4 +169,16 @@ void RecordList::deleteSelection(const Deletion &deletion)
     }
     app().message(deletion.message, MessageIcon::Information, deletion.title);
     refreshAfterChange(app(), objectName(), objectName());
+}
+
+QHash<qint64, QDate> RecordList::firstOccurrences(const QList<store::Record> &records) const
+{
+    QHash<qint64, QDate> days;
+    if (m_kind.table != store::Table::Task && m_kind.table != store::Table::Schedule)
+        return days;
+    for (const store::Record &record : records)
+        if (const std::optional<store::Repeat> repeat = store::repeatOf(app().db(), m_kind.table, record.rowid))
+            days.insert(record.rowid,
+                records::firstOpenOccurrence(*repeat, store::parseDate(record.text(records::KeyColumns().date))));
+    return days;
 }

@@ -5,6 +5,7 @@
 #include "widgets/RecordWindow.h"
 #include "widgets/rules/RecordKey.h"
 
+#include <QDate>
 #include <functional>
 
 class GroupedGrid;
@@ -67,7 +68,8 @@ protected:
         QString selectTitle;   ///< of " Please Select The Item", shown when nothing is selected or matches
     };
     /// Deletes the selected records with their reminder rows in one change, the scan held off,
-    /// then reopens the list. A selection that matches nothing asks for another one.
+    /// then reopens the list. A selection that matches nothing asks for another one. When a record
+    /// repeats, the user chooses between its first occurrence left out and the whole series.
     void deleteSelection(const Deletion &deletion);
 
     ImageButton *lblnew;
@@ -80,6 +82,8 @@ protected:
 
 private:
     QList<store::Record> remindersOf(const store::Record &record) const;
+    /// The first occurrence of each record that repeats, by rowid.
+    QHash<qint64, QDate> firstOccurrences(const QList<store::Record> &records) const;
 
     RecordKind m_kind;
 };

@@ -56,6 +56,8 @@ public:
     std::function<void()> onMessage;                 ///< runs while a box would be open
     QStringList questions;                           ///< every question asked, in order
     QList<bool> answers;                             ///< answers for the next questions; No when none is left
+    QList<QPair<QString, QString>> scopeQuestions;   ///< text and title of every series question, in order
+    QList<SeriesScope> scopeAnswers;                 ///< answers for the next ones; Cancelled when none is left
 
     void message(const QString &text, MessageIcon icon, const QString &title) override;
     std::optional<QString> openFile(const QString &filter, const QString &defaultSuffix) override;
@@ -71,6 +73,12 @@ public:
     {
         questions << text;
         return !answers.isEmpty() && answers.takeFirst();
+    }
+
+    SeriesScope askSeriesScope(const QString &text, const QString &title) override
+    {
+        scopeQuestions.append({ text, title });
+        return scopeAnswers.isEmpty() ? SeriesScope::Cancelled : scopeAnswers.takeFirst();
     }
 
     /// The texts shown so far, and forgets them.

@@ -44,11 +44,11 @@ private slots:
             headings << business->headerItem()->text(column);
         QCOMPARE(headings,
             QStringList({ "Priority", "CODE", "Name", "Description", "Start Date", "Start Time", "Due Date", "Due Time",
-                "Status", "schedule_category" }));
+                "Status", "schedule_category", "Repeats" }));
         QTreeWidgetItem *agenda = business->topLevelItem(0)->child(0);
         QCOMPARE(business->cellTexts(agenda).mid(1),
             QStringList({ "1", "Agenda", "notes", "12/7/2026", "9:00:00", "12/7/2026", "10:00:00", "Not Started",
-                "Business" }));
+                "Business", "" }));
         for (int column : { 1, 2, 3, 4 })
             QCOMPARE(agenda->textAlignment(column), int(Qt::AlignLeft | Qt::AlignTop));
 

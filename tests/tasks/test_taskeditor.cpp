@@ -255,14 +255,14 @@ private slots:
         shown().clear();
         enter("cmbstatus", "Completed");
         walked.clear();
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             walked << focused();
             if (walked.last() == "cmbcategory")
                 enter("cmbcategory", "Business");
         }
         // The empty priority may be left; the disabled reminder controls are passed over.
-        QCOMPARE(walked, (QStringList { "cmbpriority", "cmbcategory", "remcheck", "lblsave" }));
+        QCOMPARE(walked, (QStringList { "cmbpriority", "cmbcategory", "cmbrepeat", "remcheck", "lblsave" }));
         QVERIFY(shown().isEmpty());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(shown().size(), 1);
