@@ -270,20 +270,18 @@ private:
     /// happens once or its rule cannot be kept (which is counted).
     std::optional<store::Repeat> repeatIn(icalcomponent *c, const Moment &start)
     {
-        std::optional<store::Repeat> repeat;
-        bool first = true;
+        // Read first: naming the component for the report moves libical's walk through its properties.
+        QStringList rules;
         for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY); p;
-             p = icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY), first = false) {
-            const QString rule = QString::fromUtf8(icalproperty_get_value_as_string(p));
-            if (!first) {
-                dropRepeat(c, QStringLiteral("a second RRULE (%1)").arg(rule));
-                continue;
-            }
-            if (!start.date.isValid()) {
-                dropRepeat(c, QStringLiteral("a repeat without a start"));
-                continue;
-            }
-            const QString kept = ruleToKeep(rule, start);
+             p = icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY))
+            rules << QString::fromUtf8(icalproperty_get_value_as_string(p));
+        std::optional<store::Repeat> repeat;
+        for (const QString &rule : rules.mid(1))
+            dropRepeat(c, QStringLiteral("a second RRULE (%1)").arg(rule));
+        if (!rules.isEmpty() && !start.date.isValid()) {
+            dropRepeat(c, QStringLiteral("a repeat without a start"));
+        } else if (!rules.isEmpty()) {
+            const QString kept = ruleToKeep(rules.first(), start);
             QString why = QStringLiteral("an unreadable UNTIL");
             if (const auto read = kept.isEmpty() ? std::nullopt : store::fromRRule(kept, start.date, &why))
                 repeat = store::Repeat{*read, {}};

@@ -113,7 +113,7 @@ private slots:
         QTest::newRow("the same, read from a file") << weekly << monday << false << monday << QByteArray("UTC") << true << 6;
         QTest::newRow("every other day until a day") << QStringLiteral("FREQ=DAILY;INTERVAL=2;UNTIL=20261215") << monday
                                                      << false << monday << QByteArray("Europe/Berlin") << false << 5;
-        QTest::newRow("monthly on the 31st, in February") << QStringLiteral("FREQ=MONTHLY") << QDate(2026, 12, 31) << true
+        QTest::newRow("monthly on the 31st, in February") << QStringLiteral("FREQ=MONTHLY;BYMONTHDAY=-1") << QDate(2026, 12, 31) << true
                                                           << QDate(2027, 2, 20) << QByteArray("UTC") << false << 1;
     }
 
