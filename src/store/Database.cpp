@@ -3,6 +3,7 @@
 
 #include "store/DateTimeText.h"
 #include "store/Identity.h"
+#include "store/Repeats.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,9 +98,10 @@ Database::Database(const QString &file)
         } catch (const Error &) {
         }
     }
-    // Likewise the identities: a store that cannot be written is read without them.
+    // Likewise the identities and the series: a store that cannot be written is read without them.
     try {
         prepareIdentities(*this);
+        prepareRepeats(*this);
     } catch (const Error &) {
     }
 }

@@ -49,15 +49,19 @@ QString toRRule(const RepeatRule &rule, QDate start);
 /// keep it, with the reason in `why` ("hourly repeats", "BYSETPOS", …).
 std::optional<RepeatRule> fromRRule(const QString &rrule, QDate start, QString *why = nullptr);
 
-/// The rule in words for the lists: "every day", "every 2 weeks on Monday", "every Monday,
-/// Wednesday and Friday until 3/31/2027", "every month on the last Friday", "every year, 5 times".
+/// The rule in words for the lists, in English whatever the locale, days as the lists write them:
+/// "every day", "every 2 days", "every Monday", "every Monday, Wednesday and Friday until
+/// 3/31/2027", "every 2 weeks on Tuesday and Thursday", "every month on day 31", "every month on
+/// the second Tuesday", "every 3 months on the last Friday", "every year on 29 February",
+/// "every 2 years on 14 March, 5 times" (", once" for a count of one).
 QString inWords(const RepeatRule &rule, QDate start);
 
 /// The days from `from` to `to` (both included) on which the series starting on `start` has an
 /// occurrence, in order; never before `start`, never an exception.
 QList<QDate> occurrences(const Repeat &repeat, QDate start, QDate from, QDate to);
 
-/// The day of the series' last occurrence; invalid when it never ends.
+/// The day of the series' last occurrence; invalid when it never ends. A series ending on a day
+/// before any occurrence gives that day.
 QDate lastOccurrence(const RepeatRule &rule, QDate start);
 
 } // namespace store

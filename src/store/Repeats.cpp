@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "store/Repeats.h"
+
+#include "store/Database.h"
+#include "store/DateTimeText.h"
+
+namespace store {
+namespace {
+
+// A series row keeps the first day its rule's text was written for: the text names that day's
+// weekday or day of the month, and is read back against it.
+const QString RepeatTable = QStringLiteral("RECORD_REPEAT");
+const QString OccurrenceTable = QStringLiteral("RECORD_OCCURRENCE");
+
+const QList<Table> &repeatingTables()
+{
+    static const QList<Table> tables { Table::Task, Table::Schedule };
+    return tables;
+}
+
+QString kindOf(Table table)
+{
+    return tableInfo(table).name;
+}
+
+QString exceptionsText(const QList<QDate> &days)
+{
+    QStringList stored;
+    for (QDate day : days)
+        stored << storedDateOf(day);
+    return stored.join(QLatin1Char(','));
+}
+
+QList<QDate> exceptionsOf(const QString &text)
+{
+    QList<QDate> days;
+    for (const QString &stored : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (const QDate day = storedDate(stored); day.isValid())
+            days << day;
+    return days;
+}
+
+/// The series as stored; the rule's text is read against the record's first day when it is known.
+std::optional<Repeat> repeatFrom(const QString &rule, const QString &exceptions, QDate start)
+{
+    const std::optional<RepeatRule> parsed = fromRRule(rule, start);
+    if (!parsed)
+        return std::nullopt;
+    return Repeat { *parsed, exceptionsOf(exceptions) };
+}
+
+} // namespace
+
+void prepareRepeats(Database &db)
+{
+    if (db.run(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), { OccurrenceTable })
+            .next())
+        return;
+    Transaction transaction(db);
+    db.run(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (kind TEXT NOT NULL, record INTEGER NOT NULL, "
+                          "rule TEXT NOT NULL, exceptions TEXT NOT NULL DEFAULT '', first_day TEXT NOT NULL, "
+                          "last_day TEXT, PRIMARY KEY (kind, record))")
+               .arg(RepeatTable));
+    db.run(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_by_end ON %1 (kind, last_day)").arg(RepeatTable));
+    db.run(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (kind TEXT NOT NULL, record INTEGER NOT NULL, "
+                          "series INTEGER NOT NULL, day TEXT NOT NULL, PRIMARY KEY (kind, record))")
+               .arg(OccurrenceTable));
+    db.run(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_by_series ON %1 (kind, series)").arg(OccurrenceTable));
+    for (Table table : repeatingTables())
+        db.run(QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_repeat_gone AFTER DELETE ON %1 BEGIN "
+                              "DELETE FROM %2 WHERE kind = '%1' AND record = OLD.rowid; "
+                              "DELETE FROM %3 WHERE kind = '%1' AND (record = OLD.rowid OR series = OLD.rowid); END")
+                   .arg(kindOf(table), RepeatTable, OccurrenceTable));
+    transaction.commit();
+}
+
+std::optional<Repeat> repeatOf(const Database &db, Table table, qint64 rowid)
+{
+    QSqlQuery row = db.run(
+        QStringLiteral("SELECT rule, exceptions, first_day FROM %1 WHERE kind = ? AND record = ?").arg(RepeatTable),
+        { kindOf(table), rowid });
+    if (!row.next())
+        return std::nullopt;
+    return repeatFrom(row.value(0).toString(), row.value(1).toString(), storedDate(row.value(2).toString()));
+}
+
+void setRepeat(Database &db, Table table, qint64 rowid, QDate start, const std::optional<Repeat> &repeat)
+{
+    if (!repeat) {
+        db.write(QStringLiteral("DELETE FROM %1 WHERE kind = ? AND record = ?").arg(RepeatTable), { kindOf(table), rowid });
+        return;
+    }
+    const QDate last = lastOccurrence(repeat->rule, start);
+    db.write(QStringLiteral("INSERT OR REPLACE INTO %1 (kind, record, rule, exceptions, first_day, last_day) "
+                            "VALUES (?, ?, ?, ?, ?, ?)")
+                 .arg(RepeatTable),
+        { kindOf(table), rowid, toRRule(repeat->rule, start), exceptionsText(repeat->exceptions), storedDateOf(start),
+            last.isValid() ? QVariant(storedDateOf(last)) : QVariant() });
+}
+
+void addException(Database &db, Table table, qint64 rowid, QDate day)
+{
+    QSqlQuery row = db.run(
+        QStringLiteral("SELECT exceptions FROM %1 WHERE kind = ? AND record = ?").arg(RepeatTable), { kindOf(table), rowid });
+    if (!row.next())
+        return;
+    QList<QDate> days = exceptionsOf(row.value(0).toString());
+    if (days.contains(day))
+        return;
+    days << day;
+    std::sort(days.begin(), days.end());
+    db.write(QStringLiteral("UPDATE %1 SET exceptions = ? WHERE kind = ? AND record = ?").arg(RepeatTable),
+        { exceptionsText(days), kindOf(table), rowid });
+}
+
+void linkOccurrence(Database &db, Table table, qint64 rowid, const OccurrenceLink &link)
+{
+    db.write(QStringLiteral("INSERT OR REPLACE INTO %1 (kind, record, series, day) VALUES (?, ?, ?, ?)").arg(OccurrenceTable),
+        { kindOf(table), rowid, link.series, storedDateOf(link.day) });
+}
+
+std::optional<OccurrenceLink> occurrenceLinkOf(const Database &db, Table table, qint64 rowid)
+{
+    QSqlQuery row = db.run(
+        QStringLiteral("SELECT series, day FROM %1 WHERE kind = ? AND record = ?").arg(OccurrenceTable),
+        { kindOf(table), rowid });
+    if (!row.next())
+        return std::nullopt;
+    return OccurrenceLink { row.value(0).toLongLong(), storedDate(row.value(1).toString()) };
+}
+
+QList<Series> seriesFrom(const Database &db, Table table, QDate from)
+{
+    QSqlQuery rows = db.run(QStringLiteral("SELECT record, rule, exceptions, first_day FROM %1 "
+                                           "WHERE kind = ? AND (last_day IS NULL OR last_day >= ?)")
+                                .arg(RepeatTable),
+        { kindOf(table), storedDateOf(from) });
+    QList<Series> found;
+    while (rows.next())
+        if (auto repeat = repeatFrom(rows.value(1).toString(), rows.value(2).toString(),
+                storedDate(rows.value(3).toString())))
+            found << Series { rows.value(0).toLongLong(), *repeat };
+    return found;
+}
+
+} // namespace store
