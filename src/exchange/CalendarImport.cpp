@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QUrl>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -227,8 +228,7 @@ public:
             if (kind != ICAL_VTODO_COMPONENT && kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VJOURNAL_COMPONENT)
                 continue;
             ++m_seen;
-            if (m_options.progress && m_seen % 256 == 0 && !m_options.progress(m_seen, 0))
-                throw Cancelled{};
+            m_options.checkpoint(m_seen);
             if (icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY))
                 occurrences << std::pair(c, m_seen);
             else
@@ -708,13 +708,49 @@ QByteArray withTimedTriggers(QByteArray text)
     return text;
 }
 
+/// The text handed to libical a line at a time, so that a parse past the deadline stops.
+struct LineFeed
+{
+    QByteArrayView text;
+    QDeadlineTimer deadline;
+    bool late = false;
+
+    static char *next(char *out, size_t size, void *data)
+    {
+        auto *feed = static_cast<LineFeed *>(data);
+        if (feed->text.isEmpty() || size < 2)
+            return nullptr;
+        if (feed->deadline.hasExpired()) {
+            feed->late = true;
+            return nullptr;
+        }
+        const qsizetype lineEnd = feed->text.indexOf('\n');
+        const qsizetype length = std::min<qsizetype>(lineEnd < 0 ? feed->text.size() : lineEnd + 1, qsizetype(size) - 1);
+        std::memcpy(out, feed->text.data(), size_t(length));
+        out[length] = '\0';
+        feed->text = feed->text.sliced(length);
+        return out;
+    }
+};
+
+Component parsed(const QByteArray &text, QDeadlineTimer deadline)
+{
+    LineFeed feed { text, deadline };
+    std::unique_ptr<icalparser, decltype(&icalparser_free)> parser(icalparser_new(), &icalparser_free);
+    icalparser_set_gen_data(parser.get(), &feed);
+    Component root(icalparser_parse(parser.get(), &LineFeed::next), &icalcomponent_free);
+    if (feed.late)
+        throw TooSlow {};
+    return root;
+}
+
 } // namespace
 
 void importCalendar(store::Database &db, const QByteArray &text, Report &report, const ImportOptions &options,
     Matcher &matcher)
 {
     const QByteArray readable = withTimedTriggers(withoutOverlongLines(text));
-    Component root(icalparser_parse_string(readable.constData()), &icalcomponent_free);
+    Component root = parsed(readable, options.deadline);
     if (!root) {
         report.failure = QStringLiteral("The file holds no calendar that can be read.");
         return;

@@ -153,8 +153,11 @@ QString utcStamp(const QString &value)
 {
     QString digits = value;
     digits.remove(QLatin1Char('-')).remove(QLatin1Char(':'));
-    const QDateTime at = QDateTime::fromString(digits.left(15), QStringLiteral("yyyyMMdd'T'HHmmss"));
-    return at.isValid() && digits.endsWith(QLatin1Char('Z')) ? digits.left(15) + QLatin1Char('Z') : QString();
+    // Read as a day and a time of day: a date-time would look up the local zone for each card.
+    const bool valid = digits.size() >= 16 && digits.at(8) == QLatin1Char('T') && digits.endsWith(QLatin1Char('Z'))
+        && QDate::fromString(digits.left(8), QStringLiteral("yyyyMMdd")).isValid()
+        && QTime::fromString(digits.mid(9, 6), QStringLiteral("HHmmss")).isValid();
+    return valid ? digits.left(15) + QLatin1Char('Z') : QString();
 }
 
 void read(Card &card, const ContentLine &line)
@@ -222,8 +225,7 @@ public:
                     skip(*card, QStringLiteral("no END:VCARD"));
                 card.emplace();
                 ++m_seen;
-                if (m_options.progress && m_seen % 256 == 0 && !m_options.progress(m_seen, 0))
-                    throw Cancelled{};
+                m_options.checkpoint(m_seen);
             } else if (line.name == QLatin1String("END") && card) {
                 store(*card);
                 card.reset();

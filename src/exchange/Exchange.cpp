@@ -80,6 +80,7 @@ int recordsIn(const QByteArray &data)
 /// A file's text to import, or why it is refused.
 struct ExchangeText
 {
+    QString file;
     QByteArray data;
     bool calendar = false;
     QString refusal;
@@ -88,7 +89,7 @@ struct ExchangeText
 
 ExchangeText refusedText(const QString &why)
 {
-    return {{}, false, why};
+    return { {}, {}, false, why };
 }
 
 ExchangeText readText(const QString &file)
@@ -107,7 +108,7 @@ ExchangeText readText(const QString &file)
     const bool calendar = start.startsWith("BEGIN:VCALENDAR");
     if (!calendar && !start.startsWith("BEGIN:VCARD"))
         return refusedText(QStringLiteral("%1 is neither an iCalendar nor a vCard file.").arg(file));
-    return {data, calendar, {}, recordsIn(data)};
+    return { file, data, calendar, {}, recordsIn(data) };
 }
 
 } // namespace
@@ -148,10 +149,13 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
         perFile.progress = [&](int read, int) { return options.progress(readBefore + read, total); };
 
     Report report;
+    QString reading;
     try {
         store::Transaction transaction(db);
         Matcher matcher(db);
         for (const ExchangeText &text : std::as_const(texts)) {
+            reading = text.file;
+            perFile.deadline = QDeadlineTimer(options.fixedTime + options.timePerMegabyte * text.data.size() / (1 << 20));
             if (text.calendar)
                 importCalendar(db, text.data, report, perFile, matcher);
             else
@@ -163,6 +167,10 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
         transaction.commit();
     } catch (const Cancelled &) {
         return refused(QStringLiteral("The import was cancelled."));
+    } catch (const TooSlow &) {
+        return refused(QStringLiteral("%1 takes far too long to read for its size; it may be damaged. "
+                                      "Nothing was imported.")
+                           .arg(reading));
     } catch (const store::Error &error) {
         if (error.code() == store::Locked)
             return refused(QStringLiteral("Another import, or another program, is writing to the records just now. "

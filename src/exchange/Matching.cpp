@@ -3,6 +3,14 @@
 
 namespace exchange {
 
+void ImportOptions::checkpoint(int seen) const
+{
+    if (deadline.hasExpired())
+        throw TooSlow {};
+    if (progress && seen % 256 == 0 && !progress(seen, 0))
+        throw Cancelled {};
+}
+
 Matcher::Matcher(store::Database &db)
     : m_db(db), m_known(store::rowsByUid(db))
 {

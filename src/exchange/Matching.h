@@ -7,7 +7,9 @@
 #include "store/Identity.h"
 #include "store/Repeats.h"
 
+#include <QDeadlineTimer>
 #include <QMap>
+#include <chrono>
 #include <functional>
 
 namespace exchange {
@@ -18,10 +20,23 @@ struct ImportOptions
     bool withPrograms = false; ///< keep the programs the file's reminders name
     /// Called now and then with the records read so far and the total; false cancels the import.
     std::function<bool(int read, int total)> progress;
+    /// How long a file may take to read: a fixed part and a part for each megabyte. A file that
+    /// takes longer is refused whole, whatever makes it slow.
+    std::chrono::milliseconds fixedTime { 3000 };
+    std::chrono::milliseconds timePerMegabyte { 2000 };
+    QDeadlineTimer deadline; ///< set for each file by the import
+
+    /// Called between records: throws Cancelled when the progress asks to stop, TooSlow when the
+    /// file's time is up.
+    void checkpoint(int seen) const;
 };
 
 /// Thrown out of an import whose progress asked it to stop.
 struct Cancelled
+{
+};
+/// Thrown out of an import that ran past the time its file's size allows.
+struct TooSlow
 {
 };
 

@@ -86,6 +86,9 @@ Database::Database(const QString &file)
         QSqlDatabase::removeDatabase(m_connection);
         throw Error(FileInUse, why);
     }
+    // The journals of single statements inside a transaction stay in memory: an import would
+    // otherwise write each one out to a temporary file.
+    run(QStringLiteral("PRAGMA temp_store = MEMORY"));
     for (const TableInfo &table : allTables())
         run(QString(table.createStatement).replace(QStringLiteral("CREATE TABLE"),
                                                    QStringLiteral("CREATE TABLE IF NOT EXISTS")));

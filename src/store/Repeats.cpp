@@ -136,11 +136,17 @@ QList<Series> seriesFrom(const Database &db, Table table, QDate from)
                                 .arg(RepeatTable),
         { kindOf(table), storedDateOf(from) });
     QList<Series> found;
-    while (rows.next())
-        if (auto repeat = repeatFrom(rows.value(1).toString(), rows.value(2).toString(),
-                storedDate(rows.value(3).toString())))
-            found << Series { rows.value(0).toLongLong(), *repeat };
+    while (rows.next()) {
+        const QDate start = storedDate(rows.value(3).toString());
+        if (auto repeat = repeatFrom(rows.value(1).toString(), rows.value(2).toString(), start))
+            found << Series { rows.value(0).toLongLong(), *repeat, start };
+    }
     return found;
+}
+
+QString repeatsCondition(Table table, const QString &alias)
+{
+    return QStringLiteral("%3.rowid IN (SELECT record FROM %1 WHERE kind = '%2')").arg(RepeatTable, kindOf(table), alias);
 }
 
 } // namespace store

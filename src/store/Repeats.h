@@ -37,9 +37,13 @@ struct Series
 {
     qint64 rowid = 0;
     Repeat repeat;
+    QDate start; ///< the first occurrence
 };
 /// The series of a table that may have occurrences from `from` on: those that have not ended
 /// before it. Their first occurrence is the record's own date.
 QList<Series> seriesFrom(const Database &db, Table table, QDate from);
+
+/// An SQL condition that holds for the rows of the table, named `alias` in the statement, that repeat.
+QString repeatsCondition(Table table, const QString &alias);
 
 } // namespace store

@@ -87,6 +87,7 @@ const QStringList &indexStatements()
         // The reminder scan reads only the reminders near its day, and yearly ones by month and day.
         QStringLiteral("CREATE INDEX IF NOT EXISTS reminder_by_date ON REMINDER_INFO (rem_date)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS reminder_by_yearly_day ON REMINDER_INFO (substr(rem_date, 6, 5))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS reminder_by_number ON REMINDER_INFO (rem_no)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS task_by_reminder ON TASK_INFO (rem_no)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_reminder ON SCHEDULE_INFO (rem_no)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS note_by_reminder ON NOTE_INFO (rem_no)"),

@@ -2,6 +2,7 @@
 #include "store/Views.h"
 
 #include "store/DateTimeText.h"
+#include "store/Repeats.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -112,20 +113,24 @@ QVariantList dayAndTheDayBefore(QDate day)
 struct ReminderOwner
 {
     ReminderKind kind;
-    QString table;
-    QString nameColumn;
+    Table table;
+    bool repeats;
+    QString tableName() const { return tableInfo(table).name; }
+    QString nameColumn() const { return tableInfo(table).columns.at(1); }
 };
 
 const ReminderOwner Owners[] = {
-    { ReminderKind::Task, QStringLiteral("TASK_INFO"), QStringLiteral("TASK_NAME") },
-    { ReminderKind::Schedule, QStringLiteral("SCHEDULE_INFO"), QStringLiteral("schedule_name") },
-    { ReminderKind::Note, QStringLiteral("NOTE_INFO"), QStringLiteral("note_name") },
+    { ReminderKind::Task, Table::Task, true },
+    { ReminderKind::Schedule, Table::Schedule, true },
+    { ReminderKind::Note, Table::Note, false },
 };
 
-// Columns: the owner's name; then the reminder's date, time, sound, message, program and number.
+// Columns: the owner's name; then the reminder's date, time, sound, message, program and number;
+// then the owner's rowid.
 QString ownedRemindersWhere(const QString &owner, const QString &nameColumn, const QString &condition)
 {
-    return QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, r.rem_no "
+    return QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, r.rem_no, "
+                          "o.rowid "
                           "FROM REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no "
                           "WHERE %3 AND o.rem_no <> 0 "
                           "ORDER BY o.rowid, r.rowid")
@@ -151,7 +156,7 @@ void readOwned(
     while (q.next()) {
         out << JoinedReminder { kind, q.value(0).toString(), storedDate(q.value(1).toString()),
             storedTime(q.value(2).toString()), q.value(3).toString(), q.value(4).toString(), q.value(5).toString(), {},
-            q.value(6).toLongLong() };
+            q.value(6).toLongLong(), q.value(7).toLongLong() };
     }
 }
 
@@ -162,6 +167,35 @@ void readBirthdays(const Database &db, const std::pair<QString, QVariantList> &q
         out << JoinedReminder { ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
             storedTime(q.value(1).toString()), q.value(2).toString(), q.value(3).toString(), q.value(4).toString(),
             q.value(5).toString(), q.value(6).toLongLong() };
+    }
+}
+
+/// The reminders of a table's repeating records near a day, one for each occurrence: each keeps
+/// the days between its owner's first occurrence and itself.
+void readRepeating(const Database &db, const ReminderOwner &owner, QDate day, QList<JoinedReminder> &out)
+{
+    // A reminder may stand up to a year after its occurrence.
+    QHash<qint64, Series> series;
+    for (Series &one : seriesFrom(db, owner.table, day.addDays(-1).addYears(-1)))
+        series.insert(one.rowid, std::move(one));
+    if (series.isEmpty())
+        return;
+    QList<JoinedReminder> reminders;
+    readOwned(db, owner.kind,
+        { ownedRemindersWhere(owner.tableName(), owner.nameColumn(), repeatsCondition(owner.table, QStringLiteral("o"))),
+            {} },
+        reminders);
+    for (const JoinedReminder &reminder : std::as_const(reminders)) {
+        const auto found = series.constFind(reminder.ownerRowid);
+        if (found == series.cend() || !reminder.date.isValid())
+            continue;
+        const qint64 offset = found->start.daysTo(reminder.date);
+        for (const QDate occurrence : occurrences(found->repeat, found->start, day.addDays(-1 - offset), day.addDays(-offset))) {
+            JoinedReminder due = reminder;
+            due.date = occurrence.addDays(offset);
+            due.occurrence = occurrence;
+            out << due;
+        }
     }
 }
 
@@ -185,9 +219,12 @@ QList<StoredEvent> storedEvents(const Database &db, QDate day)
     return events;
 }
 
-std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day)
+std::pair<QString, QVariantList> ownedRemindersNear(Table owner, QDate day)
 {
-    return { ownedRemindersWhere(owner, nameColumn, QStringLiteral("r.rem_date >= ? AND r.rem_date < ?")),
+    const QString &name = tableInfo(owner).name;
+    // A repeating record's reminders are read with its occurrences.
+    const QString once = owner == Table::Note ? QString() : QStringLiteral(" AND NOT ") + repeatsCondition(owner, QStringLiteral("o"));
+    return { ownedRemindersWhere(name, tableInfo(owner).columns.at(1), QStringLiteral("r.rem_date >= ? AND r.rem_date < ?") + once),
         dayAndTheDayBefore(day) };
 }
 
@@ -208,8 +245,11 @@ std::pair<QString, QVariantList> birthdayRemindersNear(QDate day)
 QList<JoinedReminder> joinedReminders(const Database &db, QDate day)
 {
     QList<JoinedReminder> result;
-    for (const ReminderOwner &owner : Owners)
-        readOwned(db, owner.kind, ownedRemindersNear(owner.table, owner.nameColumn, day), result);
+    for (const ReminderOwner &owner : Owners) {
+        readOwned(db, owner.kind, ownedRemindersNear(owner.table, day), result);
+        if (owner.repeats)
+            readRepeating(db, owner, day, result);
+    }
     readBirthdays(db, birthdayRemindersNear(day), result);
     return result;
 }
@@ -222,25 +262,49 @@ std::optional<JoinedReminder> joinedReminder(const Database &db, ReminderKind ki
         readBirthdays(db, { birthdayRemindersWhere(condition), { remNo } }, found);
     for (const ReminderOwner &owner : Owners)
         if (owner.kind == kind)
-            readOwned(db, kind, { ownedRemindersWhere(owner.table, owner.nameColumn, condition), { remNo } }, found);
+            readOwned(db, kind, { ownedRemindersWhere(owner.tableName(), owner.nameColumn(), condition), { remNo } }, found);
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
 }
 
+namespace {
+
+/// The task or schedule rows of a day in table order: those dated that day that happen once, and
+/// those that repeat with an occurrence on it.
+QList<Record> rowsOn(const Database &db, Table table, QDate day)
+{
+    const TableInfo &info = tableInfo(table);
+    QList<Record> rows = db.records(table,
+        QStringLiteral("%1 >= ? AND %1 < ? AND NOT %2").arg(info.columns.at(3), repeatsCondition(table, info.name)),
+        { storedDateOf(day), storedDateOf(day.addDays(1)) });
+    QVariantList occurring;
+    for (const Series &series : seriesFrom(db, table, day))
+        if (!occurrences(series.repeat, series.start, day, day).isEmpty())
+            occurring << series.rowid;
+    if (occurring.isEmpty())
+        return rows;
+    QStringList marks(occurring.size(), QStringLiteral("?"));
+    rows += db.records(table, QStringLiteral("rowid IN (%1)").arg(marks.join(QLatin1Char(','))), occurring);
+    std::sort(rows.begin(), rows.end(), [](const Record &a, const Record &b) { return a.rowid < b.rowid; });
+    return rows;
+}
+
+} // namespace
+
 QList<AgendaItem> agendaTasks(const Database &db, QDate day)
 {
     QList<AgendaItem> items;
-    for (const Record &row : db.records(Table::Task, QStringLiteral("TASK_DATE >= ? AND TASK_DATE < ?"), {storedDateOf(day), storedDateOf(day.addDays(1))}))
-        items << AgendaItem{row.text(1), row.text(2), {}};
+    for (const Record &row : rowsOn(db, Table::Task, day))
+        items << AgendaItem { row.text(1), row.text(2), {} };
     return items;
 }
 
 QList<AgendaItem> agendaSchedules(const Database &db, QDate day)
 {
     QList<AgendaItem> items;
-    for (const Record &row : db.records(Table::Schedule, QStringLiteral("schedule_start_date >= ? AND schedule_start_date < ?"), {storedDateOf(day), storedDateOf(day.addDays(1))}))
-        items << AgendaItem{row.text(1), row.text(2), row.text(4) + QStringLiteral("  -  ") + row.text(6)};
+    for (const Record &row : rowsOn(db, Table::Schedule, day))
+        items << AgendaItem { row.text(1), row.text(2), row.text(4) + QStringLiteral("  -  ") + row.text(6) };
     return items;
 }
 

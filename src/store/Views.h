@@ -61,15 +61,18 @@ struct JoinedReminder
     QString program;
     QString contactMobile; ///< birthdays only: the mobile number of the birthday's own contact
     qint64 remNo = 0;
+    qint64 ownerRowid = 0; ///< tasks, schedules and notes
+    QDate occurrence;      ///< a repeating owner's occurrence that the reminder is for; invalid otherwise
 };
 
 /// The four joined sources in order: tasks, schedules, notes, birthdays; only the reminders that
-/// can fall due on `day` or the day before (birthdays by their month and day).
+/// can fall due on `day` or the day before (birthdays by their month and day, repeating tasks and
+/// schedules once for each occurrence, after those that happen once).
 QList<JoinedReminder> joinedReminders(const Database &db, QDate day);
 /// The reminder of that number with its owner, of the kind; none when it is gone.
 std::optional<JoinedReminder> joinedReminder(const Database &db, ReminderKind kind, qint64 remNo);
-/// The statement that reads one owner's reminders near a day, and its parameters.
-std::pair<QString, QVariantList> ownedRemindersNear(const QString &owner, const QString &nameColumn, QDate day);
+/// The statement that reads the reminders near a day of one table's records that happen once, and its parameters.
+std::pair<QString, QVariantList> ownedRemindersNear(Table owner, QDate day);
 /// The statement that reads the birthday reminders near a day, and its parameters.
 std::pair<QString, QVariantList> birthdayRemindersNear(QDate day);
 
@@ -95,7 +98,7 @@ struct AgendaItem
     QString span; ///< schedules only: start and due time joined by "  -  "
 };
 
-/// The tasks or schedules of one day, in table order.
+/// The tasks or schedules of one day, in table order, with the repeating ones that occur on it.
 QList<AgendaItem> agendaTasks(const Database &db, QDate day);
 QList<AgendaItem> agendaSchedules(const Database &db, QDate day);
 

@@ -393,6 +393,28 @@ private slots:
         QCOMPARE(db.records(Table::Birthday).size(), db.records(Table::Contact).size());
     }
 
+    void fileOverItsTimeIsRefusedWhole_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::newRow("calendar") << calendar(vevent("Kept", "20261201T100000"));
+        QTest::newRow("cards") << QByteArray("BEGIN:VCARD\r\nFN:A B\r\nEND:VCARD\r\n");
+    }
+
+    void fileOverItsTimeIsRefusedWhole()
+    {
+        QFETCH(QByteArray, data);
+        const QString file = path("slow"), dbFile = path("slow.db");
+        write(file, data);
+        QFile::remove(dbFile);
+        store::Database db(dbFile);
+        exchange::ImportOptions noTime;
+        noTime.fixedTime = noTime.timePerMegabyte = std::chrono::milliseconds(0);
+        const exchange::Report report = exchange::importFile(db, file, noTime);
+        QVERIFY(!report.succeeded());
+        QVERIFY2(report.failure.contains("takes far too long to read for its size"), qPrintable(report.failure));
+        QCOMPARE(db.records(Table::Schedule).size() + db.records(Table::Contact).size(), 0);
+    }
+
     void numberingFollowsTheStore_data()
     {
         QTest::addColumn<QList<int>>("existing");

@@ -189,6 +189,28 @@ private slots:
         QCOMPARE(said.trimmed(), QStringLiteral("3 3 1\n2"));
     }
 
+    // calcurse 4.7 keeps no UIDs, so its files come back as new records; vobject keeps them.
+    void filesRewrittenByVobjectMatchTheirRecords()
+    {
+        if (!hasVobject())
+            QSKIP("python3-vobject is not installed");
+        const QString rewriting = QStringLiteral(
+            "import sys, vobject\n"
+            "cal = vobject.readOne(open(sys.argv[1], encoding='utf-8').read())\n"
+            "open(sys.argv[3], 'w', encoding='utf-8').write(cal.serialize())\n"
+            "cards = vobject.readComponents(open(sys.argv[2], encoding='utf-8').read())\n"
+            "open(sys.argv[4], 'w', encoding='utf-8').write(''.join(c.serialize() for c in cards))\n");
+        const QString said = run(QStringLiteral("/usr/bin/python3"),
+            { QStringLiteral("-c"), rewriting, path("all.ics"), path("all.vcf"), path("again.ics"), path("again.vcf") });
+        QVERIFY2(said.isEmpty(), qPrintable(said));
+        store::Database db(path("store.db"));
+        const exchange::Report report = exchange::importFiles(db, { path("again.vcf"), path("again.ics") });
+        QVERIFY2(report.succeeded(), qPrintable(report.failure));
+        QCOMPARE(report.added, 0);
+        QCOMPARE(report.updated, 0);
+        QVERIFY(report.unchanged > 0);
+    }
+
     void aCalendarFromCalcurseImports()
     {
         const QString calcurse = QStandardPaths::findExecutable(QStringLiteral("calcurse"));
