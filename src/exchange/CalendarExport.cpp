@@ -4,8 +4,10 @@
 #include "exchange/CalendarFields.h"
 #include "exchange/CalendarNames.h"
 #include "exchange/IcalTime.h"
+#include "exchange/RepeatText.h"
 #include "exchange/StoredRows.h"
 #include "store/Identity.h"
+#include "store/Repeats.h"
 
 #include <QDateTime>
 #include <QUrl>
@@ -48,12 +50,13 @@ public:
 
     QByteArray write()
     {
-        m_identities = store::identities(m_db, Table::Task);
+        readKind(Table::Task);
         for (const Record &row : m_db.records(Table::Task))
             addTask(row);
-        m_identities = store::identities(m_db, Table::Schedule);
+        readKind(Table::Schedule);
         for (const Record &row : m_db.records(Table::Schedule))
             addSchedule(row);
+        m_series.clear();
         m_identities = store::identities(m_db, Table::Note);
         for (const Record &row : m_db.records(Table::Note))
             addNote(row);
@@ -74,12 +77,31 @@ public:
     }
 
 private:
+    /// The identities, series and changed occurrences of a kind that repeats.
+    void readKind(Table table)
+    {
+        m_table = table;
+        m_identities = store::identities(m_db, table);
+        m_series.clear();
+        // A record can stand for an occurrence only where some series is.
+        for (const store::Series &series : store::seriesFrom(m_db, table, QDate(1900, 1, 1)))
+            m_series.insert(series.rowid, series.repeat);
+    }
+
     icalcomponent *begin(icalcomponent *component, const char *kind, const Record &row)
     {
         m_current = QStringLiteral("the %1 \"%2\"").arg(QLatin1String(kind), row.text(1));
         icalcomponent_add_component(m_calendar.get(), component);
         const store::Identity identity = m_identities.value(row.rowid);
-        addIdentity(component, identity.uid.isEmpty() ? store::newUid() : identity.uid, identity.changed);
+        // A changed occurrence goes by its series' UID, with its own time of change.
+        m_link.reset();
+        if (!m_series.isEmpty())
+            m_link = store::occurrenceLinkOf(m_db, m_table, row.rowid);
+        const QString seriesUid = m_link ? m_identities.value(m_link->series).uid : QString();
+        if (seriesUid.isEmpty())
+            m_link.reset();
+        const QString uid = m_link ? seriesUid : identity.uid.isEmpty() ? store::newUid() : identity.uid;
+        addIdentity(component, uid, identity.changed);
         addText(component, icalproperty_new_summary, row.text(1));
         addText(component, icalproperty_new_description, row.text(2));
         return component;
@@ -111,11 +133,36 @@ private:
         return property;
     }
 
+    /// The series' rule and left-out days, in the form of its start; or, for a changed occurrence,
+    /// which occurrence it is.
+    void addRepeat(icalcomponent *to, const Record &row, const Moment &start)
+    {
+        if (m_link) {
+            const Record series = m_db.records(m_table, QStringLiteral("rowid = ?"), {m_link->series}).value(0);
+            const Moment seriesStart = series.values.isEmpty() ? start : momentOf(series, 3, 4);
+            icalcomponent_add_property(to, timed(icalproperty_new_recurrenceid, {m_link->day, seriesStart.time}));
+            return;
+        }
+        const auto repeat = m_series.constFind(row.rowid);
+        if (repeat == m_series.cend() || !start.date.isValid())
+            return;
+        const QString rule = ruleToWrite(store::toRRule(repeat->rule, start.date), start,
+                                         start.time.isValid() && !m_zoneId.isEmpty());
+        icalcomponent_add_property(to, icalproperty_new_rrule(icalrecurrencetype_from_string(rule.toLatin1().constData())));
+        for (const QDate day : repeat->exceptions)
+            icalcomponent_add_property(to, timed(icalproperty_new_exdate, {day, start.time}));
+    }
+
     void addTask(const Record &row)
     {
         icalcomponent *todo = begin(icalcomponent_new_vtodo(), "task", row);
-        if (const Moment due = momentOf(row, 3, 4); due.date.isValid())
+        if (const Moment due = momentOf(row, 3, 4); due.date.isValid()) {
+            // A to-do repeats from its start, which a repeating task's due time is.
+            if (m_series.contains(row.rowid) && !m_link)
+                icalcomponent_add_property(todo, timed(icalproperty_new_dtstart, due));
             icalcomponent_add_property(todo, timed(icalproperty_new_due, due));
+            addRepeat(todo, row, due);
+        }
         addStatus(todo, row.text(5), true);
         addPriority(todo, row.text(6));
         addText(todo, icalproperty_new_categories, row.text(7));
@@ -127,8 +174,10 @@ private:
     {
         icalcomponent *event = begin(icalcomponent_new_vevent(), "schedule", row);
         const Moment start = momentOf(row, 3, 4);
-        if (start.date.isValid())
+        if (start.date.isValid()) {
             icalcomponent_add_property(event, timed(icalproperty_new_dtstart, start));
+            addRepeat(event, row, start);
+        }
         if (Moment end = momentOf(row, 5, 6); end.date.isValid() && start.date.isValid()) {
             // A day without a time ends, as iCalendar counts, at the start of the next day.
             if (!end.time.isValid() || !start.time.isValid())
@@ -243,7 +292,10 @@ private:
     QHash<qint64, Reminder> m_reminders;
     icaltimetype m_stamp;
     QByteArray m_zoneId;
+    Table m_table = Table::Task;                 ///< the kind being written
     QHash<qint64, store::Identity> m_identities; ///< of the kind being written, by rowid
+    QHash<qint64, store::Repeat> m_series;        ///< of the kind being written, by rowid
+    std::optional<store::OccurrenceLink> m_link;  ///< of the record being written
     QString m_current;                            ///< the record being written, named for the user
     QStringList m_unwritable;
     Component m_calendar{icalcomponent_new_vcalendar(), &icalcomponent_free};

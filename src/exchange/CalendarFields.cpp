@@ -57,7 +57,7 @@ QString priorityText(int value)
 QString quotedWhereNeeded(const QString &value)
 {
     const QChar quote = QLatin1Char('"');
-    return value.trimmed() != value || value.startsWith(quote) ? quote + value + quote : value;
+    return value.isEmpty() || value.trimmed() != value || value.startsWith(quote) ? quote + value + quote : value;
 }
 
 QString unquoted(const QString &text)

@@ -19,7 +19,8 @@ int priorityValue(const QString &priority);
 QString priorityText(int value);
 
 /// The text written for a value of our own properties. libical drops blanks at either end of a
-/// value, so such a value, and one that starts with a double quote, is written in double quotes.
+/// value and refuses an empty one, so such a value, and one that starts with a double quote, is
+/// written in double quotes.
 QString quotedWhereNeeded(const QString &value);
 /// The value a text of our own properties was written for: without the double quotes around it.
 QString unquoted(const QString &text);

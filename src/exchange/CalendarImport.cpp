@@ -6,7 +6,9 @@
 #include "exchange/IcalTime.h"
 #include "exchange/Matching.h"
 #include "exchange/Numbering.h"
+#include "exchange/RepeatText.h"
 #include "exchange/StoredRows.h"
+#include "store/Repeats.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -194,10 +196,16 @@ QString changedOf(icalcomponent *in)
         changed.minute, changed.second);
 }
 
-bool repeats(icalcomponent *in)
+/// The local day and time of a date or date-time property, read in the zone its TZID names.
+Moment momentOf(icalcomponent *in, icalproperty *p)
 {
-    return icalcomponent_get_first_property(in, ICAL_RRULE_PROPERTY)
-        || icalcomponent_get_first_property(in, ICAL_RDATE_PROPERTY);
+    return localMoment(icalproperty_get_datetime_with_component(p, in));
+}
+
+bool cancelled(icalcomponent *in)
+{
+    return icalcomponent_get_first_property(in, ICAL_STATUS_PROPERTY)
+        && icalcomponent_get_status(in) == ICAL_STATUS_CANCELLED;
 }
 
 class CalendarReader
@@ -212,6 +220,8 @@ public:
     void read(icalcomponent *calendar)
     {
         addMissingZones(calendar);
+        // A changed occurrence is read after every series it may belong to.
+        QList<std::pair<icalcomponent *, int>> occurrences;
         for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
              c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
             const icalcomponent_kind kind = icalcomponent_isa(c);
@@ -219,18 +229,109 @@ public:
                 continue;
             ++m_seen;
             m_options.checkpoint(m_seen);
-            try {
-                store(c, kind);
-            } catch (const Unstorable &reason) {
-                m_report.skipped << QStringLiteral("%1 %2 (%3): %4")
-                                        .arg(QLatin1String(icalcomponent_kind_to_string(kind)))
-                                        .arg(m_seen)
-                                        .arg(label(c), reason.why);
-            }
+            if (icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY))
+                occurrences << std::pair(c, m_seen);
+            else
+                storeNumbered(c, m_seen);
         }
+        for (const auto &[c, number] : std::as_const(occurrences))
+            storeNumbered(c, number);
     }
 
 private:
+    /// Stores the component, the file's `number`th record, or says why it was left out.
+    void storeNumbered(icalcomponent *c, int number)
+    {
+        m_number = number;
+        try {
+            store(c, icalcomponent_isa(c));
+        } catch (const Unstorable &reason) {
+            m_report.skipped << QStringLiteral("%1: %2").arg(named(c), reason.why);
+        }
+    }
+
+    /// The component being read as the report names it: its kind, number and summary.
+    QString named(icalcomponent *c) const
+    {
+        return QStringLiteral("%1 %2 (%3)")
+            .arg(QLatin1String(icalcomponent_kind_to_string(icalcomponent_isa(c))))
+            .arg(m_number)
+            .arg(label(c));
+    }
+
+    /// Counts a repeat that is not kept, saying why.
+    void dropRepeat(icalcomponent *c, const QString &why)
+    {
+        ++m_report.repeatsDropped;
+        m_report.droppedRepeats << QStringLiteral("%1: %2").arg(named(c), why);
+    }
+
+    /// The series of a task or schedule as the component says it, starting at `start`; none when it
+    /// happens once or its rule cannot be kept (which is counted).
+    std::optional<store::Repeat> repeatIn(icalcomponent *c, const Moment &start)
+    {
+        // Read first: naming the component for the report moves libical's walk through its properties.
+        QStringList rules;
+        for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY); p;
+             p = icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY))
+            rules << QString::fromUtf8(icalproperty_get_value_as_string(p));
+        std::optional<store::Repeat> repeat;
+        for (const QString &rule : rules.mid(1))
+            dropRepeat(c, QStringLiteral("a second RRULE (%1)").arg(rule));
+        if (!rules.isEmpty() && !start.date.isValid()) {
+            dropRepeat(c, QStringLiteral("a repeat without a start"));
+        } else if (!rules.isEmpty()) {
+            const QString kept = ruleToKeep(rules.first(), start);
+            QString why = QStringLiteral("an unreadable UNTIL");
+            if (const auto read = kept.isEmpty() ? std::nullopt : store::fromRRule(kept, start.date, &why))
+                repeat = store::Repeat{*read, {}};
+            else
+                dropRepeat(c, why);
+        }
+        if (icalcomponent_get_first_property(c, ICAL_RDATE_PROPERTY))
+            dropRepeat(c, QStringLiteral("added days (RDATE)"));
+        if (icalcomponent_get_first_property(c, ICAL_EXRULE_PROPERTY))
+            dropRepeat(c, QStringLiteral("a rule of days left out (EXRULE)"));
+        if (!repeat)
+            return repeat;
+        for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_EXDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(c, ICAL_EXDATE_PROPERTY))
+            if (const QDate day = momentOf(c, p).date; day.isValid() && !repeat->exceptions.contains(day))
+                repeat->exceptions << day;
+        std::sort(repeat->exceptions.begin(), repeat->exceptions.end());
+        return repeat;
+    }
+
+    /// The occurrence of a known series that a component with a RECURRENCE-ID changes; none, and
+    /// counted, when its series is not kept here.
+    std::optional<store::OccurrenceLink> occurrenceIn(icalcomponent *c, icalcomponent_kind kind)
+    {
+        if (kind == ICAL_VJOURNAL_COMPONENT) {
+            dropRepeat(c, QStringLiteral("a changed occurrence of a note, and notes do not repeat"));
+            return std::nullopt;
+        }
+        const Table table = kind == ICAL_VTODO_COMPONENT ? Table::Task : Table::Schedule;
+        const qint64 series = m_matcher.rowOf(table, uidOf(c));
+        if (series == 0 || !store::repeatOf(m_db, table, series)) {
+            dropRepeat(c, QStringLiteral("a changed occurrence of a series that is not here"));
+            return std::nullopt;
+        }
+        const QDate day = momentOf(c, icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY)).date;
+        if (!day.isValid())
+            throw Unstorable{QStringLiteral("an unreadable RECURRENCE-ID")};
+        return store::OccurrenceLink{series, day};
+    }
+
+    /// Leaves a day out of a series; whether it was in it.
+    bool leaveOut(Table table, const store::OccurrenceLink &link)
+    {
+        const auto repeat = store::repeatOf(m_db, table, link.series);
+        if (!repeat || repeat->exceptions.contains(link.day))
+            return false;
+        store::addException(m_db, table, link.series, link.day);
+        return true;
+    }
+
     static QString label(icalcomponent *c)
     {
         icalproperty *p = icalcomponent_get_first_property(c, ICAL_SUMMARY_PROPERTY);
@@ -248,13 +349,22 @@ private:
         const QString name = text(c, ICAL_SUMMARY_PROPERTY);
         if (kind == ICAL_VEVENT_COMPONENT && own(c, names::Birthday))
             return storeBirthday(c);
-        // A changed occurrence of a repeating record: repeats are not kept, its first one is.
+        m_occurrence.reset();
         if (icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY)) {
-            ++m_report.repeatsDropped;
-            return;
+            m_occurrence = occurrenceIn(c, kind);
+            if (!m_occurrence)
+                return;
+            // An occurrence called off, or with nothing of its own, is only left out of its series.
+            if (cancelled(c) || name.trimmed().isEmpty()) {
+                ++(leaveOut(kind == ICAL_VTODO_COMPONENT ? Table::Task : Table::Schedule, *m_occurrence)
+                        ? m_report.updated
+                        : m_report.unchanged);
+                return;
+            }
         }
-        if (repeats(c))
-            ++m_report.repeatsDropped;
+        if (kind == ICAL_VJOURNAL_COMPONENT && (icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY)
+                                                || icalcomponent_get_first_property(c, ICAL_RDATE_PROPERTY)))
+            dropRepeat(c, QStringLiteral("notes do not repeat"));
         if (name.trimmed().isEmpty())
             throw Unstorable{QStringLiteral("no summary")};
         if (kind == ICAL_VTODO_COMPONENT)
@@ -274,7 +384,7 @@ private:
         const auto reminder = reminderOf(c, due, due);
         const Values row{{1, name}, {2, description}, {3, storedDay(due.date)}, {4, storedTimeOfDay(due.time)},
                          {5, statusOf(c)}, {6, priorityOf(c)}, {7, categoryOf(c)}};
-        keep(c, {Table::Task, 8, m_tasks, m_report.tasks}, row, reminder);
+        keep(c, {Table::Task, 8, m_tasks, m_report.tasks}, row, reminder, due);
     }
 
     void storeSchedule(icalcomponent *c, const QString &name)
@@ -298,7 +408,7 @@ private:
         const Values row{{1, name}, {2, description}, {3, storedDay(start.date)}, {4, storedTimeOfDay(start.time)},
                          {5, storedDay(end.date)}, {6, storedTimeOfDay(end.time)}, {7, statusOf(c)},
                          {8, priorityOf(c)}, {9, categoryOf(c)}};
-        keep(c, {Table::Schedule, 10, m_schedules, m_report.schedules}, row, reminder);
+        keep(c, {Table::Schedule, 10, m_schedules, m_report.schedules}, row, reminder, start);
     }
 
     void storeNote(icalcomponent *c, const QString &name)
@@ -307,7 +417,7 @@ private:
         const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
         const auto reminder = reminderOf(c, day, day);
         const Values row{{1, name}, {2, description}, {3, storedDay(day.date)}, {4, storedTimeOfDay(day.time)}};
-        keep(c, {Table::Note, 5, m_notes, m_report.notes}, row, reminder);
+        keep(c, {Table::Note, 5, m_notes, m_report.notes}, row, reminder, {});
     }
 
     /// Where a kind of record goes, and what counts it.
@@ -320,34 +430,72 @@ private:
     };
 
     /// Adds the record, updates the stored one of its UID when the file's copy changed later, or
-    /// leaves that one alone.
-    void keep(icalcomponent *c, const Kind &kind, Values row, const std::optional<Reminder> &reminder)
+    /// leaves that one alone; a task or schedule with its series, starting at `start`.
+    void keep(icalcomponent *c, const Kind &kind, Values row, const std::optional<Reminder> &reminder,
+        const Moment &start)
     {
+        if (m_occurrence)
+            return keepOccurrence(c, kind, row, reminder);
+        const bool repeatable = kind.table == Table::Task || kind.table == Table::Schedule;
+        const std::optional<store::Repeat> repeat = repeatable ? repeatIn(c, start) : std::nullopt;
         const QString uid = uidOf(c);
         const QString changed = changedOf(c);
         const Matcher::Match match = m_matcher.find(kind.table, uid, changed);
-        switch (match.fate) {
-        case Matcher::Fate::OtherKind:
+        if (match.fate == Matcher::Fate::OtherKind)
             throw Unstorable{QStringLiteral("its UID is that of another kind of record")};
-        case Matcher::Fate::Unchanged:
+        if (match.fate == Matcher::Fate::Unchanged) {
             ++m_report.unchanged;
             return;
-        case Matcher::Fate::Update: {
+        }
+        const qint64 rowid = write(kind, match, row, reminder);
+        if (match.fate == Matcher::Fate::Update && repeatable) {
+            std::optional<store::Repeat> kept = repeat;
+            // The days its changed occurrences stand for stay left out of the series.
+            for (const QDate day : kept ? m_matcher.occurrenceDays(kind.table, rowid) : QList<QDate>())
+                if (!kept->exceptions.contains(day))
+                    kept->exceptions << day;
+            if (kept)
+                std::sort(kept->exceptions.begin(), kept->exceptions.end());
+            store::setRepeat(m_db, kind.table, rowid, start.date, kept);
+        } else if (repeat) {
+            store::setRepeat(m_db, kind.table, rowid, start.date, repeat);
+        }
+        m_matcher.stored(kind.table, rowid, uid, changed, match.fate, m_report);
+        ++kind.count;
+    }
+
+    /// Keeps a changed occurrence of a series as a record of its own, linked to the series.
+    void keepOccurrence(icalcomponent *c, const Kind &kind, Values row, const std::optional<Reminder> &reminder)
+    {
+        const QString changed = changedOf(c);
+        const Matcher::Match match = m_matcher.findOccurrence(kind.table, *m_occurrence, changed);
+        if (match.fate == Matcher::Fate::Unchanged) {
+            ++m_report.unchanged;
+            return;
+        }
+        const qint64 rowid = write(kind, match, row, reminder);
+        if (match.fate == Matcher::Fate::Add) {
+            store::linkOccurrence(m_db, kind.table, rowid, *m_occurrence);
+            leaveOut(kind.table, *m_occurrence);
+        }
+        m_matcher.storedOccurrence(kind.table, rowid, *m_occurrence, changed, match.fate, m_report);
+        ++kind.count;
+    }
+
+    /// Writes a record to add, or over the matched one; its rowid.
+    qint64 write(const Kind &kind, const Matcher::Match &match, Values row, const std::optional<Reminder> &reminder)
+    {
+        if (match.fate == Matcher::Fate::Update) {
             const QList<store::Record> stored = m_db.records(kind.table, QStringLiteral("rowid = ?"), {match.rowid});
             const qint64 storedRemNo = stored.isEmpty() ? 0 : stored.first().number(kind.remNoColumn);
             row.insert(kind.remNoColumn, replaceReminder(storedRemNo, reminder));
             m_db.update(kind.table, match.rowid, row);
-            m_matcher.stored(kind.table, match.rowid, uid, changed, match.fate, m_report);
-            break;
+            return match.rowid;
         }
-        case Matcher::Fate::Add:
-            row.insert(0, kind.numbers.next());
-            if (reminder)
-                row.insert(kind.remNoColumn, storeReminder(*reminder));
-            m_matcher.stored(kind.table, m_db.insert(kind.table, row), uid, changed, match.fate, m_report);
-            break;
-        }
-        ++kind.count;
+        row.insert(0, kind.numbers.next());
+        if (reminder)
+            row.insert(kind.remNoColumn, storeReminder(*reminder));
+        return m_db.insert(kind.table, row);
     }
 
     /// The reminder number of an updated record: its reminder rewritten, made or removed.
@@ -490,6 +638,8 @@ private:
     std::optional<QHash<qint64, BirthdayRow>> m_birthdaysByContact;
     QHash<QString, bool> m_soundsFound;
     int m_seen = 0;
+    int m_number = 0;                                  ///< of the component being read, in the file
+    std::optional<store::OccurrenceLink> m_occurrence; ///< that the component being read changes
 };
 
 /// Whether a logical line has more parameters before its value than any calendar needs.

@@ -43,4 +43,46 @@ qint64 Matcher::rowOf(store::Table table, const QString &uid) const
     return known != m_known.cend() && known->table == table ? known->rowid : 0;
 }
 
+QHash<qint64, QMap<QDate, Matcher::Occurrence>> &Matcher::occurrences(store::Table table)
+{
+    auto found = m_occurrences.find(table);
+    if (found != m_occurrences.end())
+        return *found;
+    found = m_occurrences.insert(table, {});
+    const QHash<qint64, store::Identity> identities = store::identities(m_db, table);
+    // Only a table that holds series can hold occurrences of them.
+    if (store::seriesFrom(m_db, table, QDate(1900, 1, 1)).isEmpty())
+        return *found;
+    for (auto identity = identities.cbegin(); identity != identities.cend(); ++identity)
+        if (const auto link = store::occurrenceLinkOf(m_db, table, identity.key()))
+            (*found)[link->series].insert(link->day, { identity.key(), identity->uid, identity->changed });
+    return *found;
+}
+
+Matcher::Match Matcher::findOccurrence(store::Table table, const store::OccurrenceLink &link, const QString &changed)
+{
+    const auto known = occurrences(table).value(link.series).value(link.day);
+    if (known.rowid == 0)
+        return { Fate::Add, 0 };
+    return { !changed.isEmpty() && changed > known.changed ? Fate::Update : Fate::Unchanged, known.rowid };
+}
+
+void Matcher::storedOccurrence(store::Table table, qint64 rowid, const store::OccurrenceLink &link,
+    const QString &changed, Fate fate, Report &report)
+{
+    Occurrence &known = occurrences(table)[link.series][link.day];
+    // The occurrence keeps a UID of its own, which the file does not carry.
+    if (known.uid.isEmpty())
+        known.uid = store::newUid();
+    known.rowid = rowid;
+    known.changed = changed;
+    store::adoptIdentity(m_db, table, rowid, known.uid, changed);
+    ++(fate == Fate::Update ? report.updated : report.added);
+}
+
+QList<QDate> Matcher::occurrenceDays(store::Table table, qint64 series)
+{
+    return occurrences(table).value(series).keys();
+}
+
 } // namespace exchange

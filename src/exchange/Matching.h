@@ -5,8 +5,10 @@
 
 #include "exchange/Report.h"
 #include "store/Identity.h"
+#include "store/Repeats.h"
 
 #include <QDeadlineTimer>
+#include <QMap>
 #include <chrono>
 #include <functional>
 
@@ -58,9 +60,28 @@ public:
     /// When the record of a UID last changed; empty when none is known.
     QString changedOf(const QString &uid) const { return m_known.value(uid).changed; }
 
+    /// What to do with a changed occurrence of a series (it goes by its series' UID), named by the
+    /// series' row, the occurrence it stands for and its time of change.
+    Match findOccurrence(store::Table table, const store::OccurrenceLink &link, const QString &changed);
+    /// Notes a row added or updated for a changed occurrence, with the file's time of change.
+    void storedOccurrence(store::Table table, qint64 rowid, const store::OccurrenceLink &link, const QString &changed,
+        Fate fate, Report &report);
+    /// The days of a series that records of their own stand for.
+    QList<QDate> occurrenceDays(store::Table table, qint64 series);
+
 private:
+    struct Occurrence
+    {
+        qint64 rowid = 0;
+        QString uid;
+        QString changed;
+    };
+    /// The changed occurrences of a table by series and day; read when first asked for.
+    QHash<qint64, QMap<QDate, Occurrence>> &occurrences(store::Table table);
+
     store::Database &m_db;
     QHash<QString, store::IdentifiedRow> m_known;
+    QMap<store::Table, QHash<qint64, QMap<QDate, Occurrence>>> m_occurrences;
 };
 
 } // namespace exchange

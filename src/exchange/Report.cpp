@@ -11,6 +11,19 @@ QString counted(int count, const char *one, const char *many)
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
+/// The text followed by a heading and the first few lines under it, then how many more there are.
+QString withListed(QString text, const QString &heading, const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return text;
+    text += QStringLiteral("\n%1 %2:").arg(lines.size()).arg(heading);
+    for (const QString &line : lines.mid(0, ShownSkips))
+        text += QStringLiteral("\n  ") + line;
+    if (lines.size() > ShownSkips)
+        text += QStringLiteral("\n  and %1 more").arg(lines.size() - ShownSkips);
+    return text;
+}
+
 } // namespace
 
 QString Report::summary(const QString &verb) const
@@ -35,14 +48,9 @@ QString Report::summary(const QString &verb) const
         dropped << counted(birthdaysDropped, "birthday without a year", "birthdays without a year");
     if (!dropped.isEmpty())
         text += QStringLiteral(" Dropped: ") + dropped.join(QStringLiteral(", ")) + QLatin1Char('.');
-    if (skipped.isEmpty())
-        return text;
-    text += QStringLiteral("\n%1 skipped:").arg(skipped.size());
-    for (const QString &line : skipped.mid(0, ShownSkips))
-        text += QStringLiteral("\n  ") + line;
-    if (skipped.size() > ShownSkips)
-        text += QStringLiteral("\n  and %1 more").arg(skipped.size() - ShownSkips);
-    return text;
+    text = withListed(text, droppedRepeats.size() == 1 ? QStringLiteral("repeat dropped") : QStringLiteral("repeats dropped"),
+                      droppedRepeats);
+    return withListed(text, QStringLiteral("skipped"), skipped);
 }
 
 } // namespace exchange

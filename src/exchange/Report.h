@@ -22,9 +22,10 @@ struct Report
     // What an import left out of records it kept.
     int programsDropped = 0;  ///< programs named by reminders, not allowed for this import
     int soundsDropped = 0;    ///< sounds naming files that do not exist here
-    int repeatsDropped = 0;   ///< recurrence rules and exceptions, which are not kept
+    int repeatsDropped = 0;   ///< repeat rules and changed occurrences that could not be kept
     int birthdaysDropped = 0; ///< birthdays without a year or given as text
     QStringList skipped; ///< one line per component left out, saying which and why
+    QStringList droppedRepeats; ///< one line per repeat not kept, saying whose and why
     QString failure;     ///< set when the whole file was refused; then nothing was stored
 
     bool succeeded() const { return failure.isEmpty(); }

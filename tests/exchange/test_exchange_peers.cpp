@@ -3,6 +3,7 @@
 // exporter, and python's vobject parser. Each check is skipped where its program is missing.
 #include "ExchangeRows.h"
 #include "exchange/Exchange.h"
+#include "store/Repeats.h"
 
 #include <QFile>
 #include <QProcess>
@@ -22,6 +23,20 @@ QString run(const QString &program, const QStringList &arguments)
     if (!process.waitForFinished(30000))
         return QStringLiteral("(did not finish)");
     return QString::fromUtf8(process.readAll());
+}
+
+/// The days calcurse's query lists an item of the title on, as it writes them (12/07/26).
+QStringList daysListed(const QString &query, const QString &title)
+{
+    QStringList days;
+    QString day;
+    for (const QString &line : query.split(QLatin1Char('\n'))) {
+        if (QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d\\d:$")).match(line).hasMatch())
+            day = line.chopped(1);
+        else if (line.trimmed() == title || line.trimmed() == QStringLiteral("* ") + title)
+            days << day;
+    }
+    return days;
 }
 
 bool hasVobject()
@@ -80,6 +95,78 @@ private slots:
         QCOMPARE(counts.captured(3).toInt(), 3);
         QCOMPARE(counts.captured(1).toInt() + counts.captured(2).toInt(), 3);
         QCOMPARE(counts.captured(4).toInt(), 0);
+    }
+
+    void calcurseListsTheSameOccurrences_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<bool>("allDay");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<bool>("fromFile"); ///< the series read from a file first, exported again
+        QTest::addColumn<int>("listed");
+        const QString weekly = QStringLiteral("FREQ=WEEKLY;BYDAY=MO,WE,FR;COUNT=6");
+        const QDate monday(2026, 12, 7);
+        QTest::newRow("Monday, Wednesday and Friday, six times") << weekly << monday << false << monday << QByteArray("UTC") << false << 6;
+        QTest::newRow("the same, zoned") << weekly << monday << false << monday << QByteArray("Europe/Berlin") << false << 6;
+        QTest::newRow("the same, read from a file") << weekly << monday << false << monday << QByteArray("UTC") << true << 6;
+        QTest::newRow("every other day until a day") << QStringLiteral("FREQ=DAILY;INTERVAL=2;UNTIL=20261215") << monday
+                                                     << false << monday << QByteArray("Europe/Berlin") << false << 5;
+        QTest::newRow("monthly on the 31st, in February") << QStringLiteral("FREQ=MONTHLY;BYMONTHDAY=-1") << QDate(2026, 12, 31) << true
+                                                          << QDate(2027, 2, 20) << QByteArray("UTC") << false << 1;
+    }
+
+    void calcurseListsTheSameOccurrences()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QDate, start);
+        QFETCH(bool, allDay);
+        QFETCH(QDate, from);
+        QFETCH(QByteArray, zone);
+        QFETCH(bool, fromFile);
+        QFETCH(int, listed);
+        const exchangerows::ZoneForTest local(zone);
+        const QString calcurse = QStandardPaths::findExecutable(QStringLiteral("calcurse"));
+        if (calcurse.isEmpty())
+            QSKIP("calcurse is not installed");
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+        const QString day = start.toString(QStringLiteral("M/d/yyyy"));
+        const auto kept = store::fromRRule(rule, start);
+        QVERIFY(kept);
+        store::Database db(path(tag + ".db"));
+        if (fromFile) {
+            QFile ics(path(tag + "-theirs.ics"));
+            QVERIFY(ics.open(QIODevice::WriteOnly));
+            ics.write(exchangerows::calendar("BEGIN:VEVENT\r\nUID:standup\r\nSUMMARY:Standup\r\nDTSTART:"
+                                             + start.toString("yyyyMMdd").toLatin1() + "T100000\r\nDURATION:PT1H\r\n"
+                                             "RRULE:" + rule.toLatin1() + "\r\nEND:VEVENT\r\n"));
+            ics.close();
+            const exchange::Report report = exchange::importFile(db, ics.fileName());
+            QVERIFY2(report.succeeded() && report.repeatsDropped == 0, qPrintable(report.summary("Imported")));
+            QCOMPARE(store::repeatOf(db, store::Table::Schedule, db.records(store::Table::Schedule).value(0).rowid),
+                     (store::Repeat { *kept, {} }));
+        } else {
+            const QString at = allDay ? QStringLiteral("1/3/1900") : QStringLiteral("10:00:00");
+            const qint64 rowid = db.insert(store::Table::Schedule, { { 0, 1 }, { 1, "Standup" }, { 3, day }, { 4, at },
+                { 5, day }, { 6, allDay ? at : QStringLiteral("11:00:00") } });
+            store::setRepeat(db, store::Table::Schedule, rowid, start, store::Repeat { *kept, {} });
+        }
+        QVERIFY(exchange::exportCalendar(db, path(tag + ".ics")).succeeded());
+        QFile ours(path(tag + ".ics"));
+        QVERIFY(ours.open(QIODevice::ReadOnly));
+        QVERIFY(ours.readAll().contains("RRULE:"));
+
+        const QString folder = path(QStringLiteral("calcurse-") + tag);
+        const QString imported = run(calcurse, { QStringLiteral("-D"), folder, QStringLiteral("-i"), path(tag + ".ics") });
+        QVERIFY2(imported.contains(QStringLiteral("0 skipped")), qPrintable(imported));
+        const QString query = run(calcurse, { QStringLiteral("-D"), folder, QStringLiteral("-Q"), QStringLiteral("--from"),
+            from.toString(QStringLiteral("MM/dd/yyyy")), QStringLiteral("--days"), QStringLiteral("14") });
+        QStringList expected;
+        for (const QDate occurrence : store::occurrences({ *kept, {} }, start, from, from.addDays(13)))
+            expected << occurrence.toString(QStringLiteral("MM/dd/yy"));
+        QCOMPARE(expected.size(), listed);
+        QCOMPARE(daysListed(query, QStringLiteral("Standup")), expected);
     }
 
     void vobjectReadsBothFiles_data() { calendars(); }
