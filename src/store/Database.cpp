@@ -109,6 +109,13 @@ Database::Database(const QString &file)
     }
 }
 
+QString Database::changeStamp() const
+{
+    QSqlQuery stamp = run(QStringLiteral("SELECT total_changes(), data_version FROM pragma_data_version"));
+    stamp.next();
+    return QStringLiteral("%1/%2/%3").arg(m_connection, stamp.value(0).toString(), stamp.value(1).toString());
+}
+
 Database::~Database()
 {
     close();
@@ -137,6 +144,8 @@ QSqlQuery Database::prepare(const QString &sql) const
 {
     ensureOpen();
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    // Rows are read once, in order: Qt then keeps no copy of those read.
+    query.setForwardOnly(true);
     if (!query.prepare(sql))
         throw sqlError(query.lastError(), sql);
     return query;

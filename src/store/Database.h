@@ -68,6 +68,10 @@ public:
     void commit();
     void rollback();
 
+    /// Differs after any row of the file changed, through this connection or another (and between
+    /// connections): what is read again only after a change can be kept while it stays the same.
+    QString changeStamp() const;
+
 private:
     void ensureOpen() const;
     QVariant toStoredValue(const TableInfo &info, int column, const QVariant &value) const;

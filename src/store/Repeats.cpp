@@ -3,6 +3,7 @@
 
 #include "store/Database.h"
 #include "store/DateTimeText.h"
+#include "store/KeptUntilChanged.h"
 
 #include <QHash>
 #include <QMutex>
@@ -151,22 +152,37 @@ std::optional<OccurrenceLink> occurrenceLinkOf(const Database &db, Table table, 
 
 QList<Series> seriesFrom(const Database &db, Table table, QDate from)
 {
-    QSqlQuery rows = db.run(QStringLiteral("SELECT record, rule, exceptions, first_day FROM %1 "
-                                           "WHERE kind = ? AND (last_day IS NULL OR last_day >= ?)")
-                                .arg(RepeatTable),
-        { kindOf(table), storedDateOf(from) });
+    // Every series of the table with its last day.
+    using Stored = QList<std::pair<Series, QDate>>;
+    static KeptUntilChanged<Table, Stored> kept;
+    const Stored stored = kept.get(db, table, [&] {
+        Stored read;
+        QSqlQuery rows = db.run(
+            QStringLiteral("SELECT record, rule, exceptions, first_day, last_day FROM %1 WHERE kind = ?").arg(RepeatTable),
+            { kindOf(table) });
+        while (rows.next()) {
+            const QDate start = storedDate(rows.value(3).toString());
+            if (auto repeat = repeatFrom(rows.value(1).toString(), rows.value(2).toString(), start))
+                read.append({ Series { rows.value(0).toLongLong(), *repeat, start }, storedDate(rows.value(4).toString()) });
+        }
+        return read;
+    });
     QList<Series> found;
-    while (rows.next()) {
-        const QDate start = storedDate(rows.value(3).toString());
-        if (auto repeat = repeatFrom(rows.value(1).toString(), rows.value(2).toString(), start))
-            found << Series { rows.value(0).toLongLong(), *repeat, start };
-    }
+    for (const auto &[series, lastDay] : stored)
+        if (!lastDay.isValid() || lastDay >= from)
+            found << series;
     return found;
 }
 
 QString repeatsCondition(Table table, const QString &alias)
 {
     return QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE kind = '%2' AND record = %3.rowid)")
+        .arg(RepeatTable, kindOf(table), alias);
+}
+
+QString seriesJoin(Table table, const QString &alias)
+{
+    return QStringLiteral("%1 CROSS JOIN %2 %3 ON %3.rowid = %1.record AND %1.kind = '%2'")
         .arg(RepeatTable, kindOf(table), alias);
 }
 

@@ -46,5 +46,7 @@ QList<Series> seriesFrom(const Database &db, Table table, QDate from);
 /// An SQL condition that holds for the rows of the table, named `alias` in the statement, that
 /// repeat; each row is looked up by itself.
 QString repeatsCondition(Table table, const QString &alias);
+/// The FROM part that reads the table's repeating rows, named `alias`, from the series on.
+QString seriesJoin(Table table, const QString &alias);
 
 } // namespace store

@@ -2,6 +2,7 @@
 #include "store/Views.h"
 
 #include "store/DateTimeText.h"
+#include "store/KeptUntilChanged.h"
 #include "store/Repeats.h"
 
 #include <QHash>
@@ -156,15 +157,18 @@ const ReminderOwner Owners[] = {
 };
 
 // Columns: the owner's name; then the reminder's date, time, sound, message, program and number;
-// then the owner's rowid.
-QString ownedRemindersWhere(const QString &owner, const QString &nameColumn, const QString &condition)
+// then the owner's rowid. The owner is named o, the reminder r.
+QString ownedRemindersFrom(const QString &from, const QString &nameColumn, const QString &condition)
 {
     return QStringLiteral("SELECT o.%2, r.rem_date, r.rem_time, r.rem_sound, r.rem_message, r.rem_program, r.rem_no, "
-                          "o.rowid "
-                          "FROM REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no "
-                          "WHERE %3 AND o.rem_no <> 0 "
-                          "ORDER BY o.rowid, r.rowid")
-        .arg(owner, nameColumn, condition);
+                          "o.rowid FROM %1 WHERE %3 AND o.rem_no <> 0 ORDER BY o.rowid, r.rowid")
+        .arg(from, nameColumn, condition);
+}
+
+QString ownedRemindersWhere(const QString &owner, const QString &nameColumn, const QString &condition)
+{
+    return ownedRemindersFrom(
+        QStringLiteral("REMINDER_INFO r JOIN %1 o ON o.rem_no = r.rem_no").arg(owner), nameColumn, condition);
 }
 
 // Columns: the reminder's date, time, sound, message, program; the contact's mobile; the number.
@@ -210,11 +214,14 @@ void readRepeating(const Database &db, const ReminderOwner &owner, QDate day, QL
         series.insert(one.rowid, std::move(one));
     if (series.isEmpty())
         return;
-    QList<JoinedReminder> reminders;
-    readOwned(db, owner.kind,
-        { ownedRemindersWhere(owner.tableName(), owner.nameColumn(), repeatsCondition(owner.table, QStringLiteral("o"))),
-            {} },
-        reminders);
+    static KeptUntilChanged<Table, QList<JoinedReminder>> kept;
+    const QList<JoinedReminder> reminders = kept.get(db, owner.table, [&] {
+        QList<JoinedReminder> read;
+        const QString from = seriesJoin(owner.table, QStringLiteral("o"))
+            + QStringLiteral(" CROSS JOIN REMINDER_INFO r ON r.rem_no = o.rem_no");
+        readOwned(db, owner.kind, { ownedRemindersFrom(from, owner.nameColumn(), QStringLiteral("1")), {} }, read);
+        return read;
+    });
     for (const JoinedReminder &reminder : std::as_const(reminders)) {
         const auto found = series.constFind(reminder.ownerRowid);
         if (found == series.cend() || !reminder.date.isValid())
