@@ -6,6 +6,8 @@
 #include "widgets/ImageButton.h"
 #include "widgets/RecordWindow.h"
 
+#include "store/Repeats.h"
+
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +164,42 @@ private slots:
         // Activating the window again keeps the day shown.
         m_program->app().mainWindow().fillAgenda();
         QCOMPARE(items("lsttask"), tasks);
+    }
+
+    // Repeating tasks and schedules show on each day they occur, and on no other.
+    void agendaShowsEachOccurrence_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QStringList>("tasks");
+        QTest::addColumn<QStringList>("schedules");
+        const QStringList noTask { " No Task For Today" }, noSchedule { "No Schedule For Today" };
+        QTest::newRow("Wednesday") << 16 << QStringList { "Gym" } << QStringList { "Stand-up" };
+        QTest::newRow("left-out day") << 15 << noTask << noSchedule;
+        QTest::newRow("sixth and last time") << 18 << QStringList { "Gym" } << noSchedule;
+        QTest::newRow("after the count") << 21 << noTask << noSchedule;
+        QTest::newRow("31st, and a month ends on it") << 31 << QStringList { "Pay rent" } << noSchedule;
+    }
+
+    void agendaShowsEachOccurrence()
+    {
+        QFETCH(int, chosen);
+        QFETCH(QStringList, tasks);
+        QFETCH(QStringList, schedules);
+        auto &db = m_program->seed();
+        const auto repeat = [&](store::Table table, QDate start, const QString &rule, QList<QDate> exceptions = {}) {
+            const qint64 rowid = db.records(table).last().rowid;
+            store::setRepeat(db, table, rowid, start, store::Repeat { *store::fromRRule(rule, start), exceptions });
+        };
+        addTask("Gym", "", "12/7/2026");
+        repeat(store::Table::Task, Today, "FREQ=WEEKLY;BYDAY=MO,WE,FR;COUNT=6");
+        addTask("Pay rent", "", "10/31/2026");
+        repeat(store::Table::Task, QDate(2026, 10, 31), "FREQ=MONTHLY;BYMONTHDAY=-1");
+        addSchedule("Stand-up", "12/1/2026", "9:00", "9:15");
+        repeat(store::Table::Schedule, QDate(2026, 12, 1), "FREQ=DAILY;UNTIL=20261216", { QDate(2026, 12, 15) });
+        m_program->start();
+        chooseDay(chosen);
+        QCOMPARE(items("lsttask"), tasks);
+        QCOMPARE(items("lstschedule"), schedules);
     }
 
     void lastRowOfANameGivesTheDescription()

@@ -2,6 +2,7 @@
 #include "app/Frm_Main.h"
 #include "reminders/Frm_Alert.h"
 #include "reminders/ReminderScan.h"
+#include "store/Repeats.h"
 #include "support/FreshProgramTest.h"
 #include "support/ReminderRows.h"
 
@@ -138,6 +139,44 @@ private slots:
         QCOMPARE(alertTexts(), QStringList({ "Note Alert", "Shopping list", "milk" }));
         QCOMPARE(played().first(), QStringLiteral("/w/t.wav"));
         QCOMPARE(played().last(), lastSound);
+    }
+
+    // A task repeating from Sunday 6 December with its reminder at 10:15 is reminded at 10:15 of each
+    // occurrence; a sleep over several raises only the last, once.
+    void eachOccurrenceIsReminded_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<QList<QDateTime>>("ticks");
+        QTest::addColumn<int>("raised");
+        const auto at = [](int day, QTime time) { return QDateTime(QDate(2026, 12, day), time); };
+        const QTime before(10, 14, 59), due(10, 15, 0), after(10, 15, 1);
+        using Ticks = QList<QDateTime>;
+        QTest::newRow("second, at its second") << "FREQ=DAILY" << at(7, QTime(10, 0)) << Ticks { at(7, before), at(7, due), at(7, after) } << 1;
+        QTest::newRow("second and third") << "FREQ=DAILY" << at(7, QTime(10, 0))
+                                          << Ticks { at(7, due), at(8, before), at(8, due) } << 2;
+        QTest::newRow("after a restart") << "FREQ=DAILY" << at(9, QTime(10, 15, 1)) << Ticks { at(9, after), at(10, due) } << 1;
+        QTest::newRow("asleep over three") << "FREQ=DAILY" << at(6, QTime(10, 0)) << Ticks { at(9, QTime(11, 0)) } << 1;
+        QTest::newRow("not on other weekdays") << "FREQ=WEEKLY" << at(7, QTime(10, 0))
+                                               << Ticks { at(7, due), at(8, due), at(13, before), at(13, due) } << 1;
+        QTest::newRow("not after its count") << "FREQ=DAILY;COUNT=2" << at(7, QTime(10, 0)) << Ticks { at(7, due), at(8, due) } << 1;
+    }
+
+    void eachOccurrenceIsReminded()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QDateTime, start);
+        QFETCH(QList<QDateTime>, ticks);
+        QFETCH(int, raised);
+        const QDate first(2026, 12, 6);
+        rows().task("Stretch", dueAt("now", "/w/a.wav", {}, "10 : 15 : 0", "12/6/2026"));
+        store::setRepeat(db(), store::Table::Task, db().records(store::Table::Task).last().rowid, first,
+            store::Repeat { *store::fromRRule(rule, first), {} });
+        fakes().clock->set(start.date(), start.time());
+        p().start();
+        for (const QDateTime &tick : ticks)
+            tickAt(tick.time(), tick.date());
+        QCOMPARE(played().size(), raised);
     }
 
     void everyTaskDueTogetherIsRaised()
