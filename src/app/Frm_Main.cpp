@@ -77,9 +77,10 @@ Frm_Main::Frm_Main(AppContext &app)
     m_reminderScan = new ReminderScan(app, *alerts, this);
     connect(this, &Frm_Main::reloaded, m_reminderScan, &ReminderScan::reload);
     m_snoozeTimer = new SnoozeTimer(app, *alerts, this);
-    connect(&app, &AppContext::reminderOwnerRequested, this, [this](store::ReminderKind kind, qint64 remNo) {
+    connect(&app, &AppContext::reminderOwnerRequested, this,
+        [this](store::ReminderKind kind, qint64 remNo, QDate occurrence) {
         bringForward();
-        openReminderOwner(m_app, kind, remNo);
+        openReminderOwner(m_app, kind, remNo, occurrence);
     });
     m_eventTrigger = new EventTrigger(app, this);
     connect(this, &Frm_Main::reloaded, m_eventTrigger, &EventTrigger::reload);

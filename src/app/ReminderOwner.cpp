@@ -16,15 +16,22 @@ namespace {
 const QString ByReminder = QStringLiteral("rem_no = ?");
 
 /// Opens the editor as the kind's list does, on the first record that carries the reminder.
-template <typename Editor> void openOwned(AppContext &app, store::Table table, const QString &editorKey, qint64 remNo)
+template <typename Editor>
+void openOwned(AppContext &app, store::Table table, const QString &editorKey, qint64 remNo, QDate occurrence = {})
 {
     const QList<store::Record> owners = app.db().records(table, ByReminder, { remNo });
     if (owners.isEmpty())
         return;
     const store::Record &owner = owners.first();
     const QList<store::Record> reminders = app.db().records(store::Table::Reminder, ByReminder, { remNo });
-    if (auto *editor = qobject_cast<Editor *>(app.windows().open(editorKey)))
-        editor->startEdit({ owner.text(1), owner.text(3), owner.text(4) }, owner, reminders);
+    auto *editor = qobject_cast<Editor *>(app.windows().open(editorKey));
+    if (!editor)
+        return;
+    editor->startEdit({ owner.text(1), owner.text(3), owner.text(4) }, owner, reminders);
+    if constexpr (requires { editor->showOccurrence(occurrence); }) {
+        if (occurrence.isValid())
+            editor->showOccurrence(occurrence);
+    }
 }
 
 void openContact(AppContext &app, qint64 remNo)
@@ -44,15 +51,15 @@ void openContact(AppContext &app, qint64 remNo)
 
 } // namespace
 
-void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo)
+void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo, QDate occurrence)
 {
     try {
         switch (kind) {
         case store::ReminderKind::Task:
-            openOwned<frmtask_info>(app, store::Table::Task, QStringLiteral("FrmTask_Info"), remNo);
+            openOwned<frmtask_info>(app, store::Table::Task, QStringLiteral("FrmTask_Info"), remNo, occurrence);
             break;
         case store::ReminderKind::Schedule:
-            openOwned<frmschedule_info>(app, store::Table::Schedule, QStringLiteral("FrmSchedule_Info"), remNo);
+            openOwned<frmschedule_info>(app, store::Table::Schedule, QStringLiteral("FrmSchedule_Info"), remNo, occurrence);
             break;
         case store::ReminderKind::Note:
             openOwned<frmnote_info>(app, store::Table::Note, QStringLiteral("FrmNote_Info"), remNo);

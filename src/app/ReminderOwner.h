@@ -6,5 +6,5 @@
 class AppContext;
 
 /// Opens the editor of the task, schedule, note or contact that the reminder of that number
-/// belongs to; nothing when it is gone.
-void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo);
+/// belongs to, at the occurrence when it repeats; nothing when it is gone.
+void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo, QDate occurrence = {});

@@ -42,14 +42,18 @@ public:
     void holdReminderScan(bool held) { emit reminderScanHeld(held); }
     /// Puts the main window away into the notification area, the icon carrying the tip.
     void hideToTray(const QString &tip) { emit trayRequested(tip); }
-    /// Brings the program forward with the editor of the record a reminder belongs to.
-    void openReminderOwner(store::ReminderKind kind, qint64 remNo) { emit reminderOwnerRequested(kind, remNo); }
+    /// Brings the program forward with the editor of the record a reminder belongs to (at the
+    /// occurrence, for a repeating one).
+    void openReminderOwner(store::ReminderKind kind, qint64 remNo, QDate occurrence = {})
+    {
+        emit reminderOwnerRequested(kind, remNo, occurrence);
+    }
 
 signals:
     void storeChanged();
     void reminderScanHeld(bool held);
     void trayRequested(const QString &tip);
-    void reminderOwnerRequested(store::ReminderKind kind, qint64 remNo);
+    void reminderOwnerRequested(store::ReminderKind kind, qint64 remNo, QDate occurrence);
 
 private:
     ProgramFolder m_folder;

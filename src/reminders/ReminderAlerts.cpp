@@ -67,7 +67,7 @@ void ReminderAlerts::raise(const JoinedReminder &reminder, const QString &lateNo
         });
         connect(m_alert, &Frm_Alert::opened, this, [this] {
             closeShownNotice();
-            m_app.openReminderOwner(m_shown.kind, m_shown.remNo);
+            m_app.openReminderOwner(m_shown.kind, m_shown.remNo, m_shown.occurrence);
         });
         m_alert->show();
     }
@@ -78,7 +78,7 @@ void ReminderAlerts::raise(const JoinedReminder &reminder, const QString &lateNo
         = birthday ? QStringLiteral("Contact Phone No : ") + reminder.contactMobile : reminder.message;
     m_alert->setTexts(title, name, description);
     m_alert->setLateNotice(lateNotice);
-    m_shown = { reminder.kind, reminder.remNo, 0 };
+    m_shown = { reminder.kind, reminder.remNo, 0, reminder.occurrence };
     notify(reminder, title, { name, description.trimmed().isEmpty() ? QString() : description, lateNotice });
     if (reminders::namesSound(reminder.sound))
         m_app.services().sound->play(reminder.sound);
@@ -93,7 +93,7 @@ void ReminderAlerts::notify(const JoinedReminder &reminder, const QString &title
     if (notice == 0)
         return;
     m_shown.notice = notice;
-    m_notices.insert(notice, { reminder.kind, reminder.remNo, notice });
+    m_notices.insert(notice, { reminder.kind, reminder.remNo, notice, reminder.occurrence });
 }
 
 void ReminderAlerts::closeShownNotice()
@@ -120,7 +120,7 @@ void ReminderAlerts::noticeAction(quint32 notice, const QString &action)
     if (snoozeMinutes)
         emit snoozeRequested(raised.kind, raised.remNo, *snoozeMinutes);
     else
-        m_app.openReminderOwner(raised.kind, raised.remNo);
+        m_app.openReminderOwner(raised.kind, raised.remNo, raised.occurrence);
 }
 
 void ReminderAlerts::noticeClosed(quint32 notice)

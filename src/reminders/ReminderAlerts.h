@@ -38,6 +38,7 @@ private:
         store::ReminderKind kind;
         qint64 remNo;
         quint32 notice; ///< its desktop notification; 0 when none
+        QDate occurrence; ///< of a repeating record; invalid otherwise
     };
 
     void notify(const store::JoinedReminder &reminder, const QString &title, const QStringList &lines);

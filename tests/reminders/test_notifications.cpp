@@ -7,7 +7,9 @@
 #include "reminders/Frm_Alert.h"
 #include "reminders/Frm_Event.h"
 #include "reminders/ReminderScan.h"
+#include "reminders/RepeatingEditor.h"
 #include "reminders/SnoozeTimer.h"
+#include "store/Repeats.h"
 #include "support/FreshProgramTest.h"
 #include "support/ReminderRows.h"
 
@@ -280,6 +282,20 @@ private slots:
         QVERIFY(opened && opened->isVisible());
         QVERIFY(main().isVisible());
         QCOMPARE(findIn<QLineEdit>(opened, field)->text(), name);
+    }
+
+    void anOccurrenceOpensAtItsDay()
+    {
+        ReminderRows(db()).task("Stretch", dueAt("Daily", "12/6/2026"));
+        const QDate first(2026, 12, 6);
+        store::setRepeat(db(), store::Table::Task, db().records(store::Table::Task).last().rowid, first,
+            store::Repeat { store::RepeatRule { store::Frequency::Daily }, {} });
+        startAt(Due.addSecs(-1));
+        tickAt(Due);
+        notifier().invoke(1, "default");
+        auto *editor = qobject_cast<RepeatingEditor *>(p().app().windows().find("FrmTask_Info"));
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->occurrence(), QDate(2026, 12, 7));
     }
 
     void aComputerEventIsNotifiedUntilItsConfirmationCloses()
