@@ -152,6 +152,7 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
     QString reading;
     try {
         store::Transaction transaction(db);
+        store::IdentitiesGiven identities(db);
         Matcher matcher(db);
         for (const ExchangeText &text : std::as_const(texts)) {
             reading = text.file;
@@ -164,6 +165,7 @@ Report importFiles(store::Database &db, const QStringList &files, const ImportOp
             if (!report.succeeded())
                 return refused(report.failure);
         }
+        identities.release();
         transaction.commit();
     } catch (const Cancelled &) {
         return refused(QStringLiteral("The import was cancelled."));

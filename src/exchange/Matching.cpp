@@ -30,10 +30,12 @@ Matcher::Match Matcher::find(store::Table table, const QString &uid, const QStri
 void Matcher::stored(
     store::Table table, qint64 rowid, const QString &uid, const QString &changed, Fate fate, Report &report)
 {
-    if (!uid.isEmpty()) {
+    if (fate == Fate::Add)
+        store::giveIdentity(m_db, table, rowid, uid.isEmpty() ? store::newUid() : uid, changed);
+    else if (!uid.isEmpty())
         store::adoptIdentity(m_db, table, rowid, uid, changed);
+    if (!uid.isEmpty())
         m_known.insert(uid, { table, rowid, changed });
-    }
     ++(fate == Fate::Update ? report.updated : report.added);
 }
 

@@ -6,9 +6,18 @@
 #include <QUuid>
 
 namespace store {
+
+const QList<Table> &identifiedTables()
+{
+    static const QList<Table> tables { Table::Task, Table::Schedule, Table::Note, Table::Contact, Table::Event };
+    return tables;
+}
+
 namespace {
 
 const QString IdentityTable = QStringLiteral("RECORD_IDENTITY");
+// A row here holds the triggers back from giving new rows their identities.
+const QString HeldTable = QStringLiteral("RECORD_IDENTITY_HELD");
 
 // A version 4 UUID and the time now, made by SQLite for each row.
 const QString NewUidSql = QStringLiteral(
@@ -33,9 +42,10 @@ QStringList triggerStatements(Table table)
 {
     const QString name = tableInfo(table).name;
     return {
-        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_identity_made AFTER INSERT ON %1 BEGIN "
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_identity_made AFTER INSERT ON %1 "
+                       "WHEN NOT EXISTS (SELECT 1 FROM %5) BEGIN "
                        "INSERT OR REPLACE INTO %2 (kind, record, uid, changed) VALUES ('%1', NEW.rowid, %3, %4); END")
-            .arg(name, IdentityTable, NewUidSql, NowSql),
+            .arg(name, IdentityTable, NewUidSql, NowSql, HeldTable),
         QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_identity_changed AFTER UPDATE ON %1 BEGIN "
                        "UPDATE %2 SET changed = %3 WHERE kind = '%1' AND record = NEW.rowid; END")
             .arg(name, IdentityTable, NowSql),
@@ -45,30 +55,72 @@ QStringList triggerStatements(Table table)
     };
 }
 
-} // namespace
 
-const QList<Table> &identifiedTables()
+bool hasTable(const Database &db, const QString &name)
 {
-    static const QList<Table> tables { Table::Task, Table::Schedule, Table::Note, Table::Contact, Table::Event };
-    return tables;
+    return db.run(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), { name }).next();
 }
+
+/// Gives an identity to each row of the identified tables that has none.
+void identifyTheRest(Database &db)
+{
+    for (Table table : identifiedTables())
+        db.run(QStringLiteral("INSERT INTO %1 (kind, record, uid, changed) SELECT '%2', rowid, %3, %4 FROM %2 "
+                              "WHERE rowid NOT IN (SELECT record FROM %1 WHERE kind = '%2')")
+                   .arg(IdentityTable, tableInfo(table).name, NewUidSql, NowSql));
+}
+
+} // namespace
 
 void prepareIdentities(Database &db)
 {
-    if (db.run(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), { IdentityTable }).next())
+    const bool identified = hasTable(db, IdentityTable), holdable = hasTable(db, HeldTable);
+    if (identified && holdable)
         return;
     Transaction transaction(db);
-    db.run(QStringLiteral("CREATE TABLE %1 (kind TEXT NOT NULL, record INTEGER NOT NULL, uid TEXT NOT NULL UNIQUE, "
-                          "changed TEXT NOT NULL, PRIMARY KEY (kind, record))")
+    db.run(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (kind TEXT NOT NULL, record INTEGER NOT NULL, "
+                          "uid TEXT NOT NULL UNIQUE, changed TEXT NOT NULL, PRIMARY KEY (kind, record))")
                .arg(IdentityTable));
+    db.run(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (held INTEGER)").arg(HeldTable));
+    identifyTheRest(db);
     for (Table table : identifiedTables()) {
-        const QString name = tableInfo(table).name;
-        db.run(QStringLiteral("INSERT INTO %1 (kind, record, uid, changed) SELECT '%2', rowid, %3, %4 FROM %2")
-                   .arg(IdentityTable, name, NewUidSql, NowSql));
+        // Triggers made before the hold was known are made again.
+        db.run(QStringLiteral("DROP TRIGGER IF EXISTS %1_identity_made").arg(tableInfo(table).name));
         for (const QString &statement : triggerStatements(table))
             db.run(statement);
     }
     transaction.commit();
+}
+
+IdentitiesGiven::IdentitiesGiven(Database &db)
+    : m_db(db)
+{
+    m_db.run(QStringLiteral("INSERT INTO %1 (held) VALUES (1)").arg(HeldTable));
+}
+
+IdentitiesGiven::~IdentitiesGiven()
+{
+    if (m_released)
+        return;
+    try {
+        m_db.run(QStringLiteral("DELETE FROM %1").arg(HeldTable));
+    } catch (const Error &) {
+        // Rolled back with the writer's transaction.
+    }
+}
+
+void IdentitiesGiven::release()
+{
+    m_db.run(QStringLiteral("DELETE FROM %1").arg(HeldTable));
+    m_released = true;
+    identifyTheRest(m_db);
+}
+
+void giveIdentity(Database &db, Table table, qint64 rowid, const QString &uid, const QString &changed)
+{
+    db.write(QStringLiteral("INSERT OR REPLACE INTO %1 (kind, record, uid, changed) VALUES (?, ?, ?, IFNULL(?, %2))")
+                 .arg(IdentityTable, NowSql),
+        { kindOf(table), rowid, uid, changed.isEmpty() ? QVariant() : QVariant(changed) });
 }
 
 QHash<qint64, Identity> identities(const Database &db, Table table)

@@ -38,6 +38,24 @@ struct IdentifiedRow
 /// Every identified record by its UID.
 QHash<QString, IdentifiedRow> rowsByUid(const Database &db);
 
+/// While it lives, the rows made get no identity from the store: the writer gives each its own
+/// with giveIdentity (an import gives the file's), and release() gives one to every row still
+/// without. Lives inside the writer's transaction.
+class IdentitiesGiven
+{
+public:
+    explicit IdentitiesGiven(Database &db);
+    ~IdentitiesGiven();
+    Q_DISABLE_COPY_MOVE(IdentitiesGiven)
+    void release();
+
+private:
+    Database &m_db;
+    bool m_released = false;
+};
+/// Gives a new row its identity; its time of change is now unless given.
+void giveIdentity(Database &db, Table table, qint64 rowid, const QString &uid, const QString &changed = {});
+
 /// Gives a row the identity another program gave it; its time of change is kept when given.
 void adoptIdentity(Database &db, Table table, qint64 rowid, const QString &uid, const QString &changed = {});
 

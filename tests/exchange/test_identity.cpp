@@ -100,6 +100,32 @@ private slots:
         QCOMPARE(store::identities(reopened, Table::Contact).size(), 2);
     }
 
+    // A store made before writers could hold the identities back gets the hold at its next open;
+    // rows made while it is held get the identities given, and the rest one of their own.
+    void rowsMadeWhileHeldGetTheGivenIdentities()
+    {
+        {
+            auto db = fresh("before-hold.db");
+            db->run("DROP TABLE RECORD_IDENTITY_HELD");
+        }
+        store::Database db(path("before-hold.db"));
+        {
+            store::Transaction transaction(db);
+            store::IdentitiesGiven given(db);
+            const qint64 named = db.insert(Table::Task, { { 0, 1 }, { 1, "Named" } });
+            store::giveIdentity(db, Table::Task, named, "from-the-file", "20261201T100000Z");
+            db.insert(Table::Note, { { 0, 1 }, { 1, "Unnamed" } });
+            QCOMPARE(store::identities(db, Table::Note).size(), 0);
+            given.release();
+            transaction.commit();
+        }
+        QCOMPARE(store::identities(db, Table::Task).value(1).uid, QStringLiteral("from-the-file"));
+        QCOMPARE(store::identities(db, Table::Task).value(1).changed, QStringLiteral("20261201T100000Z"));
+        QCOMPARE(store::identities(db, Table::Note).size(), 1);
+        db.insert(Table::Note, { { 0, 2 }, { 1, "After" } });
+        QCOMPARE(store::identities(db, Table::Note).size(), 2);
+    }
+
     void importingTheSameFilesAgainChangesNothing()
     {
         auto db = fresh("same.db");
