@@ -57,6 +57,24 @@ AgendaPanel::AgendaPanel(store::Database &db, QWidget *parent)
         [this](QListWidgetItem *item) { showDescription(item, store::Table::Task); });
     connect(lstschedule, &QListWidget::itemClicked, this,
         [this](QListWidgetItem *item) { showDescription(item, store::Table::Schedule); });
+    connect(lsttask, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem *item) { choose(item, store::Table::Task); });
+    connect(lstschedule, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem *item) { choose(item, store::Table::Schedule); });
+}
+
+void AgendaPanel::addItems(QListWidget *list, const QList<store::AgendaItem> &items)
+{
+    for (const store::AgendaItem &item : items) {
+        auto *row = new QListWidgetItem(item.name, list);
+        row->setData(Qt::UserRole, item.rowid);
+    }
+}
+
+void AgendaPanel::choose(QListWidgetItem *item, store::Table table)
+{
+    if (const qint64 rowid = item->data(Qt::UserRole).toLongLong())
+        emit recordChosen(table, rowid, m_day);
 }
 
 void AgendaPanel::reset()
@@ -72,14 +90,17 @@ void AgendaPanel::reset()
 
 void AgendaPanel::fillEmptyLists(QDate today)
 {
-    if (lsttask->count() == 0)
+    if (lsttask->count() == 0) {
+        m_day = today;
         fillTasks(today, QStringLiteral("No Task For Today"));
+    }
     if (lstschedule->count() == 0)
         fillSchedules(today, false);
 }
 
 void AgendaPanel::showDay(QDate day)
 {
+    m_day = day;
     lsttask->clear();
     lstschedule->clear();
     lstschedule1->clear();
@@ -94,10 +115,7 @@ void AgendaPanel::fillTasks(QDate day, const QString &noneText)
 {
     try {
         const QList<store::AgendaItem> tasks = store::agendaTasks(m_db, day);
-        QStringList names;
-        for (const store::AgendaItem &task : tasks)
-            names << task.name;
-        lsttask->addItems(names);
+        addItems(lsttask, tasks);
         lsttask->setEnabled(!tasks.isEmpty());
         if (tasks.isEmpty())
             lsttask->addItem(noneText);
@@ -110,12 +128,10 @@ void AgendaPanel::fillSchedules(QDate day, bool disableSpansWhenNone)
 {
     try {
         const QList<store::AgendaItem> schedules = store::agendaSchedules(m_db, day);
-        QStringList names, spans;
-        for (const store::AgendaItem &schedule : schedules) {
-            names << schedule.name;
+        QStringList spans;
+        for (const store::AgendaItem &schedule : schedules)
             spans << schedule.span;
-        }
-        lstschedule->addItems(names);
+        addItems(lstschedule, schedules);
         lstschedule1->addItems(spans);
         lstschedule->setEnabled(!schedules.isEmpty());
         if (disableSpansWhenNone || !schedules.isEmpty())

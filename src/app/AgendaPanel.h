@@ -7,6 +7,7 @@
 namespace store {
 class Database;
 enum class Table;
+struct AgendaItem;
 } // namespace store
 class QLabel;
 class QListWidget;
@@ -28,7 +29,15 @@ public:
     /// Shows a day chosen on the calendar.
     void showDay(QDate day);
 
+signals:
+    /// A task or schedule was double-clicked or entered: its record, on the day shown.
+    void recordChosen(store::Table table, qint64 rowid, QDate day);
+
 private:
+    /// Lists the items' names, each knowing its record.
+    void addItems(QListWidget *list, const QList<store::AgendaItem> &items);
+    void choose(QListWidgetItem *item, store::Table table);
+
     void fillTasks(QDate day, const QString &noneText);
     void fillSchedules(QDate day, bool disableSpansWhenNone);
     void showUnreadable(QListWidget *list);
@@ -43,4 +52,5 @@ private:
     QListWidget *lstschedule;
     QListWidget *lstschedule1;
     QPlainTextEdit *txtdesp;
+    QDate m_day;
 };

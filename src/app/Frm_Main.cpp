@@ -104,6 +104,8 @@ void Frm_Main::createCalendar()
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     connect(Calendar1, &QCalendarWidget::clicked, m_agenda, &AgendaPanel::showDay);
+    connect(m_agenda, &AgendaPanel::recordChosen, this,
+        [this](store::Table table, qint64 rowid, QDate day) { openRecordOn(m_app, table, rowid, day); });
 }
 
 void Frm_Main::createNavigation()

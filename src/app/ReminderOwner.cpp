@@ -7,6 +7,7 @@
 #include "notes/frmnote_info.h"
 #include "schedules/frmschedule_info.h"
 #include "tasks/frmtask_info.h"
+#include "store/Repeats.h"
 #include "widgets/rules/StoreFailure.h"
 
 #include <QSqlQuery>
@@ -15,15 +16,18 @@ namespace {
 
 const QString ByReminder = QStringLiteral("rem_no = ?");
 
-/// Opens the editor as the kind's list does, on the first record that carries the reminder.
+/// Opens the editor as the kind's list does, on the first record the condition finds.
 template <typename Editor>
-void openOwned(AppContext &app, store::Table table, const QString &editorKey, qint64 remNo, QDate occurrence = {})
+void openOwned(AppContext &app, store::Table table, const QString &editorKey, const QString &condition, qint64 value,
+    QDate occurrence = {})
 {
-    const QList<store::Record> owners = app.db().records(table, ByReminder, { remNo });
+    const QList<store::Record> owners = app.db().records(table, condition, { value });
     if (owners.isEmpty())
         return;
     const store::Record &owner = owners.first();
-    const QList<store::Record> reminders = app.db().records(store::Table::Reminder, ByReminder, { remNo });
+    const qint64 remNo = owner.number(owner.values.size() - 1);
+    const QList<store::Record> reminders
+        = remNo ? app.db().records(store::Table::Reminder, ByReminder, { remNo }) : QList<store::Record>();
     auto *editor = qobject_cast<Editor *>(app.windows().open(editorKey));
     if (!editor)
         return;
@@ -56,18 +60,34 @@ void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo, 
     try {
         switch (kind) {
         case store::ReminderKind::Task:
-            openOwned<frmtask_info>(app, store::Table::Task, QStringLiteral("FrmTask_Info"), remNo, occurrence);
+            openOwned<frmtask_info>(app, store::Table::Task, QStringLiteral("FrmTask_Info"), ByReminder, remNo, occurrence);
             break;
         case store::ReminderKind::Schedule:
-            openOwned<frmschedule_info>(app, store::Table::Schedule, QStringLiteral("FrmSchedule_Info"), remNo, occurrence);
+            openOwned<frmschedule_info>(
+                app, store::Table::Schedule, QStringLiteral("FrmSchedule_Info"), ByReminder, remNo, occurrence);
             break;
         case store::ReminderKind::Note:
-            openOwned<frmnote_info>(app, store::Table::Note, QStringLiteral("FrmNote_Info"), remNo);
+            openOwned<frmnote_info>(app, store::Table::Note, QStringLiteral("FrmNote_Info"), ByReminder, remNo);
             break;
         case store::ReminderKind::Birthday:
             openContact(app, remNo);
             break;
         }
+    } catch (const store::Error &error) {
+        app.message(records::storeFailureText(QStringLiteral("The record could not be opened"), error.code()),
+            MessageIcon::Warning, QStringLiteral("Orrisday"));
+    }
+}
+
+void openRecordOn(AppContext &app, store::Table table, qint64 rowid, QDate day)
+{
+    const QString byRow = QStringLiteral("rowid = ?");
+    try {
+        const QDate occurrence = store::repeatOf(app.db(), table, rowid) ? day : QDate();
+        if (table == store::Table::Task)
+            openOwned<frmtask_info>(app, table, QStringLiteral("FrmTask_Info"), byRow, rowid, occurrence);
+        else if (table == store::Table::Schedule)
+            openOwned<frmschedule_info>(app, table, QStringLiteral("FrmSchedule_Info"), byRow, rowid, occurrence);
     } catch (const store::Error &error) {
         app.message(records::storeFailureText(QStringLiteral("The record could not be opened"), error.code()),
             MessageIcon::Warning, QStringLiteral("Orrisday"));

@@ -333,7 +333,7 @@ QList<AgendaItem> agendaTasks(const Database &db, QDate day)
 {
     QList<AgendaItem> items;
     for (const Record &row : rowsOn(db, Table::Task, day))
-        items << AgendaItem { row.text(1), row.text(2), {} };
+        items << AgendaItem { row.text(1), row.text(2), {}, row.rowid };
     return items;
 }
 
@@ -341,7 +341,7 @@ QList<AgendaItem> agendaSchedules(const Database &db, QDate day)
 {
     QList<AgendaItem> items;
     for (const Record &row : rowsOn(db, Table::Schedule, day))
-        items << AgendaItem { row.text(1), row.text(2), row.text(4) + QStringLiteral("  -  ") + row.text(6) };
+        items << AgendaItem { row.text(1), row.text(2), row.text(4) + QStringLiteral("  -  ") + row.text(6), row.rowid };
     return items;
 }
 

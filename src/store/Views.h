@@ -100,6 +100,7 @@ struct AgendaItem
     QString name;
     QString description;
     QString span; ///< schedules only: start and due time joined by "  -  "
+    qint64 rowid = 0;
 };
 
 /// The tasks or schedules of one day, in table order, with the repeating ones that occur on it.

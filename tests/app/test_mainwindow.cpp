@@ -6,6 +6,7 @@
 #include "widgets/ImageButton.h"
 #include "widgets/RecordWindow.h"
 
+#include "reminders/RepeatingEditor.h"
 #include "store/Repeats.h"
 
 #include <QCalendarWidget>
@@ -200,6 +201,16 @@ private slots:
         chooseDay(chosen);
         QCOMPARE(items("lsttask"), tasks);
         QCOMPARE(items("lstschedule"), schedules);
+
+        // Enter (or a double-click) opens the record's editor at that day's occurrence.
+        if (tasks.first().trimmed() == "No Task For Today")
+            return;
+        auto *list = findWidget<QListWidget>("lsttask");
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Return);
+        auto *editor = qobject_cast<RepeatingEditor *>(m_program->app().windows().find("FrmTask_Info"));
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->occurrence(), QDate(2026, 12, chosen));
     }
 
     void lastRowOfANameGivesTheDescription()
