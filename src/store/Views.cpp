@@ -204,6 +204,12 @@ void readBirthdays(const Database &db, const std::pair<QString, QVariantList> &q
     }
 }
 
+/// Whether any record of the table repeats (the readers of a day then leave them to their series).
+bool hasSeries(const Database &db, Table table)
+{
+    return !seriesFrom(db, table, QDate(1, 1, 1)).isEmpty();
+}
+
 /// The reminders of a table's repeating records near a day, one for each occurrence: each keeps
 /// the days between its owner's first occurrence and itself.
 void readRepeating(const Database &db, const ReminderOwner &owner, QDate day, QList<JoinedReminder> &out)
@@ -256,11 +262,11 @@ QList<StoredEvent> storedEvents(const Database &db, QDate day)
     return events;
 }
 
-std::pair<QString, QVariantList> ownedRemindersNear(Table owner, QDate day)
+std::pair<QString, QVariantList> ownedRemindersNear(Table owner, QDate day, bool besideSeries)
 {
     const QString &name = tableInfo(owner).name;
     // A repeating record's reminders are read with its occurrences.
-    const QString once = owner == Table::Note ? QString() : QStringLiteral(" AND NOT ") + repeatsCondition(owner, QStringLiteral("o"));
+    const QString once = besideSeries ? QStringLiteral(" AND NOT ") + repeatsCondition(owner, QStringLiteral("o")) : QString();
     return { ownedRemindersWhere(name, tableInfo(owner).columns.at(1), QStringLiteral("r.rem_date >= ? AND r.rem_date < ?") + once),
         dayAndTheDayBefore(day) };
 }
@@ -283,8 +289,9 @@ QList<JoinedReminder> joinedReminders(const Database &db, QDate day)
 {
     QList<JoinedReminder> result;
     for (const ReminderOwner &owner : Owners) {
-        readOwned(db, owner.kind, ownedRemindersNear(owner.table, day), result);
-        if (owner.repeats)
+        const bool besideSeries = owner.repeats && hasSeries(db, owner.table);
+        readOwned(db, owner.kind, ownedRemindersNear(owner.table, day, besideSeries), result);
+        if (besideSeries)
             readRepeating(db, owner, day, result);
     }
     readBirthdays(db, birthdayRemindersNear(day), result);
@@ -312,9 +319,13 @@ namespace {
 QList<Record> rowsOn(const Database &db, Table table, QDate day)
 {
     const TableInfo &info = tableInfo(table);
-    QList<Record> rows = db.records(table,
-        QStringLiteral("%1 >= ? AND %1 < ? AND NOT %2").arg(info.columns.at(3), repeatsCondition(table, info.name)),
-        { storedDateOf(day), storedDateOf(day.addDays(1)) });
+    const bool besideSeries = hasSeries(db, table);
+    QString dated = QStringLiteral("%1 >= ? AND %1 < ?").arg(info.columns.at(3));
+    if (besideSeries)
+        dated += QStringLiteral(" AND NOT ") + repeatsCondition(table, info.name);
+    QList<Record> rows = db.records(table, dated, { storedDateOf(day), storedDateOf(day.addDays(1)) });
+    if (!besideSeries)
+        return rows;
     QVariantList occurring;
     for (const Series &series : seriesFrom(db, table, day))
         if (!occurrences(series.repeat, series.start, day, day).isEmpty())

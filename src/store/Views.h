@@ -76,7 +76,8 @@ QList<JoinedReminder> joinedReminders(const Database &db, QDate day);
 /// The reminder of that number with its owner, of the kind; none when it is gone.
 std::optional<JoinedReminder> joinedReminder(const Database &db, ReminderKind kind, qint64 remNo);
 /// The statement that reads the reminders near a day of one table's records that happen once, and its parameters.
-std::pair<QString, QVariantList> ownedRemindersNear(Table owner, QDate day);
+/// With `besideSeries`, the table's repeating records are left out.
+std::pair<QString, QVariantList> ownedRemindersNear(Table owner, QDate day, bool besideSeries = false);
 /// The statement that reads the birthday reminders near a day, and its parameters.
 std::pair<QString, QVariantList> birthdayRemindersNear(QDate day);
 

@@ -182,7 +182,7 @@ private slots:
         QTest::addColumn<QVariantList>("params");
         QTest::addColumn<QString>("index");
         const QDate day(2026, 12, 7);
-        const auto tasks = ownedRemindersNear(Table::Task, day);
+        const auto tasks = ownedRemindersNear(Table::Task, day, true);
         const auto birthdays = birthdayRemindersNear(day);
         QTest::newRow("owned, by date") << tasks.first << tasks.second << "reminder_by_date";
         QTest::newRow("owner by its reminder") << tasks.first << tasks.second << "task_by_reminder";
