@@ -9,7 +9,6 @@
 #include "widgets/SeriesQuestion.h"
 #include "widgets/rules/StoreFailure.h"
 
-
 RepeatingEditor::RepeatingEditor(AppContext &app, const QString &objectName, Keys keys, const QString &callerMarker,
     const QString &title, QSize size, QWidget *owner, RecordTable table)
     : EditorWithReminder(app, objectName, std::move(keys), callerMarker, title, size, owner)
