@@ -7,7 +7,6 @@
 #include "notes/frmnote_info.h"
 #include "schedules/frmschedule_info.h"
 #include "tasks/frmtask_info.h"
-#include "store/Repeats.h"
 #include "widgets/rules/StoreFailure.h"
 
 #include <QSqlQuery>
@@ -53,11 +52,22 @@ void openContact(AppContext &app, qint64 remNo)
         editor->startEdit(*stored);
 }
 
+/// Opens an editor; a store that cannot be read says so.
+template <typename Open> void openOrSay(AppContext &app, Open open)
+{
+    try {
+        open();
+    } catch (const store::Error &error) {
+        app.message(records::storeFailureText(QStringLiteral("The record could not be opened"), error.code()),
+            MessageIcon::Warning, QStringLiteral("Orrisday"));
+    }
+}
+
 } // namespace
 
 void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo, QDate occurrence)
 {
-    try {
+    openOrSay(app, [&] {
         switch (kind) {
         case store::ReminderKind::Task:
             openOwned<frmtask_info>(app, store::Table::Task, QStringLiteral("FrmTask_Info"), ByReminder, remNo, occurrence);
@@ -73,23 +83,17 @@ void openReminderOwner(AppContext &app, store::ReminderKind kind, qint64 remNo, 
             openContact(app, remNo);
             break;
         }
-    } catch (const store::Error &error) {
-        app.message(records::storeFailureText(QStringLiteral("The record could not be opened"), error.code()),
-            MessageIcon::Warning, QStringLiteral("Orrisday"));
-    }
+    });
 }
 
 void openRecordOn(AppContext &app, store::Table table, qint64 rowid, QDate day)
 {
+    // A record that happens once has no occurrence to show: its editor leaves the day alone.
     const QString byRow = QStringLiteral("rowid = ?");
-    try {
-        const QDate occurrence = store::repeatOf(app.db(), table, rowid) ? day : QDate();
+    openOrSay(app, [&] {
         if (table == store::Table::Task)
-            openOwned<frmtask_info>(app, table, QStringLiteral("FrmTask_Info"), byRow, rowid, occurrence);
+            openOwned<frmtask_info>(app, table, QStringLiteral("FrmTask_Info"), byRow, rowid, day);
         else if (table == store::Table::Schedule)
-            openOwned<frmschedule_info>(app, table, QStringLiteral("FrmSchedule_Info"), byRow, rowid, occurrence);
-    } catch (const store::Error &error) {
-        app.message(records::storeFailureText(QStringLiteral("The record could not be opened"), error.code()),
-            MessageIcon::Warning, QStringLiteral("Orrisday"));
-    }
+            openOwned<frmschedule_info>(app, table, QStringLiteral("FrmSchedule_Info"), byRow, rowid, day);
+    });
 }

@@ -5,7 +5,7 @@
 
 class AppContext;
 
-/// The notification's "Open" action: a click on it, by the notification specification's key.
+/// The notification's "Open" action: a click on it, under the key desktops use for a click.
 inline const std::pair<QString, QString> OpenAction { QStringLiteral("default"), QStringLiteral("Open") };
 
 /// Shows a desktop notification unless the user switched them off in the options; its id, or 0

@@ -190,7 +190,7 @@ void readOwned(
     while (q.next()) {
         out << JoinedReminder { kind, q.value(0).toString(), storedDate(q.value(1).toString()),
             storedTime(q.value(2).toString()), q.value(3).toString(), q.value(4).toString(), q.value(5).toString(), {},
-            q.value(6).toLongLong(), q.value(7).toLongLong() };
+            q.value(6).toLongLong(), q.value(7).toLongLong(), {} };
     }
 }
 
@@ -200,7 +200,7 @@ void readBirthdays(const Database &db, const std::pair<QString, QVariantList> &q
     while (q.next()) {
         out << JoinedReminder { ReminderKind::Birthday, {}, storedDate(q.value(0).toString()),
             storedTime(q.value(1).toString()), q.value(2).toString(), q.value(3).toString(), q.value(4).toString(),
-            q.value(5).toString(), q.value(6).toLongLong() };
+            q.value(5).toString(), q.value(6).toLongLong(), 0, {} };
     }
 }
 
@@ -319,7 +319,9 @@ namespace {
 QList<Record> rowsOn(const Database &db, Table table, QDate day)
 {
     const TableInfo &info = tableInfo(table);
-    const bool besideSeries = hasSeries(db, table);
+    // A series that ended before the day holds no row dated on it either.
+    const QList<Series> series = seriesFrom(db, table, day);
+    const bool besideSeries = !series.isEmpty();
     QString dated = QStringLiteral("%1 >= ? AND %1 < ?").arg(info.columns.at(3));
     if (besideSeries)
         dated += QStringLiteral(" AND NOT ") + repeatsCondition(table, info.name);
@@ -327,9 +329,9 @@ QList<Record> rowsOn(const Database &db, Table table, QDate day)
     if (!besideSeries)
         return rows;
     QVariantList occurring;
-    for (const Series &series : seriesFrom(db, table, day))
-        if (!occurrences(series.repeat, series.start, day, day).isEmpty())
-            occurring << series.rowid;
+    for (const Series &one : series)
+        if (!occurrences(one.repeat, one.start, day, day).isEmpty())
+            occurring << one.rowid;
     if (occurring.isEmpty())
         return rows;
     QStringList marks(occurring.size(), QStringLiteral("?"));

@@ -2,11 +2,11 @@
 #include "widgets/RepeatCombo.h"
 
 #include "context/AppContext.h"
+#include "context/OnScreen.h"
 #include "store/DateTimeText.h"
 #include "widgets/DateCombo.h"
 #include "widgets/Frm_Repeat.h"
 #include "widgets/rules/RepeatChoices.h"
-#include "context/OnScreen.h"
 
 using records::presetRule;
 
