@@ -10,7 +10,8 @@ packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev qt6-svg-d
           libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libgl-dev
           gstreamer1.0-plugins-good dbus dbus-daemon python3-dbusmock
           libical-dev pkg-config calcurse python3-vobject tzdata
-          desktop-file-utils appstream file dpkg-dev lintian)
+          desktop-file-utils appstream file dpkg-dev lintian
+          radicale qtkeychain-qt6-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
