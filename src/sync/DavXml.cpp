@@ -27,6 +27,16 @@ QString decodedHref(const QString &href)
     return QUrl::fromPercentEncoding(href.trimmed().toUtf8());
 }
 
+/// Member data with the line ends iCalendar and vCard want: XML reading turns them into plain
+/// line feeds, and servers that indent their answers put blanks around the text.
+QByteArray memberData(const QString &text)
+{
+    QByteArray data = text.trimmed().toUtf8();
+    data.replace("\r\n", "\n");
+    data.replace('\n', "\r\n");
+    return data.isEmpty() ? data : data + "\r\n";
+}
+
 /// The code of a status line such as "HTTP/1.1 404 Not Found".
 int statusCode(const QString &line)
 {
@@ -79,7 +89,7 @@ void readProp(QXmlStreamReader &xml, DavEntry &entry)
         } else if (is(xml, CalendarServer, u"getctag")) {
             entry.ctag = text(xml).trimmed();
         } else if (is(xml, CalDav, u"calendar-data") || is(xml, CardDav, u"address-data")) {
-            entry.data = text(xml).toUtf8();
+            entry.data = memberData(text(xml));
         } else {
             xml.skipCurrentElement();
         }
