@@ -149,13 +149,11 @@ private slots:
 
         QCOMPARE(found.calendar, m_server.url().resolved(QUrl("anna/orrisday-calendar/")));
         QCOMPARE(found.addressBook, m_server.url().resolved(QUrl("anna/orrisday-contacts/")));
-        QCOMPARE(first.calendar, found.calendar);
-        QCOMPARE(first.addressBook, found.addressBook);
         // Made once, and then found again.
         QCOMPARE(QDir(m_server.userFolder()).entryList({ "orrisday-*" }, QDir::Dirs),
             QStringList({ "orrisday-calendar", "orrisday-contacts" }));
         QList<DavEntry> calendar;
-        QVERIFY(client.propfind(found.calendar, 0, "<d:displayname/><c:supported-calendar-component-set/>", &calendar).succeeded());
+        QVERIFY(client.propfind(found.calendar, 0, "<c:supported-calendar-component-set/>", &calendar).succeeded());
         QCOMPARE(calendar.value(0).components, QStringList({ "VEVENT", "VTODO" }));
     }
 
@@ -187,11 +185,12 @@ private slots:
             return tls;
         }());
         QVERIFY(secure.listen(QHostAddress::LocalHost));
-        if (server == "silent")
+        const bool quiet = server == "silent";
+        if (quiet)
             server = QStringLiteral("http://127.0.0.1:%1/").arg(silent.serverPort());
         if (server == "tls")
             server = QStringLiteral("https://127.0.0.1:%1/").arg(secure.serverPort());
-        DavClient client({ QUrl(server), m_server.user(), password }, std::chrono::milliseconds(300));
+        DavClient client({ QUrl(server), m_server.user(), password }, std::chrono::milliseconds(quiet ? 300 : 10000));
         Collections found;
         const DavAnswer answer = discoverCollections(client, &found);
         QVERIFY2(answer.failure.startsWith(failure), qPrintable(answer.failure));
