@@ -97,6 +97,16 @@ bool isCollection(const DavEntry &entry)
     return entry.types.contains(QStringLiteral("collection"));
 }
 
+bool samePath(const QUrl &one, const QUrl &other)
+{
+    const auto folder = [](QString path) {
+        while (path.endsWith(u'/'))
+            path.chop(1);
+        return path;
+    };
+    return folder(one.path()) == folder(other.path());
+}
+
 /// Whether a failed sync-collection says the token is no good, rather than the account or the
 /// connection.
 bool refusesToken(const DavAnswer &answer)
@@ -179,7 +189,7 @@ DavAnswer DavClient::members(const QUrl &collection, QList<DavEntry> *entries)
     QList<DavEntry> found;
     const DavAnswer answer = propfind(collection, 1, "<d:resourcetype/><d:getetag/>", &found);
     for (const DavEntry &entry : std::as_const(found)) {
-        if (!isCollection(entry) && isSuccess(entry.status))
+        if (!isCollection(entry) && isSuccess(entry.status) && !samePath(urlOf(entry.href), collection))
             entries->append(entry);
     }
     return answer;
@@ -200,7 +210,7 @@ DavAnswer DavClient::changesSince(const QUrl &collection, const QString &token, 
     for (const DavEntry &entry : std::as_const(entries)) {
         if (entry.status == 404)
             changes->removed << entry.href;
-        else if (isSuccess(entry.status) && !isCollection(entry))
+        else if (isSuccess(entry.status) && !isCollection(entry) && !samePath(urlOf(entry.href), collection))
             changes->changed << entry;
     }
     return answer;
