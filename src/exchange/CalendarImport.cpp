@@ -8,6 +8,7 @@
 #include "exchange/Numbering.h"
 #include "exchange/RepeatText.h"
 #include "exchange/StoredRows.h"
+#include "store/Removal.h"
 #include "store/Repeats.h"
 
 #include <QDateTime>
@@ -220,6 +221,8 @@ public:
     void read(icalcomponent *calendar)
     {
         addMissingZones(calendar);
+        if (m_options.replaceKnown)
+            m_keptOccurrences = occurrencesKept(calendar);
         // A changed occurrence is read after every series it may belong to.
         QList<std::pair<icalcomponent *, int>> occurrences;
         for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
@@ -239,6 +242,34 @@ public:
     }
 
 private:
+    /// The days of each series, by UID, that the calendar's changed occurrences stand for.
+    static QHash<QString, QList<QDate>> occurrencesKept(icalcomponent *calendar)
+    {
+        QHash<QString, QList<QDate>> days;
+        for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+            icalproperty *occurrence = icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY);
+            icalproperty *summary = icalcomponent_get_first_property(c, ICAL_SUMMARY_PROPERTY);
+            const bool named = summary && !QString::fromUtf8(icalproperty_get_summary(summary)).trimmed().isEmpty();
+            if (occurrence && named && !cancelled(c))
+                days[uidOf(c)] << momentOf(c, occurrence).date;
+        }
+        return days;
+    }
+
+    /// Deletes the changed occurrences of a series that the file no longer gives it.
+    void dropOccurrencesNotKept(Table table, qint64 series, const QString &uid)
+    {
+        const QList<QDate> kept = m_keptOccurrences.value(uid);
+        for (const QDate day : m_matcher.occurrenceDays(table, series)) {
+            if (kept.contains(day))
+                continue;
+            const store::OccurrenceLink link { series, day };
+            store::removeRecord(m_db, table, m_matcher.findOccurrence(table, link, {}).rowid);
+            m_matcher.forgetOccurrence(table, link);
+        }
+    }
+
     /// Stores the component, the file's `number`th record, or says why it was left out.
     void storeNumbered(icalcomponent *c, int number)
     {
@@ -440,7 +471,7 @@ private:
         const std::optional<store::Repeat> repeat = repeatable ? repeatIn(c, start) : std::nullopt;
         const QString uid = uidOf(c);
         const QString changed = changedOf(c);
-        const Matcher::Match match = m_matcher.find(kind.table, uid, changed);
+        const Matcher::Match match = m_matcher.find(kind.table, uid, changed, m_options.replaceKnown);
         if (match.fate == Matcher::Fate::OtherKind)
             throw Unstorable{QStringLiteral("its UID is that of another kind of record")};
         if (match.fate == Matcher::Fate::Unchanged) {
@@ -449,6 +480,8 @@ private:
         }
         const qint64 rowid = write(kind, match, row, reminder);
         if (match.fate == Matcher::Fate::Update && repeatable) {
+            if (m_options.replaceKnown)
+                dropOccurrencesNotKept(kind.table, rowid, uid);
             std::optional<store::Repeat> kept = repeat;
             // The days its changed occurrences stand for stay left out of the series.
             for (const QDate day : kept ? m_matcher.occurrenceDays(kind.table, rowid) : QList<QDate>())
@@ -468,7 +501,7 @@ private:
     void keepOccurrence(icalcomponent *c, const Kind &kind, Values row, const std::optional<Reminder> &reminder)
     {
         const QString changed = changedOf(c);
-        const Matcher::Match match = m_matcher.findOccurrence(kind.table, *m_occurrence, changed);
+        const Matcher::Match match = m_matcher.findOccurrence(kind.table, *m_occurrence, changed, m_options.replaceKnown);
         if (match.fate == Matcher::Fate::Unchanged) {
             ++m_report.unchanged;
             return;
@@ -640,6 +673,7 @@ private:
     int m_seen = 0;
     int m_number = 0;                                  ///< of the component being read, in the file
     std::optional<store::OccurrenceLink> m_occurrence; ///< that the component being read changes
+    QHash<QString, QList<QDate>> m_keptOccurrences;    ///< when the file's copies replace the known ones
 };
 
 /// Whether a logical line has more parameters before its value than any calendar needs.

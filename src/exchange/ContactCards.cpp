@@ -271,7 +271,7 @@ private:
         store::Values row;
         for (int column = 1; column < ColumnCount; ++column)
             row.insert(column, card.columns[column]);
-        const Matcher::Match match = m_matcher.find(Table::Contact, card.uid, card.changed);
+        const Matcher::Match match = m_matcher.find(Table::Contact, card.uid, card.changed, m_options.replaceKnown);
         switch (match.fate) {
         case Matcher::Fate::OtherKind:
             return skip(card, QStringLiteral("its UID is that of another kind of record"));

@@ -13,7 +13,7 @@
 #include <chrono>
 #include <optional>
 
-namespace sync {
+namespace syncing {
 
 struct DavAccount
 {
@@ -109,4 +109,4 @@ struct Collections
 /// made (MKCOL, named "Orrisday") when its home holds none. The failure says why in words.
 DavAnswer discoverCollections(DavClient &client, Collections *found);
 
-} // namespace sync
+} // namespace syncing

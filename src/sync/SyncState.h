@@ -9,7 +9,7 @@
 #include <QHash>
 #include <optional>
 
-namespace sync {
+namespace syncing {
 
 struct SyncedItem
 {
@@ -39,4 +39,4 @@ void saveSyncToken(store::Database &db, const QString &collection, const QString
 /// Forgets every member and token: for an account moved to another server or collection.
 void forgetSyncState(store::Database &db);
 
-} // namespace sync
+} // namespace syncing
