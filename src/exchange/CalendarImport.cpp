@@ -5,7 +5,6 @@
 #include "exchange/CalendarNames.h"
 #include "exchange/IcalTime.h"
 #include "exchange/Matching.h"
-#include "exchange/Numbering.h"
 #include "exchange/RepeatText.h"
 #include "exchange/StoredRows.h"
 #include "store/Removal.h"
@@ -213,8 +212,7 @@ class CalendarReader
 {
 public:
     CalendarReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
-        : m_db(db), m_report(report), m_options(options), m_matcher(matcher), m_tasks(db, Table::Task)
-        , m_schedules(db, Table::Schedule), m_notes(db, Table::Note), m_reminders(db, Table::Reminder)
+        : m_db(db), m_report(report), m_options(options), m_matcher(matcher)
     {
     }
 
@@ -415,7 +413,7 @@ private:
         const auto reminder = reminderOf(c, due, due);
         const Values row{{1, name}, {2, description}, {3, storedDay(due.date)}, {4, storedTimeOfDay(due.time)},
                          {5, statusOf(c)}, {6, priorityOf(c)}, {7, categoryOf(c)}};
-        keep(c, {Table::Task, 8, m_tasks, m_report.tasks}, row, reminder, due);
+        keep(c, {Table::Task, 8, m_report.tasks}, row, reminder, due);
     }
 
     void storeSchedule(icalcomponent *c, const QString &name)
@@ -439,7 +437,7 @@ private:
         const Values row{{1, name}, {2, description}, {3, storedDay(start.date)}, {4, storedTimeOfDay(start.time)},
                          {5, storedDay(end.date)}, {6, storedTimeOfDay(end.time)}, {7, statusOf(c)},
                          {8, priorityOf(c)}, {9, categoryOf(c)}};
-        keep(c, {Table::Schedule, 10, m_schedules, m_report.schedules}, row, reminder, start);
+        keep(c, {Table::Schedule, 10, m_report.schedules}, row, reminder, start);
     }
 
     void storeNote(icalcomponent *c, const QString &name)
@@ -448,7 +446,7 @@ private:
         const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
         const auto reminder = reminderOf(c, day, day);
         const Values row{{1, name}, {2, description}, {3, storedDay(day.date)}, {4, storedTimeOfDay(day.time)}};
-        keep(c, {Table::Note, 5, m_notes, m_report.notes}, row, reminder, {});
+        keep(c, {Table::Note, 5, m_report.notes}, row, reminder, {});
     }
 
     /// Where a kind of record goes, and what counts it.
@@ -456,7 +454,6 @@ private:
     {
         Table table;
         int remNoColumn;
-        Numbering &numbers;
         int &count;
     };
 
@@ -525,7 +522,7 @@ private:
             m_db.update(kind.table, match.rowid, row);
             return match.rowid;
         }
-        row.insert(0, kind.numbers.next());
+        row.insert(0, m_matcher.numbers(kind.table).next());
         if (reminder)
             row.insert(kind.remNoColumn, storeReminder(*reminder));
         return m_db.insert(kind.table, row);
@@ -628,7 +625,7 @@ private:
 
     qint64 storeReminder(const Reminder &reminder)
     {
-        const qint64 number = m_reminders.next();
+        const qint64 number = m_matcher.numbers(Table::Reminder).next();
         Values row = reminderColumns(reminder);
         row.insert(0, number);
         m_db.insert(Table::Reminder, row);
@@ -666,7 +663,6 @@ private:
     Report &m_report;
     const ImportOptions &m_options;
     Matcher &m_matcher;
-    Numbering m_tasks, m_schedules, m_notes, m_reminders;
     std::optional<QHash<QStringList, QList<qint64>>> m_openBirthdays;
     std::optional<QHash<qint64, BirthdayRow>> m_birthdaysByContact;
     QHash<QString, bool> m_soundsFound;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "exchange/ContactCards.h"
 
-#include "exchange/Numbering.h"
 #include "exchange/StoredRows.h"
 #include "exchange/VCardText.h"
 
@@ -214,7 +213,7 @@ class CardReader
 {
 public:
     CardReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
-        : m_db(db), m_report(report), m_options(options), m_matcher(matcher), m_contacts(db, Table::Contact) {}
+        : m_db(db), m_report(report), m_options(options), m_matcher(matcher) {}
 
     void read(const QList<ContentLine> &lines)
     {
@@ -286,7 +285,7 @@ private:
             m_matcher.stored(Table::Contact, match.rowid, card.uid, card.changed, match.fate, m_report);
             break;
         case Matcher::Fate::Add: {
-            const qint64 number = m_contacts.next();
+            const qint64 number = m_matcher.numbers(Table::Contact).next();
             row.insert(Number, number);
             m_matcher.stored(Table::Contact, m_db.insert(Table::Contact, row), card.uid, card.changed, match.fate,
                 m_report);
@@ -303,7 +302,6 @@ private:
     Report &m_report;
     const ImportOptions &m_options;
     Matcher &m_matcher;
-    Numbering m_contacts;
     int m_seen = 0;
 };
 

@@ -90,6 +90,11 @@ QList<QDate> Matcher::occurrenceDays(store::Table table, qint64 series)
     return occurrences(table).value(series).keys();
 }
 
+Numbering &Matcher::numbers(store::Table table)
+{
+    return m_numbers.try_emplace(table, m_db, table).first->second;
+}
+
 void Matcher::forget(store::Table table, qint64 rowid, const QString &uid)
 {
     m_known.remove(uid);

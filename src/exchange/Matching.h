@@ -3,6 +3,7 @@
 // file's copy changed later, and left alone when not; an unknown one is added under its UID.
 #pragma once
 
+#include "exchange/Numbering.h"
 #include "exchange/Report.h"
 #include "store/Identity.h"
 #include "store/Repeats.h"
@@ -11,6 +12,7 @@
 #include <QMap>
 #include <chrono>
 #include <functional>
+#include <map>
 
 namespace exchange {
 
@@ -73,6 +75,9 @@ public:
         Fate fate, Report &report);
     /// The days of a series that records of their own stand for.
     QList<QDate> occurrenceDays(store::Table table, qint64 series);
+    /// The numbers of a table's new rows, for as long as the matcher lives.
+    Numbering &numbers(store::Table table);
+
     /// Forgets a record deleted since, with the changed occurrences of its series.
     void forget(store::Table table, qint64 rowid, const QString &uid);
     /// Forgets a changed occurrence deleted since.
@@ -91,6 +96,7 @@ private:
     store::Database &m_db;
     QHash<QString, store::IdentifiedRow> m_known;
     QMap<store::Table, QHash<qint64, QMap<QDate, Occurrence>>> m_occurrences;
+    std::map<store::Table, Numbering> m_numbers;
 };
 
 } // namespace exchange
