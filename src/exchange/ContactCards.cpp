@@ -279,9 +279,7 @@ private:
             return;
         case Matcher::Fate::Update:
             m_db.update(Table::Contact, match.rowid, row);
-            m_db.run(QStringLiteral("UPDATE BIRTHDAY_INFO SET birthday_date = ? WHERE birthday_contact_no = "
-                                    "(SELECT contact_no FROM CONTACT_INFO WHERE rowid = ?)"),
-                {card.columns[Birthday], match.rowid});
+            followBirthday(match.rowid, card.columns[Birthday]);
             m_matcher.stored(Table::Contact, match.rowid, card.uid, card.changed, match.fate, m_report);
             break;
         case Matcher::Fate::Add: {
@@ -296,6 +294,28 @@ private:
         if (card.bornWithoutYear)
             ++m_report.birthdaysDropped;
         ++m_report.contacts;
+    }
+
+    /// The contact's birthday rows take its birth date. Where it changed, their reminders move to
+    /// it, as the contact window moves them, or go when the birth date is no longer known.
+    void followBirthday(qint64 contactRowid, const QString &day)
+    {
+        QSqlQuery rows = m_db.run(QStringLiteral("SELECT b.rowid, b.birthday_date, b.rem_no FROM BIRTHDAY_INFO b "
+                                                 "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no WHERE c.rowid = ?"),
+            {contactRowid});
+        QList<std::pair<qint64, qint64>> moved;
+        while (rows.next())
+            if (rows.value(1).toString() != day)
+                moved << std::pair(rows.value(0).toLongLong(), rows.value(2).toLongLong());
+        for (auto [birthday, remNo] : moved) {
+            if (remNo != 0 && day == store::NoDate) {
+                m_db.run(QStringLiteral("DELETE FROM REMINDER_INFO WHERE rem_no = ?"), {remNo});
+                remNo = 0;
+            } else if (remNo != 0) {
+                m_db.run(QStringLiteral("UPDATE REMINDER_INFO SET rem_date = ? WHERE rem_no = ?"), {day, remNo});
+            }
+            m_db.update(Table::Birthday, birthday, {{2, day}, {3, remNo}});
+        }
     }
 
     store::Database &m_db;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sync/MemberText.h"
 
+#include "exchange/CalendarNames.h"
 #include "store/Identity.h"
 
 #include <QCryptographicHash>
@@ -148,7 +149,7 @@ QList<Component> componentsOf(const QByteArray &text, int componentDepth, QByteA
             component.recurrenceId = valueOf(line.content).trimmed();
         else if (name == "TZID")
             component.zoneId = valueOf(line.content).trimmed();
-        else if (name == "X-ORRISDAY-BIRTHDAY")
+        else if (name == exchange::names::Birthday)
             component.birthday = true;
     }
     return components;

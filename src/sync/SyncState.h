@@ -22,7 +22,8 @@ struct SyncedItem
     bool remoteOnly = false;
 };
 
-/// Creates the tables when missing.
+/// Creates the tables when missing. The functions below that write call it themselves; those that
+/// read find nothing before.
 void prepareSyncState(store::Database &db);
 
 /// Every synced member by UID. One whose UID no record has any more (and is not remote-only) was

@@ -48,8 +48,10 @@ QStringList facts(const store::Database &db)
         facts << "note " + row.text(1);
     for (const store::Record &row : db.records(Table::Contact))
         facts << "contact " + row.text(1) + " " + row.text(2) + " " + row.text(10);
-    for (const store::Record &row : db.records(Table::Birthday))
-        facts << "birthday " + row.text(2) + (row.number(3) ? " with reminder" : "");
+    for (const store::Record &row : db.records(Table::Birthday)) {
+        const QList<store::Record> reminders = db.records(Table::Reminder, "rem_no = ?", { row.number(3) });
+        facts << "birthday " + row.text(2) + (reminders.isEmpty() ? "" : " reminded " + reminders.first().text(1));
+    }
     for (const char *table : { "REMINDER_INFO", "RECORD_OCCURRENCE", "RECORD_IDENTITY" }) {
         QSqlQuery count = db.run(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
         count.next();
@@ -124,8 +126,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(syncing::Unwritable, syncing::localResources(*db));
     }
 
+    void digestsStayAcrossStoresAndRoundTrips_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("floating times") << QByteArray("UTC");
+        QTest::newRow("zoned times") << QByteArray("Europe/Berlin");
+    }
+
     void digestsStayAcrossStoresAndRoundTrips()
     {
+        QFETCH(QByteArray, zone);
+        const exchangerows::ZoneForTest local(zone);
         auto first = fresh("first.db");
         seedTask(*first, 1, "Plain");
         seedReminder(*first, 7);
@@ -165,10 +176,17 @@ private slots:
             << calendar(Series + occurrence("20261211", "Standup, at noon"))
             << QStringList { "schedule Standup 12/7/2026", "schedule Standup, at noon 12/11/2026", "REMINDER_INFO 0",
                    "RECORD_OCCURRENCE 1", "RECORD_IDENTITY 2" };
-        QTest::newRow("birthday follows the card") << Kind::Contacts << card("BDAY:19800301\r\nREV:20300101T000000Z\r\n")
-            << card("BDAY:19800229\r\n")
-            << QStringList { "contact Ann Lee 2/29/1980", "birthday 2/29/1980", "REMINDER_INFO 0", "RECORD_OCCURRENCE 0",
+        // The birthday is reminded of on 3/1/2027.
+        const QByteArray born = card("BDAY:19800301\r\nREV:20300101T000000Z\r\n");
+        QTest::newRow("birthday moved") << Kind::Contacts << born << card("BDAY:19800229\r\n")
+            << QStringList { "contact Ann Lee 2/29/1980", "birthday 2/29/1980 reminded 2/29/1980", "REMINDER_INFO 1",
+                   "RECORD_OCCURRENCE 0", "RECORD_IDENTITY 1" };
+        QTest::newRow("birthday gone") << Kind::Contacts << born << card({})
+            << QStringList { "contact Ann Lee 1/3/1900", "birthday 1/3/1900", "REMINDER_INFO 0", "RECORD_OCCURRENCE 0",
                    "RECORD_IDENTITY 1" };
+        QTest::newRow("birthday kept") << Kind::Contacts << born << card("BDAY:19800301\r\nNOTE:met in Leeds\r\n")
+            << QStringList { "contact Ann Lee 3/1/1980", "birthday 3/1/1980 reminded 3/1/2027", "REMINDER_INFO 1",
+                   "RECORD_OCCURRENCE 0", "RECORD_IDENTITY 1" };
         QTest::newRow("a new record") << Kind::Calendar << QByteArray() << calendar(Task)
             << QStringList { "task Pay rent with reminder", "REMINDER_INFO 1", "RECORD_OCCURRENCE 0", "RECORD_IDENTITY 1" };
     }
@@ -181,6 +199,10 @@ private slots:
         QFETCH(QStringList, wanted);
         auto db = fresh("replace.db");
         QVERIFY(ours.isEmpty() || store(*db, kind, ours));
+        if (kind == Kind::Contacts) {
+            seedReminder(*db, 8, "3/1/2027");
+            db->run("UPDATE BIRTHDAY_INFO SET rem_no = 8");
+        }
         QVERIFY(store(*db, kind, theirs));
         QCOMPARE(facts(*db), wanted);
         // The series leaves out the days its occurrences stand for, and no more.
