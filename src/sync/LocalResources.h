@@ -20,7 +20,9 @@ struct Resource
     QString uid;
     Kind kind = Kind::Calendar;
     QByteArray text;   ///< a whole VCALENDAR (with the zones it needs) or one VCARD
-    QByteArray digest; ///< of the text without the lines that differ at each writing (DTSTAMP)
+    /// SHA-1 in hex of the unfolded text without the lines that may differ with no change of the
+    /// record: DTSTAMP, LAST-MODIFIED, REV and PRODID.
+    QByteArray digest;
 };
 
 /// Thrown when a record cannot be written (a date after the year 3000): the round must stop rather
