@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "contacts/ContactRows.h"
 
+#include "store/Removal.h"
+
 namespace contacts {
 
 using store::Table;
@@ -61,16 +63,9 @@ bool removeContact(store::Database &db, qint64 contactNo)
 {
     const QList<store::Record> contacts
         = db.records(Table::Contact, QStringLiteral("contact_no = ?"), { contactNo });
-    if (contacts.isEmpty())
-        return false;
-    for (const store::Record &birthday : birthdaysOf(db, contactNo)) {
-        for (const store::Record &reminder : remindersNumbered(db, birthday.number(3)))
-            db.remove(Table::Reminder, reminder.rowid);
-        db.remove(Table::Birthday, birthday.rowid);
-    }
     for (const store::Record &contact : contacts)
-        db.remove(Table::Contact, contact.rowid);
-    return true;
+        store::removeRecord(db, Table::Contact, contact.rowid);
+    return !contacts.isEmpty();
 }
 
 } // namespace contacts

@@ -5,9 +5,9 @@
 #include "exchange/CalendarNames.h"
 #include "exchange/IcalTime.h"
 #include "exchange/Matching.h"
-#include "exchange/Numbering.h"
 #include "exchange/RepeatText.h"
 #include "exchange/StoredRows.h"
+#include "store/Removal.h"
 #include "store/Repeats.h"
 
 #include <QDateTime>
@@ -212,14 +212,15 @@ class CalendarReader
 {
 public:
     CalendarReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
-        : m_db(db), m_report(report), m_options(options), m_matcher(matcher), m_tasks(db, Table::Task)
-        , m_schedules(db, Table::Schedule), m_notes(db, Table::Note), m_reminders(db, Table::Reminder)
+        : m_db(db), m_report(report), m_options(options), m_matcher(matcher)
     {
     }
 
     void read(icalcomponent *calendar)
     {
         addMissingZones(calendar);
+        if (m_options.replaceKnown)
+            m_keptOccurrences = occurrencesKept(calendar);
         // A changed occurrence is read after every series it may belong to.
         QList<std::pair<icalcomponent *, int>> occurrences;
         for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
@@ -239,6 +240,34 @@ public:
     }
 
 private:
+    /// The days of each series, by UID, that the calendar's changed occurrences stand for.
+    static QHash<QString, QList<QDate>> occurrencesKept(icalcomponent *calendar)
+    {
+        QHash<QString, QList<QDate>> days;
+        for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+            icalproperty *occurrence = icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY);
+            icalproperty *summary = icalcomponent_get_first_property(c, ICAL_SUMMARY_PROPERTY);
+            const bool named = summary && !QString::fromUtf8(icalproperty_get_summary(summary)).trimmed().isEmpty();
+            if (occurrence && named && !cancelled(c))
+                days[uidOf(c)] << momentOf(c, occurrence).date;
+        }
+        return days;
+    }
+
+    /// Deletes the changed occurrences of a series that the file no longer gives it.
+    void dropOccurrencesNotKept(Table table, qint64 series, const QString &uid)
+    {
+        const QList<QDate> kept = m_keptOccurrences.value(uid);
+        for (const QDate day : m_matcher.occurrenceDays(table, series)) {
+            if (kept.contains(day))
+                continue;
+            const store::OccurrenceLink link { series, day };
+            store::removeRecord(m_db, table, m_matcher.findOccurrence(table, link, {}).rowid);
+            m_matcher.forgetOccurrence(table, link);
+        }
+    }
+
     /// Stores the component, the file's `number`th record, or says why it was left out.
     void storeNumbered(icalcomponent *c, int number)
     {
@@ -384,7 +413,7 @@ private:
         const auto reminder = reminderOf(c, due, due);
         const Values row{{1, name}, {2, description}, {3, storedDay(due.date)}, {4, storedTimeOfDay(due.time)},
                          {5, statusOf(c)}, {6, priorityOf(c)}, {7, categoryOf(c)}};
-        keep(c, {Table::Task, 8, m_tasks, m_report.tasks}, row, reminder, due);
+        keep(c, {Table::Task, 8, m_report.tasks}, row, reminder, due);
     }
 
     void storeSchedule(icalcomponent *c, const QString &name)
@@ -408,7 +437,7 @@ private:
         const Values row{{1, name}, {2, description}, {3, storedDay(start.date)}, {4, storedTimeOfDay(start.time)},
                          {5, storedDay(end.date)}, {6, storedTimeOfDay(end.time)}, {7, statusOf(c)},
                          {8, priorityOf(c)}, {9, categoryOf(c)}};
-        keep(c, {Table::Schedule, 10, m_schedules, m_report.schedules}, row, reminder, start);
+        keep(c, {Table::Schedule, 10, m_report.schedules}, row, reminder, start);
     }
 
     void storeNote(icalcomponent *c, const QString &name)
@@ -417,7 +446,7 @@ private:
         const QString description = text(c, ICAL_DESCRIPTION_PROPERTY);
         const auto reminder = reminderOf(c, day, day);
         const Values row{{1, name}, {2, description}, {3, storedDay(day.date)}, {4, storedTimeOfDay(day.time)}};
-        keep(c, {Table::Note, 5, m_notes, m_report.notes}, row, reminder, {});
+        keep(c, {Table::Note, 5, m_report.notes}, row, reminder, {});
     }
 
     /// Where a kind of record goes, and what counts it.
@@ -425,7 +454,6 @@ private:
     {
         Table table;
         int remNoColumn;
-        Numbering &numbers;
         int &count;
     };
 
@@ -440,7 +468,7 @@ private:
         const std::optional<store::Repeat> repeat = repeatable ? repeatIn(c, start) : std::nullopt;
         const QString uid = uidOf(c);
         const QString changed = changedOf(c);
-        const Matcher::Match match = m_matcher.find(kind.table, uid, changed);
+        const Matcher::Match match = m_matcher.find(kind.table, uid, changed, m_options.replaceKnown);
         if (match.fate == Matcher::Fate::OtherKind)
             throw Unstorable{QStringLiteral("its UID is that of another kind of record")};
         if (match.fate == Matcher::Fate::Unchanged) {
@@ -449,6 +477,8 @@ private:
         }
         const qint64 rowid = write(kind, match, row, reminder);
         if (match.fate == Matcher::Fate::Update && repeatable) {
+            if (m_options.replaceKnown)
+                dropOccurrencesNotKept(kind.table, rowid, uid);
             std::optional<store::Repeat> kept = repeat;
             // The days its changed occurrences stand for stay left out of the series.
             for (const QDate day : kept ? m_matcher.occurrenceDays(kind.table, rowid) : QList<QDate>())
@@ -468,7 +498,7 @@ private:
     void keepOccurrence(icalcomponent *c, const Kind &kind, Values row, const std::optional<Reminder> &reminder)
     {
         const QString changed = changedOf(c);
-        const Matcher::Match match = m_matcher.findOccurrence(kind.table, *m_occurrence, changed);
+        const Matcher::Match match = m_matcher.findOccurrence(kind.table, *m_occurrence, changed, m_options.replaceKnown);
         if (match.fate == Matcher::Fate::Unchanged) {
             ++m_report.unchanged;
             return;
@@ -492,7 +522,7 @@ private:
             m_db.update(kind.table, match.rowid, row);
             return match.rowid;
         }
-        row.insert(0, kind.numbers.next());
+        row.insert(0, m_matcher.numbers(kind.table).next());
         if (reminder)
             row.insert(kind.remNoColumn, storeReminder(*reminder));
         return m_db.insert(kind.table, row);
@@ -595,7 +625,7 @@ private:
 
     qint64 storeReminder(const Reminder &reminder)
     {
-        const qint64 number = m_reminders.next();
+        const qint64 number = m_matcher.numbers(Table::Reminder).next();
         Values row = reminderColumns(reminder);
         row.insert(0, number);
         m_db.insert(Table::Reminder, row);
@@ -633,13 +663,13 @@ private:
     Report &m_report;
     const ImportOptions &m_options;
     Matcher &m_matcher;
-    Numbering m_tasks, m_schedules, m_notes, m_reminders;
     std::optional<QHash<QStringList, QList<qint64>>> m_openBirthdays;
     std::optional<QHash<qint64, BirthdayRow>> m_birthdaysByContact;
     QHash<QString, bool> m_soundsFound;
     int m_seen = 0;
     int m_number = 0;                                  ///< of the component being read, in the file
     std::optional<store::OccurrenceLink> m_occurrence; ///< that the component being read changes
+    QHash<QString, QList<QDate>> m_keptOccurrences;    ///< when the file's copies replace the known ones
 };
 
 /// Whether a logical line has more parameters before its value than any calendar needs.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "exchange/ContactCards.h"
 
-#include "exchange/Numbering.h"
 #include "exchange/StoredRows.h"
 #include "exchange/VCardText.h"
 
@@ -214,7 +213,7 @@ class CardReader
 {
 public:
     CardReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
-        : m_db(db), m_report(report), m_options(options), m_matcher(matcher), m_contacts(db, Table::Contact) {}
+        : m_db(db), m_report(report), m_options(options), m_matcher(matcher) {}
 
     void read(const QList<ContentLine> &lines)
     {
@@ -271,7 +270,7 @@ private:
         store::Values row;
         for (int column = 1; column < ColumnCount; ++column)
             row.insert(column, card.columns[column]);
-        const Matcher::Match match = m_matcher.find(Table::Contact, card.uid, card.changed);
+        const Matcher::Match match = m_matcher.find(Table::Contact, card.uid, card.changed, m_options.replaceKnown);
         switch (match.fate) {
         case Matcher::Fate::OtherKind:
             return skip(card, QStringLiteral("its UID is that of another kind of record"));
@@ -280,13 +279,11 @@ private:
             return;
         case Matcher::Fate::Update:
             m_db.update(Table::Contact, match.rowid, row);
-            m_db.run(QStringLiteral("UPDATE BIRTHDAY_INFO SET birthday_date = ? WHERE birthday_contact_no = "
-                                    "(SELECT contact_no FROM CONTACT_INFO WHERE rowid = ?)"),
-                {card.columns[Birthday], match.rowid});
+            followBirthday(match.rowid, card.columns[Birthday]);
             m_matcher.stored(Table::Contact, match.rowid, card.uid, card.changed, match.fate, m_report);
             break;
         case Matcher::Fate::Add: {
-            const qint64 number = m_contacts.next();
+            const qint64 number = m_matcher.numbers(Table::Contact).next();
             row.insert(Number, number);
             m_matcher.stored(Table::Contact, m_db.insert(Table::Contact, row), card.uid, card.changed, match.fate,
                 m_report);
@@ -299,11 +296,32 @@ private:
         ++m_report.contacts;
     }
 
+    /// The contact's birthday rows take its birth date. Where it changed, their reminders move to
+    /// it, as the contact window moves them, or go when the birth date is no longer known.
+    void followBirthday(qint64 contactRowid, const QString &day)
+    {
+        QSqlQuery rows = m_db.run(QStringLiteral("SELECT b.rowid, b.birthday_date, b.rem_no FROM BIRTHDAY_INFO b "
+                                                 "JOIN CONTACT_INFO c ON c.contact_no = b.birthday_contact_no WHERE c.rowid = ?"),
+            {contactRowid});
+        QList<std::pair<qint64, qint64>> moved;
+        while (rows.next())
+            if (rows.value(1).toString() != day)
+                moved << std::pair(rows.value(0).toLongLong(), rows.value(2).toLongLong());
+        for (auto [birthday, remNo] : moved) {
+            if (remNo != 0 && day == store::NoDate) {
+                m_db.run(QStringLiteral("DELETE FROM REMINDER_INFO WHERE rem_no = ?"), {remNo});
+                remNo = 0;
+            } else if (remNo != 0) {
+                m_db.run(QStringLiteral("UPDATE REMINDER_INFO SET rem_date = ? WHERE rem_no = ?"), {day, remNo});
+            }
+            m_db.update(Table::Birthday, birthday, {{2, day}, {3, remNo}});
+        }
+    }
+
     store::Database &m_db;
     Report &m_report;
     const ImportOptions &m_options;
     Matcher &m_matcher;
-    Numbering m_contacts;
     int m_seen = 0;
 };
 

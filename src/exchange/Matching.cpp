@@ -16,7 +16,7 @@ Matcher::Matcher(store::Database &db)
 {
 }
 
-Matcher::Match Matcher::find(store::Table table, const QString &uid, const QString &changed) const
+Matcher::Match Matcher::find(store::Table table, const QString &uid, const QString &changed, bool replace) const
 {
     const auto known = m_known.constFind(uid);
     if (uid.isEmpty() || known == m_known.cend())
@@ -24,7 +24,8 @@ Matcher::Match Matcher::find(store::Table table, const QString &uid, const QStri
     if (known->table != table)
         return { Fate::OtherKind, known->rowid };
     // Both times are UTC in one fixed form, so they compare as text.
-    return { !changed.isEmpty() && changed > known->changed ? Fate::Update : Fate::Unchanged, known->rowid };
+    const bool later = replace || (!changed.isEmpty() && changed > known->changed);
+    return { later ? Fate::Update : Fate::Unchanged, known->rowid };
 }
 
 void Matcher::stored(
@@ -61,12 +62,14 @@ QHash<qint64, QMap<QDate, Matcher::Occurrence>> &Matcher::occurrences(store::Tab
     return *found;
 }
 
-Matcher::Match Matcher::findOccurrence(store::Table table, const store::OccurrenceLink &link, const QString &changed)
+Matcher::Match Matcher::findOccurrence(
+    store::Table table, const store::OccurrenceLink &link, const QString &changed, bool replace)
 {
     const auto known = occurrences(table).value(link.series).value(link.day);
     if (known.rowid == 0)
         return { Fate::Add, 0 };
-    return { !changed.isEmpty() && changed > known.changed ? Fate::Update : Fate::Unchanged, known.rowid };
+    const bool later = replace || (!changed.isEmpty() && changed > known.changed);
+    return { later ? Fate::Update : Fate::Unchanged, known.rowid };
 }
 
 void Matcher::storedOccurrence(store::Table table, qint64 rowid, const store::OccurrenceLink &link,
@@ -85,6 +88,25 @@ void Matcher::storedOccurrence(store::Table table, qint64 rowid, const store::Oc
 QList<QDate> Matcher::occurrenceDays(store::Table table, qint64 series)
 {
     return occurrences(table).value(series).keys();
+}
+
+Numbering &Matcher::numbers(store::Table table)
+{
+    return m_numbers.try_emplace(table, m_db, table).first->second;
+}
+
+void Matcher::forget(store::Table table, qint64 rowid, const QString &uid)
+{
+    m_known.remove(uid);
+    if (const auto found = m_occurrences.find(table); found != m_occurrences.end())
+        found->remove(rowid);
+}
+
+void Matcher::forgetOccurrence(store::Table table, const store::OccurrenceLink &link)
+{
+    if (const auto found = m_occurrences.find(table); found != m_occurrences.end())
+        if (const auto series = found->find(link.series); series != found->end())
+            series->remove(link.day);
 }
 
 } // namespace exchange

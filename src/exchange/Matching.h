@@ -3,6 +3,7 @@
 // file's copy changed later, and left alone when not; an unknown one is added under its UID.
 #pragma once
 
+#include "exchange/Numbering.h"
 #include "exchange/Report.h"
 #include "store/Identity.h"
 #include "store/Repeats.h"
@@ -11,6 +12,7 @@
 #include <QMap>
 #include <chrono>
 #include <functional>
+#include <map>
 
 namespace exchange {
 
@@ -18,6 +20,9 @@ namespace exchange {
 struct ImportOptions
 {
     bool withPrograms = false; ///< keep the programs the file's reminders name
+    /// A known record takes the file's copy whatever its time of change, and a series keeps only
+    /// the changed occurrences the file gives it.
+    bool replaceKnown = false;
     /// Called now and then with the records read so far and the total; false cancels the import.
     std::function<bool(int read, int total)> progress;
     /// How long a file may take to read: a fixed part and a part for each megabyte. A file that
@@ -51,8 +56,9 @@ public:
         Fate fate = Fate::Add;
         qint64 rowid = 0;
     };
-    /// What to do with a record of a table that the file names by UID and its time of change.
-    Match find(store::Table table, const QString &uid, const QString &changed) const;
+    /// What to do with a record of a table that the file names by UID and its time of change;
+    /// `replace` updates a known record of the table whatever the time.
+    Match find(store::Table table, const QString &uid, const QString &changed, bool replace = false) const;
     /// Notes a row added or updated for the file's record, under the file's UID and time of change.
     void stored(store::Table table, qint64 rowid, const QString &uid, const QString &changed, Fate fate, Report &report);
     /// The row of a record of the table by UID; 0 when none.
@@ -62,12 +68,20 @@ public:
 
     /// What to do with a changed occurrence of a series (it goes by its series' UID), named by the
     /// series' row, the occurrence it stands for and its time of change.
-    Match findOccurrence(store::Table table, const store::OccurrenceLink &link, const QString &changed);
+    Match findOccurrence(
+        store::Table table, const store::OccurrenceLink &link, const QString &changed, bool replace = false);
     /// Notes a row added or updated for a changed occurrence, with the file's time of change.
     void storedOccurrence(store::Table table, qint64 rowid, const store::OccurrenceLink &link, const QString &changed,
         Fate fate, Report &report);
     /// The days of a series that records of their own stand for.
     QList<QDate> occurrenceDays(store::Table table, qint64 series);
+    /// The numbers of a table's new rows, for as long as the matcher lives.
+    Numbering &numbers(store::Table table);
+
+    /// Forgets a record deleted since, with the changed occurrences of its series.
+    void forget(store::Table table, qint64 rowid, const QString &uid);
+    /// Forgets a changed occurrence deleted since.
+    void forgetOccurrence(store::Table table, const store::OccurrenceLink &link);
 
 private:
     struct Occurrence
@@ -82,6 +96,7 @@ private:
     store::Database &m_db;
     QHash<QString, store::IdentifiedRow> m_known;
     QMap<store::Table, QHash<qint64, QMap<QDate, Occurrence>>> m_occurrences;
+    std::map<store::Table, Numbering> m_numbers;
 };
 
 } // namespace exchange

@@ -143,6 +143,17 @@ QHash<QString, IdentifiedRow> rowsByUid(const Database &db)
     return found;
 }
 
+std::optional<IdentifiedRow> rowOfUid(const Database &db, const QString &uid)
+{
+    QSqlQuery row = db.run(QStringLiteral("SELECT kind, record, changed FROM %1 WHERE uid = ?").arg(IdentityTable), { uid });
+    if (!row.next())
+        return std::nullopt;
+    const auto table = tableOf(row.value(0).toString());
+    if (!table)
+        return std::nullopt;
+    return IdentifiedRow { *table, row.value(1).toLongLong(), row.value(2).toString() };
+}
+
 void adoptIdentity(Database &db, Table table, qint64 rowid, const QString &uid, const QString &changed)
 {
     db.write(QStringLiteral("UPDATE %1 SET uid = ?, changed = IFNULL(?, changed) WHERE kind = ? AND record = ?")

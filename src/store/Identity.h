@@ -37,6 +37,8 @@ struct IdentifiedRow
 };
 /// Every identified record by its UID.
 QHash<QString, IdentifiedRow> rowsByUid(const Database &db);
+/// The record of a UID; none when no record has it.
+std::optional<IdentifiedRow> rowOfUid(const Database &db, const QString &uid);
 
 /// While it lives, the rows made get no identity from the store: the writer gives each its own
 /// with giveIdentity (an import gives the file's), and release() gives one to every row still

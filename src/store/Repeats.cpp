@@ -150,6 +150,16 @@ std::optional<OccurrenceLink> occurrenceLinkOf(const Database &db, Table table, 
     return OccurrenceLink { row.value(0).toLongLong(), storedDate(row.value(1).toString()) };
 }
 
+QList<qint64> occurrencesOf(const Database &db, Table table, qint64 series)
+{
+    QSqlQuery rows = db.run(
+        QStringLiteral("SELECT record FROM %1 WHERE kind = ? AND series = ?").arg(OccurrenceTable), { kindOf(table), series });
+    QList<qint64> found;
+    while (rows.next())
+        found << rows.value(0).toLongLong();
+    return found;
+}
+
 QList<Series> seriesFrom(const Database &db, Table table, QDate from)
 {
     // Every series of the table with its last day.

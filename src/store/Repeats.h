@@ -31,6 +31,8 @@ struct OccurrenceLink
 };
 void linkOccurrence(Database &db, Table table, qint64 rowid, const OccurrenceLink &link);
 std::optional<OccurrenceLink> occurrenceLinkOf(const Database &db, Table table, qint64 rowid);
+/// The rowids of the records that stand for changed occurrences of a series.
+QList<qint64> occurrencesOf(const Database &db, Table table, qint64 series);
 
 /// A repeating record as the day readers see it.
 struct Series

@@ -11,7 +11,7 @@
 #include <QHash>
 #include <QString>
 
-namespace sync {
+namespace syncing {
 
 enum class Kind { Calendar, Contacts };
 
@@ -20,10 +20,19 @@ struct Resource
     QString uid;
     Kind kind = Kind::Calendar;
     QByteArray text;   ///< a whole VCALENDAR (with the zones it needs) or one VCARD
-    QByteArray digest; ///< of the text without the lines that differ at each writing (DTSTAMP)
+    /// SHA-1 in hex of the unfolded text without the lines that may differ with no change of the
+    /// record: DTSTAMP, LAST-MODIFIED, REV and PRODID.
+    QByteArray digest;
 };
 
-/// Every record that travels, by UID.
+/// Thrown when a record cannot be written (a date after the year 3000): the round must stop rather
+/// than take the records missing for deletions.
+struct Unwritable
+{
+    QString why; ///< in words for the user
+};
+
+/// Every record that travels, by UID. Throws Unwritable.
 QHash<QString, Resource> localResources(const store::Database &db);
 
 /// The UID of a server's member; empty when it has none.
@@ -32,7 +41,10 @@ QString uidOf(Kind kind, const QByteArray &text);
 QByteArray digestOf(const QByteArray &text);
 
 /// Writes the server's copies into the store inside the caller's transaction (store::Error when
-/// the store refuses). One writer per round: it knows the records by UID as they change.
+/// the store refuses). One writer per round: it knows the records by UID as they change, so the
+/// round writes the records only through it while it lives. The rows it makes take their
+/// identities as they are made: it puts no hold on the store's own. A server's copy never brings
+/// a program for a reminder to start (the report counts those left out).
 class RemoteWriter
 {
 public:
@@ -48,18 +60,23 @@ public:
     /// is none): for a record that both sides hold before they were ever synced.
     bool storeIfLater(Kind kind, const QByteArray &text);
     /// Keeps a local version as a new record beside the server's: a new UID, and its summary (a
-    /// contact: its last name) followed by " (conflict copy)". Returns the new UID.
+    /// contact: its last name) followed by " (conflict copy)". Returns the new UID; empty when
+    /// nothing of it could be stored.
     QString storeConflictCopy(const Resource &local);
     /// Deletes the record of the UID with its reminders, its changed occurrences and (a contact)
     /// its birthday; nothing when there is none.
     void remove(const QString &uid);
+    /// Ends the writing before the caller's transaction commits: every row made gets its identity.
+    void finish();
 
     const exchange::Report &report() const { return m_report; }
 
 private:
+    bool write(Kind kind, const QByteArray &text, bool replace);
+
     store::Database &m_db;
     exchange::Report m_report;
     exchange::Matcher m_matcher;
 };
 
-} // namespace sync
+} // namespace syncing

@@ -9,7 +9,7 @@
 #include <QHash>
 #include <optional>
 
-namespace sync {
+namespace syncing {
 
 struct SyncedItem
 {
@@ -22,7 +22,8 @@ struct SyncedItem
     bool remoteOnly = false;
 };
 
-/// Creates the tables when missing.
+/// Creates the tables when missing. The functions below that write call it themselves; those that
+/// read find nothing before.
 void prepareSyncState(store::Database &db);
 
 /// Every synced member by UID. One whose UID no record has any more (and is not remote-only) was
@@ -39,4 +40,4 @@ void saveSyncToken(store::Database &db, const QString &collection, const QString
 /// Forgets every member and token: for an account moved to another server or collection.
 void forgetSyncState(store::Database &db);
 
-} // namespace sync
+} // namespace syncing
