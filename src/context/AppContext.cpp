@@ -2,6 +2,7 @@
 #include "context/AppContext.h"
 
 #include "context/BackgroundImport.h"
+#include "context/BackgroundSync.h"
 #include "exchange/Exchange.h"
 
 #include <QApplication>
@@ -9,7 +10,10 @@
 AppContext::AppContext(ProgramFolder folder, Services &services, store::Database &db)
     : m_folder(std::move(folder)), m_services(services), m_db(db)
 {
+    m_sync = std::make_unique<BackgroundSync>(*this);
 }
+
+AppContext::~AppContext() = default;
 
 RecordWindows &AppContext::windows()
 {

@@ -10,6 +10,7 @@
 #include <QObject>
 
 namespace store { class Database; }
+class BackgroundSync;
 class RecordWindows;
 
 class AppContext final : public QObject
@@ -17,6 +18,7 @@ class AppContext final : public QObject
     Q_OBJECT
 public:
     AppContext(ProgramFolder folder, Services &services, store::Database &db);
+    ~AppContext() override;
 
     const ProgramFolder &folder() const { return m_folder; }
     Services &services() { return m_services; }
@@ -34,6 +36,9 @@ public:
     /// Reads calendar (.ics) and contact (.vcf) files into the store, tells the user what was read,
     /// and has the program read the store again; whether the import succeeded.
     bool importFiles(const QStringList &files);
+
+    /// The sync with the account's server, automatic or asked for.
+    BackgroundSync &sync() { return *m_sync; }
 
     /// Tells whoever reads the store for the whole program (the main window's agenda, the scan) to
     /// read it again.
@@ -60,4 +65,5 @@ private:
     Services &m_services;
     store::Database &m_db;
     RecordWindows *m_windows = nullptr;
+    std::unique_ptr<BackgroundSync> m_sync;
 };

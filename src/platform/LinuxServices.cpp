@@ -3,6 +3,7 @@
 
 #include "platform/DesktopShell.h"
 #include "platform/FreedesktopNotifier.h"
+#include "platform/KeychainSecrets.h"
 #include "platform/LogindExit.h"
 #include "platform/ModuleSoundPlayer.h"
 #include "platform/QtDialogs.h"
@@ -65,5 +66,6 @@ Services makeLinuxServices(const QString &moduleFolder)
     services.systemExit = std::make_shared<SystemBusExit>();
     services.lifecycle = std::make_shared<QtLifecycle>();
     services.notifier = std::make_shared<SessionBusNotifier>();
+    services.secrets = std::make_shared<KeychainSecrets>();
     return services;
 }

@@ -157,6 +157,17 @@ signals:
     void closed(quint32 id);
 };
 
+/// The desktop's keyring (the Secret Service), for the sync account's password.
+class Secrets
+{
+public:
+    virtual ~Secrets() = default;
+    /// The secret kept under the key; none when there is none or no keyring answers.
+    virtual std::optional<QString> read(const QString &key) = 0;
+    /// Keeps the secret under the key; false when no keyring answers.
+    virtual bool write(const QString &key, const QString &secret) = 0;
+};
+
 /// The platform services handed to the program at start.
 struct Services
 {
@@ -169,4 +180,5 @@ struct Services
     std::shared_ptr<SystemExit> systemExit;
     std::shared_ptr<Lifecycle> lifecycle;
     std::shared_ptr<DesktopNotifier> notifier;
+    std::shared_ptr<Secrets> secrets;
 };

@@ -115,7 +115,7 @@ bool RemoteWriter::write(Kind kind, const QByteArray &text, bool replace)
     exchange::ImportOptions options;
     options.replaceKnown = replace;
     options.deadline = QDeadlineTimer(options.fixedTime + options.timePerMegabyte * kept.size() / (1 << 20));
-    const int before = m_report.added + m_report.updated + m_report.unchanged;
+    const int before = m_report.added + m_report.updated + (replace ? m_report.unchanged : 0);
     try {
         if (kind == Kind::Calendar)
             exchange::importCalendar(m_db, kept, m_report, options, m_matcher);
@@ -129,7 +129,7 @@ bool RemoteWriter::write(Kind kind, const QByteArray &text, bool replace)
         m_report.failure.clear();
         return false;
     }
-    return m_report.added + m_report.updated + m_report.unchanged > before;
+    return m_report.added + m_report.updated + (replace ? m_report.unchanged : 0) > before;
 }
 
 QString RemoteWriter::storeConflictCopy(const Resource &local)
@@ -149,11 +149,6 @@ void RemoteWriter::remove(const QString &uid)
         return;
     store::removeRecord(m_db, row->table, row->rowid);
     m_matcher.forget(row->table, row->rowid, uid);
-}
-
-void RemoteWriter::finish()
-{
-    // Each row took its identity when it was made: nothing is left to give.
 }
 
 } // namespace syncing

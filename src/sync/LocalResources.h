@@ -57,7 +57,8 @@ public:
     /// stays local, or one the readers refuse): it is then left on the server, untouched.
     bool store(Kind kind, const QByteArray &text);
     /// Stores the server's copy only when it changed later than the record of its UID (or there
-    /// is none): for a record that both sides hold before they were ever synced.
+    /// is none): for a record that both sides hold before they were ever synced. False when ours
+    /// stays.
     bool storeIfLater(Kind kind, const QByteArray &text);
     /// Keeps a local version as a new record beside the server's: a new UID, and its summary (a
     /// contact: its last name) followed by " (conflict copy)". Returns the new UID; empty when
@@ -66,8 +67,6 @@ public:
     /// Deletes the record of the UID with its reminders, its changed occurrences and (a contact)
     /// its birthday; nothing when there is none.
     void remove(const QString &uid);
-    /// Ends the writing before the caller's transaction commits: every row made gets its identity.
-    void finish();
 
     const exchange::Report &report() const { return m_report; }
 

@@ -141,6 +141,15 @@ private slots:
                                                     << Action::Refuse << QStringList() << "one at a time";
         QTest::newRow("export to two files") << QStringList { "--export-ics", "a.ics", "b.ics" } << Action::Refuse
                                              << QStringList() << "--export-ics writes one file";
+        QTest::newRow("sync account with its user") << QStringList { "--sync-account", "https://dav.example.org/", "--sync-user", "anna" }
+                                                    << Action::SyncAccount << QStringList() << "https://dav.example.org/";
+        QTest::newRow("sync account, no web address") << QStringList { "--sync-account", "ftp://dav.example.org/" }
+                                                      << Action::Refuse << QStringList() << "needs an http:// or https:// URL";
+        QTest::newRow("sync user alone") << QStringList { "--sync-user", "anna" } << Action::Refuse << QStringList()
+                                         << "--sync-user goes with --sync-account";
+        QTest::newRow("sync") << QStringList { "--sync" } << Action::Sync << QStringList() << "";
+        QTest::newRow("sync with an import") << QStringList { "--sync", "--import", "a.ics" } << Action::Refuse
+                                             << QStringList() << "one at a time";
     }
     void commandLine()
     {
@@ -155,6 +164,7 @@ private slots:
         QCOMPARE(line.files, files);
         QVERIFY2(line.text.contains(said), qPrintable(line.text));
         QCOMPARE(line.withPrograms, arguments.contains("--with-programs") && action == CommandLine::Action::Import);
+        QCOMPARE(line.user, action == CommandLine::Action::SyncAccount ? arguments.value(arguments.indexOf("--sync-user") + 1) : QString());
     }
 
     void requestsCrossAsOneLine_data()

@@ -4,6 +4,7 @@
 
 #include "platform/Services.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -175,6 +176,25 @@ public:
     void closeByUser(quint32 id) { emit closed(id); }
 };
 
+/// A keyring in memory; switched off, it answers nothing, as on a desktop without one.
+class FakeSecrets final : public Secrets
+{
+public:
+    QHash<QString, QString> kept;
+    bool available = true;
+
+    std::optional<QString> read(const QString &key) override
+    {
+        return available && kept.contains(key) ? std::optional(kept.value(key)) : std::nullopt;
+    }
+    bool write(const QString &key, const QString &secret) override
+    {
+        if (available)
+            kept.insert(key, secret);
+        return available;
+    }
+};
+
 /// A full set of fakes, and the services that hand them to the program.
 struct FakeServices
 {
@@ -187,9 +207,10 @@ struct FakeServices
     std::shared_ptr<FakeSystemExit> systemExit = std::make_shared<FakeSystemExit>();
     std::shared_ptr<FakeLifecycle> lifecycle = std::make_shared<FakeLifecycle>();
     std::shared_ptr<FakeDesktopNotifier> notifier = std::make_shared<FakeDesktopNotifier>();
+    std::shared_ptr<FakeSecrets> secrets = std::make_shared<FakeSecrets>();
 
     Services services() const
     {
-        return Services { clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle, notifier };
+        return Services { clock, dialogs, shell, sound, tray, autoStart, systemExit, lifecycle, notifier, secrets };
     }
 };

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace {
 
@@ -45,7 +46,15 @@ CommandLine readCommandLine(const QStringList &arguments)
         QStringLiteral("Read the files given into the store, without a window."));
     const QCommandLineOption withPrograms(QStringLiteral("with-programs"),
         QStringLiteral("With --import: keep the programs the reminders in the files would start."));
-    parser.addOptions({ help, version, exportCalendar, exportContacts, import, withPrograms });
+    const QCommandLineOption syncAccount(QStringLiteral("sync-account"),
+        QStringLiteral("Save the CalDAV/CardDAV account to sync with: a server, a principal or a home set URL "
+                       "(the password from ORRISDAY_SYNC_PASSWORD or the keyring), without a window."),
+        QStringLiteral("URL"));
+    const QCommandLineOption syncUser(QStringLiteral("sync-user"),
+        QStringLiteral("With --sync-account: the user name on the server."), QStringLiteral("NAME"));
+    const QCommandLineOption sync(QStringLiteral("sync"),
+        QStringLiteral("Sync once with the saved account and print the counts, without a window."));
+    parser.addOptions({ help, version, exportCalendar, exportContacts, import, withPrograms, syncAccount, syncUser, sync });
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(QStringLiteral("FILE"),
         QStringLiteral("A calendar (.ics) or contacts (.vcf) file to import."), QStringLiteral("[FILE...]"));
@@ -68,9 +77,22 @@ CommandLine readCommandLine(const QStringList &arguments)
     QStringList files;
     for (const QString &file : parser.positionalArguments())
         files << QFileInfo(file).absoluteFilePath();
-    const int chosen = int(parser.isSet(exportCalendar)) + int(parser.isSet(exportContacts)) + int(parser.isSet(import));
+    const int chosen = int(parser.isSet(exportCalendar)) + int(parser.isSet(exportContacts)) + int(parser.isSet(import))
+        + int(parser.isSet(syncAccount)) + int(parser.isSet(sync));
     if (chosen > 1)
-        return refuse(QStringLiteral("--export-ics, --export-vcf and --import go one at a time."));
+        return refuse(QStringLiteral("--export-ics, --export-vcf, --import, --sync-account and --sync go one at a time."));
+    if (parser.isSet(syncUser) && !parser.isSet(syncAccount))
+        return refuse(QStringLiteral("--sync-user goes with --sync-account."));
+    if (parser.isSet(syncAccount) || parser.isSet(sync)) {
+        if (!files.isEmpty())
+            return refuse(QStringLiteral("--sync-account and --sync take no files."));
+        if (parser.isSet(sync))
+            return { CommandLine::Action::Sync, {}, {} };
+        const QUrl server = QUrl::fromUserInput(parser.value(syncAccount));
+        if (!server.isValid() || !server.scheme().startsWith(QLatin1String("http")))
+            return refuse(QStringLiteral("--sync-account needs an http:// or https:// URL."));
+        return { CommandLine::Action::SyncAccount, {}, server.toString(), false, parser.value(syncUser) };
+    }
     if (parser.isSet(import)) {
         if (files.isEmpty())
             return refuse(QStringLiteral("--import needs the files to read."));
