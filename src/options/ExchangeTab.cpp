@@ -95,6 +95,8 @@ QWidget *ExchangeTab::buildSyncFrame()
     form->addRow(actions);
     form->addRow(lblsyncresult);
     connect(cmdsyncnow, &QPushButton::clicked, this, &ExchangeTab::syncNow);
+    for (QLineEdit *field : { txtsyncurl, txtsyncuser, txtsyncpassword })
+        connect(field, &QLineEdit::returnPressed, this, &ExchangeTab::syncNow);
     connect(chksyncauto, &QCheckBox::toggled, this, &ExchangeTab::automaticToggled);
     return frame;
 }
@@ -109,7 +111,7 @@ void ExchangeTab::showAccount()
     }
     txtsyncurl->setText(account.server.toString());
     txtsyncuser->setText(account.user);
-    txtsyncpassword->setPlaceholderText(account.isSet() ? QStringLiteral("kept") : QString());
+    txtsyncpassword->setPlaceholderText(account.isSet() ? QStringLiteral("(unchanged)") : QString());
     const QSignalBlocker quiet(chksyncauto);
     chksyncauto->setChecked(account.automatic);
     roundEnded(m_app.sync().isRunning() ? Syncing : m_app.sync().lastResult());

@@ -339,7 +339,9 @@ QString SyncResult::summary() const
                                .arg(deleted)
                                .arg(counted(conflicts, "conflict", "conflicts"));
     if (!succeeded())
-        return QStringLiteral("The sync stopped: %1 Before that: %2.").arg(failure, counts);
+        return added + updated + deleted + conflicts == 0
+            ? QStringLiteral("The sync stopped: %1").arg(failure)
+            : QStringLiteral("The sync stopped: %1 Before that: %2.").arg(failure, counts);
     return QStringLiteral("Synced: %1.").arg(counts);
 }
 
