@@ -7,6 +7,10 @@
 BackgroundSync::BackgroundSync(AppContext &app)
     : m_app(app)
 {
+    m_every.setObjectName(QStringLiteral("syncEvery"));
+    m_afterChange.setObjectName(QStringLiteral("syncAfterChange"));
+    m_every.setParent(this);
+    m_afterChange.setParent(this);
     m_every.setInterval(Every);
     m_afterChange.setInterval(AfterChange);
     m_afterChange.setSingleShot(true);

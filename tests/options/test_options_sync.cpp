@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 class TestOptionsSync : public FreshProgramTest
 {
@@ -85,6 +86,22 @@ private slots:
         // Again without typing the password: the keyring or the session has it.
         QCOMPARE(pressSyncNow(), QStringLiteral("Synced: 0 added, 0 updated, 0 deleted, 0 conflicts."));
         QVERIFY(control<QPushButton>("cmdsyncnow")->isEnabled());
+    }
+
+    void roundsComeOnTheirOwnWhileAutomatic()
+    {
+        openExchangeTab();
+        QVERIFY(syncWith(m_server->password()).startsWith("Synced: "));
+        auto *every = p().app().context().sync().findChild<QTimer *>("syncEvery");
+        auto *afterChange = p().app().context().sync().findChild<QTimer *>("syncAfterChange");
+        QVERIFY(every->isActive() && !afterChange->isActive());
+        QCOMPARE(every->interval(), 15 * 60 * 1000);
+        p().app().context().announceStoreChange();
+        QVERIFY(afterChange->isActive());
+        QCOMPARE(afterChange->interval(), 30 * 1000);
+        clickOn(control("chksyncauto"));
+        QVERIFY(!every->isActive() && !afterChange->isActive());
+        QVERIFY(!syncing::savedAccount(db()).automatic);
     }
 
     void aFailingRoundIsToldOnce()
