@@ -18,7 +18,12 @@ public:
     template <typename Read>
     Value get(const Database &db, const Key &key, Read read)
     {
-        const QString stamp = db.changeStamp();
+        return get(db.changeStamp(), key, read);
+    }
+    /// The same, for a reader whose rows change with a stamp of their own.
+    template <typename Read>
+    Value get(const QString &stamp, const Key &key, Read read)
+    {
         const QMutexLocker locked(&m_guard);
         Entry &entry = m_kept[key];
         if (entry.stamp != stamp)

@@ -15,6 +15,10 @@ namespace {
 // weekday or day of the month, and is read back against it.
 const QString RepeatTable = QStringLiteral("RECORD_REPEAT");
 const QString OccurrenceTable = QStringLiteral("RECORD_OCCURRENCE");
+// One row, given a new random value by triggers at every change of the series or of the days and
+// numbers of reminders: the readers of the series keep what they read while it stays, whatever
+// else of the store changes (a rename, a reminder's message).
+const QString VersionTable = QStringLiteral("RECORD_REPEAT_VERSION");
 
 const QList<Table> &repeatingTables()
 {
@@ -74,10 +78,12 @@ std::optional<Repeat> repeatFrom(const QString &rule, const QString &exceptions,
 
 void prepareRepeats(Database &db)
 {
-    if (db.run(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), { OccurrenceTable })
+    if (db.run(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), { VersionTable })
             .next())
         return;
     Transaction transaction(db);
+    db.run(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (version INTEGER NOT NULL)").arg(VersionTable));
+    db.run(QStringLiteral("INSERT INTO %1 (version) VALUES (random())").arg(VersionTable));
     db.run(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (kind TEXT NOT NULL, record INTEGER NOT NULL, "
                           "rule TEXT NOT NULL, exceptions TEXT NOT NULL DEFAULT '', first_day TEXT NOT NULL, "
                           "last_day TEXT, PRIMARY KEY (kind, record))")
@@ -92,6 +98,19 @@ void prepareRepeats(Database &db)
                               "DELETE FROM %2 WHERE kind = '%1' AND record = OLD.rowid; "
                               "DELETE FROM %3 WHERE kind = '%1' AND (record = OLD.rowid OR series = OLD.rowid); END")
                    .arg(kindOf(table), RepeatTable, OccurrenceTable));
+    const QString bump = QStringLiteral("BEGIN UPDATE %1 SET version = random(); END").arg(VersionTable);
+    for (const QString &table : { RepeatTable, QStringLiteral("REMINDER_INFO") })
+        for (const char *change : { "INSERT", "DELETE" })
+            db.run(QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_%2_versioned AFTER %2 ON %1 %3")
+                       .arg(table, QLatin1String(change), bump));
+    db.run(QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_UPDATE_versioned AFTER UPDATE ON %1 %2").arg(RepeatTable, bump));
+    db.run(QStringLiteral("CREATE TRIGGER IF NOT EXISTS REMINDER_INFO_UPDATE_versioned AFTER UPDATE OF rem_no, rem_date "
+                          "ON REMINDER_INFO WHEN OLD.rem_no IS NOT NEW.rem_no OR OLD.rem_date IS NOT NEW.rem_date %1")
+               .arg(bump));
+    for (Table table : repeatingTables())
+        db.run(QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_rem_no_versioned AFTER UPDATE OF rem_no ON %1 "
+                              "WHEN OLD.rem_no IS NOT NEW.rem_no %2")
+                   .arg(kindOf(table), bump));
     transaction.commit();
 }
 
@@ -160,12 +179,18 @@ QList<qint64> occurrencesOf(const Database &db, Table table, qint64 series)
     return found;
 }
 
+QString seriesVersion(const Database &db)
+{
+    QSqlQuery version = db.run(QStringLiteral("SELECT version FROM %1").arg(VersionTable));
+    return version.next() ? version.value(0).toString() : db.changeStamp();
+}
+
 QList<Series> seriesFrom(const Database &db, Table table, QDate from)
 {
     // Every series of the table with its last day.
     using Stored = QList<std::pair<Series, QDate>>;
     static KeptUntilChanged<Table, Stored> kept;
-    const Stored stored = kept.get(db, table, [&] {
+    const Stored stored = kept.get(seriesVersion(db), table, [&] {
         Stored read;
         QSqlQuery rows = db.run(
             QStringLiteral("SELECT record, rule, exceptions, first_day, last_day FROM %1 WHERE kind = ?").arg(RepeatTable),

@@ -41,6 +41,10 @@ struct Series
     Repeat repeat;
     QDate start; ///< the first occurrence
 };
+/// Differs after any change of a series, or of the number or day of a reminder or of the reminder
+/// a repeating record names: what is read of the series alone is kept while it stays.
+QString seriesVersion(const Database &db);
+
 /// The series of a table that may have occurrences from `from` on: those that have not ended
 /// before it. Their first occurrence is the record's own date.
 QList<Series> seriesFrom(const Database &db, Table table, QDate from);

@@ -211,7 +211,9 @@ bool hasSeries(const Database &db, Table table)
 }
 
 /// The reminders of a table's repeating records near a day, one for each occurrence: each keeps
-/// the days between its owner's first occurrence and itself.
+/// the days between its owner's first occurrence and itself. Only the owners and days of the
+/// series' reminders are read for all of them; the whole rows only for those with an occurrence
+/// near the day.
 void readRepeating(const Database &db, const ReminderOwner &owner, QDate day, QList<JoinedReminder> &out)
 {
     // A reminder may stand up to a year after its occurrence.
@@ -220,24 +222,44 @@ void readRepeating(const Database &db, const ReminderOwner &owner, QDate day, QL
         series.insert(one.rowid, std::move(one));
     if (series.isEmpty())
         return;
-    static KeptUntilChanged<Table, QList<JoinedReminder>> kept;
-    const QList<JoinedReminder> reminders = kept.get(db, owner.table, [&] {
+    const QString from = seriesJoin(owner.table, QStringLiteral("o"))
+        + QStringLiteral(" CROSS JOIN REMINDER_INFO r ON r.rem_no = o.rem_no");
+    using Days = QList<std::pair<qint64, QDate>>;
+    static KeptUntilChanged<Table, Days> kept;
+    const Days reminderDays = kept.get(seriesVersion(db), owner.table, [&] {
+        Days read;
+        QSqlQuery rows = db.run(QStringLiteral("SELECT o.rowid, r.rem_date FROM %1 WHERE o.rem_no <> 0").arg(from));
+        while (rows.next())
+            read.append({ rows.value(0).toLongLong(), storedDate(rows.value(1).toString()) });
+        return read;
+    });
+    auto occurrencesNear = [&](const Series &one, QDate reminderDay) {
+        const qint64 offset = one.start.daysTo(reminderDay);
+        return occurrences(one.repeat, one.start, day.addDays(-1 - offset), day.addDays(-offset));
+    };
+    QStringList due;
+    for (const auto &[rowid, reminderDay] : reminderDays) {
+        const auto found = series.constFind(rowid);
+        if (found != series.cend() && reminderDay.isValid() && !occurrencesNear(*found, reminderDay).isEmpty())
+            due << QString::number(rowid);
+    }
+    if (due.isEmpty())
+        return;
+    const QString owners = QStringLiteral("o.rowid IN (%1)").arg(due.join(QLatin1Char(',')));
+    static KeptUntilChanged<Table, QList<JoinedReminder>> keptDue;
+    const QList<JoinedReminder> reminders = keptDue.get(db.changeStamp() + owners, owner.table, [&] {
         QList<JoinedReminder> read;
-        const QString from = seriesJoin(owner.table, QStringLiteral("o"))
-            + QStringLiteral(" CROSS JOIN REMINDER_INFO r ON r.rem_no = o.rem_no");
-        readOwned(db, owner.kind, { ownedRemindersFrom(from, owner.nameColumn(), QStringLiteral("1")), {} }, read);
+        readOwned(db, owner.kind, { ownedRemindersFrom(from, owner.nameColumn(), owners), {} }, read);
         return read;
     });
     for (const JoinedReminder &reminder : std::as_const(reminders)) {
-        const auto found = series.constFind(reminder.ownerRowid);
-        if (found == series.cend() || !reminder.date.isValid())
-            continue;
-        const qint64 offset = found->start.daysTo(reminder.date);
-        for (const QDate occurrence : occurrences(found->repeat, found->start, day.addDays(-1 - offset), day.addDays(-offset))) {
-            JoinedReminder due = reminder;
-            due.date = occurrence.addDays(offset);
-            due.occurrence = occurrence;
-            out << due;
+        const Series &one = series[reminder.ownerRowid];
+        const qint64 offset = one.start.daysTo(reminder.date);
+        for (const QDate occurrence : occurrencesNear(one, reminder.date)) {
+            JoinedReminder dueOne = reminder;
+            dueOne.date = occurrence.addDays(offset);
+            dueOne.occurrence = occurrence;
+            out << dueOne;
         }
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/Database.h"
 #include "store/Repeats.h"
+#include "store/Views.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +65,47 @@ private slots:
         QVERIFY(!repeatOf(db(), Table::Schedule, row));
         setRepeat(db(), Table::Task, row, QDate(2026, 3, 2), std::nullopt);
         QVERIFY(!repeatOf(db(), Table::Task, row));
+    }
+
+    // The scan keeps what it read of the series until they or their reminders' days change: every
+    // change that matters is seen at the next read, and one that does not still shows. A weekly
+    // Monday series from Monday 7 December, its reminder that day, read on the 8th and the 10th.
+    void seriesRemindersFollowEachChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("due");
+        QTest::newRow("none") << "" << QStringList { "Stand-up 2026-12-07" };
+        QTest::newRow("renamed") << "UPDATE TASK_INFO SET TASK_NAME = 'Sit-down'" << QStringList { "Sit-down 2026-12-07" };
+        QTest::newRow("reminder two days later")
+            << "UPDATE REMINDER_INFO SET rem_date = '2026-12-09'" << QStringList { "Stand-up 2026-12-09" };
+        QTest::newRow("daily") << "daily"
+                               << QStringList { "Stand-up 2026-12-07", "Stand-up 2026-12-08", "Stand-up 2026-12-09",
+                                      "Stand-up 2026-12-10" };
+        QTest::newRow("reminder let go") << "UPDATE TASK_INFO SET rem_no = 0" << QStringList();
+        QTest::newRow("reminder deleted") << "DELETE FROM REMINDER_INFO" << QStringList();
+    }
+    void seriesRemindersFollowEachChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, due);
+        db().insert(Table::Reminder, { { 0, 1 }, { 1, "12/7/2026" }, { 2, "8 : 45 : 0" } });
+        const qint64 row = db().insert(Table::Task, { { 0, 1 }, { 1, "Stand-up" }, { 3, "12/7/2026" }, { 8, 1 } });
+        Repeat mondays = weekly();
+        mondays.rule.weekdays = { Qt::Monday };
+        setRepeat(db(), Table::Task, row, QDate(2026, 12, 7), mondays);
+        auto dueNear = [&] {
+            QStringList found;
+            for (const QDate day : { QDate(2026, 12, 8), QDate(2026, 12, 10) })
+                for (const JoinedReminder &reminder : joinedReminders(db(), day))
+                    found << reminder.ownerName + reminder.date.toString(QStringLiteral(" yyyy-MM-dd"));
+            return found;
+        };
+        QCOMPARE(dueNear(), QStringList { "Stand-up 2026-12-07" });
+        if (change == "daily")
+            setRepeat(db(), Table::Task, row, QDate(2026, 12, 7), Repeat { RepeatRule {}, {} });
+        else if (!change.isEmpty())
+            db().run(change);
+        QCOMPARE(dueNear(), due);
     }
 
     void seriesFromLeavesOutEndedSeries()
