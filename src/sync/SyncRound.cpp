@@ -143,6 +143,9 @@ private:
     void store(const QList<Incoming> &incoming, QHash<QString, Resource> &local)
     {
         const QHash<QString, SyncedItem> items = syncedItems(m_db);
+        QHash<QString, SyncedItem> byHref;
+        for (const SyncedItem &item : items)
+            byHref.insert(item.href, item);
         store::Transaction transaction(m_db);
         RemoteWriter writer(m_db);
         QList<SyncedItem> agreed;   // the server's version is now ours too
@@ -151,7 +154,7 @@ private:
         bool wrote = false;
         for (const Incoming &in : incoming) {
             for (const QString &href : in.removed)
-                wrote |= removeHere(writer, href, items, local);
+                wrote |= removeHere(writer, byHref.value(href), local);
             for (const DavEntry &entry : in.fetched) {
                 const QString uid = uidOf(in.kind, entry.data);
                 if (uid.isEmpty())
@@ -215,19 +218,16 @@ private:
     }
 
     /// A member removed on the server: the record goes here too, unless it changed here since.
-    bool removeHere(RemoteWriter &writer, const QString &href, const QHash<QString, SyncedItem> &items,
-        const QHash<QString, Resource> &local)
+    bool removeHere(RemoteWriter &writer, const SyncedItem &known, const QHash<QString, Resource> &local)
     {
-        const auto known = std::find_if(
-            items.cbegin(), items.cend(), [&](const SyncedItem &item) { return item.href == href; });
-        if (known == items.cend())
+        if (known.uid.isEmpty())
             return false;
-        forgetSyncedItem(m_db, known->uid);
-        const auto mine = local.constFind(known->uid);
+        forgetSyncedItem(m_db, known.uid);
+        const auto mine = local.constFind(known.uid);
         // Changed here: it goes back to the server as a new member.
-        if (known->remoteOnly || mine == local.cend() || mine->digest != known->digest)
+        if (known.remoteOnly || mine == local.cend() || mine->digest != known.digest)
             return false;
-        writer.remove(known->uid);
+        writer.remove(known.uid);
         ++m_result.deleted;
         return true;
     }
