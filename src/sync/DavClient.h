@@ -110,6 +110,7 @@ struct Collections
 {
     QUrl calendar;    ///< for tasks and schedules
     QUrl addressBook; ///< for contacts
+    bool journals = false; ///< the calendar takes journal entries too: notes travel as well
 };
 
 /// Finds the account's calendar and address book from its URL: the URL itself when it is a

@@ -27,6 +27,12 @@ bool takesTasksAndSchedules(const DavEntry &entry)
         || (entry.components.contains(QStringLiteral("VEVENT")) && entry.components.contains(QStringLiteral("VTODO")));
 }
 
+/// A calendar that names no components takes every kind.
+bool takesJournals(const DavEntry &entry)
+{
+    return entry.components.isEmpty() || entry.components.contains(QStringLiteral("VJOURNAL"));
+}
+
 QUrl asFolder(QUrl url)
 {
     if (!url.path().endsWith(u'/'))
@@ -58,8 +64,9 @@ QString wellKnownPrincipal(DavClient &client, const QUrl &start)
     return {};
 }
 
-/// The first fitting collection of a home, or one made there when it holds none.
-DavAnswer findOrMake(DavClient &client, const QString &homeHref, bool addressBook, QUrl *found)
+/// The first fitting collection of a home, or one made there when it holds none; for a calendar,
+/// whether it takes journal entries too.
+DavAnswer findOrMake(DavClient &client, const QString &homeHref, bool addressBook, QUrl *found, bool *journals)
 {
     const QUrl home = asFolder(client.urlOf(homeHref));
     QList<DavEntry> entries;
@@ -69,6 +76,8 @@ DavAnswer findOrMake(DavClient &client, const QString &homeHref, bool addressBoo
     for (const DavEntry &entry : std::as_const(entries)) {
         if (addressBook ? isAddressBook(entry) : isCalendar(entry) && takesTasksAndSchedules(entry)) {
             *found = asFolder(client.urlOf(entry.href));
+            if (journals)
+                *journals = takesJournals(entry);
             return answer;
         }
     }
@@ -89,8 +98,10 @@ DavAnswer discoverCollections(DavClient &client, Collections *found)
     DavAnswer answer = describe(client, start, CollectionProps + PrincipalProps + HomeProps, &self);
     if (answer.status == 0 || answer.status == 401)
         return answer;
-    if (answer.succeeded() && isCalendar(self))
+    if (answer.succeeded() && isCalendar(self)) {
         found->calendar = asFolder(start);
+        found->journals = takesJournals(self);
+    }
     if (answer.succeeded() && isAddressBook(self))
         found->addressBook = asFolder(start);
 
@@ -105,12 +116,12 @@ DavAnswer discoverCollections(DavClient &client, Collections *found)
             return answer;
     }
     if (found->calendar.isEmpty() && !homes.calendarHome.isEmpty()) {
-        answer = findOrMake(client, homes.calendarHome, false, &found->calendar);
+        answer = findOrMake(client, homes.calendarHome, false, &found->calendar, &found->journals);
         if (!answer.succeeded())
             return answer;
     }
     if (found->addressBook.isEmpty() && !homes.addressBookHome.isEmpty()) {
-        answer = findOrMake(client, homes.addressBookHome, true, &found->addressBook);
+        answer = findOrMake(client, homes.addressBookHome, true, &found->addressBook, nullptr);
         if (!answer.succeeded())
             return answer;
     }

@@ -12,14 +12,15 @@
 namespace syncing {
 namespace {
 
-bool travels(const text::Component &component)
+bool travels(const text::Component &component, bool withNotes)
 {
-    return (component.kind == "VTODO" || component.kind == "VEVENT") && !component.birthday;
+    return (component.kind == "VTODO" || component.kind == "VEVENT" || (withNotes && component.kind == "VJOURNAL"))
+        && !component.birthday;
 }
 
 /// Each record's components in one calendar object with the zones they name; the series first,
 /// then its changed occurrences by the day they replace, so that equal records read alike.
-void addCalendarResources(const QByteArray &calendarText, QHash<QString, Resource> &resources)
+void addCalendarResources(const QByteArray &calendarText, bool withNotes, QHash<QString, Resource> &resources)
 {
     const text::Calendar calendar = text::calendarOf(calendarText);
     QList<const text::Component *> zones;
@@ -27,7 +28,7 @@ void addCalendarResources(const QByteArray &calendarText, QHash<QString, Resourc
     for (const text::Component &component : calendar.components) {
         if (component.kind == "VTIMEZONE")
             zones << &component;
-        else if (travels(component))
+        else if (travels(component, withNotes))
             records[component.uid] << &component;
     }
     for (auto record = records.begin(); record != records.end(); ++record) {
@@ -46,14 +47,14 @@ void addCalendarResources(const QByteArray &calendarText, QHash<QString, Resourc
 
 } // namespace
 
-QHash<QString, Resource> localResources(const store::Database &db)
+QHash<QString, Resource> localResources(const store::Database &db, bool withNotes)
 {
     exchange::Report report;
     const QByteArray calendar = exchange::calendarOf(db, report);
     if (!report.succeeded())
         throw Unwritable { report.failure };
     QHash<QString, Resource> resources;
-    addCalendarResources(calendar, resources);
+    addCalendarResources(calendar, withNotes, resources);
     for (const text::Component &card : text::cardsOf(exchange::cardsOf(db, report)))
         resources.insert(card.uid, { card.uid, Kind::Contacts, card.text, text::digest(card.text) });
     return resources;
@@ -74,8 +75,8 @@ QByteArray digestOf(const QByteArray &text)
     return text::digest(text);
 }
 
-RemoteWriter::RemoteWriter(store::Database &db)
-    : m_db(db), m_matcher(db)
+RemoteWriter::RemoteWriter(store::Database &db, bool withNotes)
+    : m_db(db), m_withNotes(withNotes), m_matcher(db)
 {
 }
 
@@ -96,16 +97,18 @@ bool RemoteWriter::write(Kind kind, const QByteArray &text, bool replace)
     const QString uid = uidOf(kind, text);
     QByteArray kept = text;
     if (kind == Kind::Calendar) {
-        // Notes and birthdays stay local; the server keeps its own.
+        // Birthdays (and notes, unless the calendar takes them) stay local; the server keeps its own.
         const text::Calendar calendar = text::calendarOf(text);
         QList<const text::Component *> parts;
         bool left = false;
+        const auto ours = [this](const text::Component &component) { return travels(component, m_withNotes); };
         for (const text::Component &component : calendar.components) {
-            if (component.kind == "VTIMEZONE" || travels(component))
+            const bool travelling = ours(component);
+            if (component.kind == "VTIMEZONE" || travelling)
                 parts << &component;
-            left = left || component.kind == "VJOURNAL" || component.birthday;
+            left = left || (component.kind != "VTIMEZONE" && !travelling);
         }
-        if (std::none_of(parts.cbegin(), parts.cend(), [](const text::Component *part) { return travels(*part); })) {
+        if (std::none_of(parts.cbegin(), parts.cend(), [&](const text::Component *part) { return ours(*part); })) {
             m_report.skipped << QStringLiteral("%1: kept on the server only (no task or schedule)").arg(uid);
             return false;
         }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The store's records as the members of a server's collections: each task and schedule (a series
-// with its changed occurrences) one iCalendar object, each contact one vCard. Notes and birthdays
-// stay local: servers and phones make birthday calendars from the cards' BDAY themselves.
+// with its changed occurrences) one iCalendar object, each contact one vCard; each note too where
+// the calendar takes journal entries. Birthdays stay local: servers and phones make birthday
+// calendars from the cards' BDAY themselves.
 #pragma once
 
 #include "exchange/Matching.h"
@@ -32,8 +33,9 @@ struct Unwritable
     QString why; ///< in words for the user
 };
 
-/// Every record that travels, by UID. Throws Unwritable.
-QHash<QString, Resource> localResources(const store::Database &db);
+/// Every record that travels, by UID; the notes too with `withNotes` (a calendar that takes journal
+/// entries). Throws Unwritable.
+QHash<QString, Resource> localResources(const store::Database &db, bool withNotes = false);
 
 /// The UID of a server's member; empty when it has none.
 QString uidOf(Kind kind, const QByteArray &text);
@@ -48,7 +50,8 @@ QByteArray digestOf(const QByteArray &text);
 class RemoteWriter
 {
 public:
-    explicit RemoteWriter(store::Database &db);
+    /// With `withNotes`, a server's journal entries are stored as notes; else they stay there.
+    explicit RemoteWriter(store::Database &db, bool withNotes = false);
     ~RemoteWriter();
     Q_DISABLE_COPY_MOVE(RemoteWriter)
 
@@ -74,6 +77,7 @@ private:
     bool write(Kind kind, const QByteArray &text, bool replace);
 
     store::Database &m_db;
+    bool m_withNotes;
     exchange::Report m_report;
     exchange::Matcher m_matcher;
 };

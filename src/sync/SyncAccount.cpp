@@ -12,6 +12,7 @@ const QString User = QStringLiteral("sync_user");
 const QString Calendar = QStringLiteral("sync_calendar");
 const QString AddressBook = QStringLiteral("sync_address_book");
 const QString Automatic = QStringLiteral("sync_automatic");
+const QString Journals = QStringLiteral("sync_journals");
 
 QString option(const store::Database &db, const QString &name)
 {
@@ -39,6 +40,7 @@ SyncAccount savedAccount(const store::Database &db)
     account.user = option(db, User);
     account.collections.calendar = QUrl(option(db, Calendar));
     account.collections.addressBook = QUrl(option(db, AddressBook));
+    account.collections.journals = option(db, Journals) == QLatin1String("on");
     account.automatic = option(db, Automatic) != QLatin1String("off");
     return account;
 }
@@ -48,12 +50,14 @@ void saveAccount(store::Database &db, const SyncAccount &account)
     const SyncAccount before = savedAccount(db);
     store::Transaction transaction(db);
     if (before.collections.calendar != account.collections.calendar
-        || before.collections.addressBook != account.collections.addressBook)
+        || before.collections.addressBook != account.collections.addressBook
+        || before.collections.journals != account.collections.journals)
         forgetSyncState(db);
     setOption(db, Server, account.server.toString());
     setOption(db, User, account.user);
     setOption(db, Calendar, account.collections.calendar.toString());
     setOption(db, AddressBook, account.collections.addressBook.toString());
+    setOption(db, Journals, account.collections.journals ? QStringLiteral("on") : QStringLiteral("off"));
     setOption(db, Automatic, account.automatic ? QStringLiteral("on") : QStringLiteral("off"));
     transaction.commit();
 }

@@ -61,7 +61,7 @@ public:
     void run()
     {
         prepareSyncState(m_db);
-        QHash<QString, Resource> local = localResources(m_db);
+        QHash<QString, Resource> local = localResources(m_db, m_collections.journals);
         const QList<Incoming> incoming
             = { fetch(Kind::Calendar, m_collections.calendar), fetch(Kind::Contacts, m_collections.addressBook) };
         store(incoming, local);
@@ -71,7 +71,7 @@ public:
             push(local);
             if (m_result.conflicts == conflicts)
                 break;
-            local = localResources(m_db);
+            local = localResources(m_db, m_collections.journals);
         }
     }
 
@@ -147,7 +147,7 @@ private:
         for (const SyncedItem &item : items)
             byHref.insert(item.href, item);
         store::Transaction transaction(m_db);
-        RemoteWriter writer(m_db);
+        RemoteWriter writer(m_db, m_collections.journals);
         QList<SyncedItem> agreed;   // the server's version is now ours too
         QList<SyncedItem> keptOurs; // ours differs and goes to the server
         QList<Resource> changedBoth;
@@ -192,7 +192,7 @@ private:
             }
         }
         if (wrote) {
-            local = localResources(m_db);
+            local = localResources(m_db, m_collections.journals);
             m_result.changedStore = true;
         }
         for (SyncedItem item : std::as_const(agreed)) {
@@ -282,9 +282,9 @@ private:
         if (digestOf(theirs.body) == mine.digest)
             return saveSyncedItem(m_db, item);
         store::Transaction transaction(m_db);
-        RemoteWriter writer(m_db);
+        RemoteWriter writer(m_db, m_collections.journals);
         writer.store(mine.kind, theirs.body);
-        const QHash<QString, Resource> local = localResources(m_db);
+        const QHash<QString, Resource> local = localResources(m_db, m_collections.journals);
         item.digest = local.value(mine.uid).digest;
         saveSyncedItem(m_db, item);
         keepConflictCopy(writer, mine, local);
@@ -301,11 +301,11 @@ private:
             const DavAnswer theirs = m_client.get(m_client.urlOf(item.href));
             check(theirs);
             store::Transaction transaction(m_db);
-            RemoteWriter writer(m_db);
+            RemoteWriter writer(m_db, m_collections.journals);
             SyncedItem back = item;
             back.etag = theirs.etag;
             back.remoteOnly = !writer.store(item.kind, theirs.body);
-            back.digest = localResources(m_db).value(item.uid).digest;
+            back.digest = localResources(m_db, m_collections.journals).value(item.uid).digest;
             saveSyncedItem(m_db, back);
             transaction.commit();
             ++m_result.conflicts;

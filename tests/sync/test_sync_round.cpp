@@ -10,6 +10,8 @@
 #include "sync/SyncRound.h"
 #include "sync/SyncState.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -214,6 +216,25 @@ private slots:
         // Neither the birthday nor the note becomes a member of the calendar.
         QCOMPARE(membersOf(m_collections.calendar), 1);
         QCOMPARE(names(*m_b, Table::Note), QStringList());
+    }
+
+    void notesTravelWhereTheCalendarTakesJournals()
+    {
+        // A calendar made by another program, for every kind of component.
+        const QString journal = m_server->userFolder() + QStringLiteral("/journal/");
+        QVERIFY(QDir().mkpath(journal));
+        QFile props(journal + QStringLiteral(".Radicale.props"));
+        QVERIFY(props.open(QIODevice::WriteOnly));
+        props.write(R"({"C:supported-calendar-component-set": "VEVENT,VTODO,VJOURNAL", "tag": "VCALENDAR"})");
+        props.close();
+        const QUrl url = m_server->url().resolved(QUrl(m_server->user() + QStringLiteral("/journal/")));
+        QVERIFY(setUpAccount(*m_a, { url, m_server->user(), {}, false }, m_server->password()).succeeded());
+        m_collections = savedAccount(*m_a).collections;
+        QVERIFY(m_collections.journals);
+        seedNote(*m_a, 1, "Idea");
+        converge();
+        QCOMPARE(names(*m_b, Table::Note), QStringList { "Idea" });
+        QCOMPARE(membersOf(m_collections.calendar), 1);
     }
 
     void wrongPasswordSaysWhy()
