@@ -2,6 +2,7 @@
 #include "sync/SyncAccount.h"
 
 #include "store/Database.h"
+#include "store/ProgramOptions.h"
 #include "sync/SyncState.h"
 
 namespace syncing {
@@ -16,14 +17,7 @@ const QString Journals = QStringLiteral("sync_journals");
 
 QString option(const store::Database &db, const QString &name)
 {
-    QSqlQuery value = db.run(QStringLiteral("SELECT option_value FROM program_option WHERE option_name = ?"), { name });
-    return value.next() ? value.value(0).toString() : QString();
-}
-
-void setOption(store::Database &db, const QString &name, const QString &value)
-{
-    db.run(QStringLiteral("INSERT OR REPLACE INTO program_option (option_name, option_value) VALUES (?, ?)"),
-        { name, value });
+    return store::programOption(db, name).value_or(QString());
 }
 
 } // namespace
@@ -53,12 +47,12 @@ void saveAccount(store::Database &db, const SyncAccount &account)
         || before.collections.addressBook != account.collections.addressBook
         || before.collections.journals != account.collections.journals)
         forgetSyncState(db);
-    setOption(db, Server, account.server.toString());
-    setOption(db, User, account.user);
-    setOption(db, Calendar, account.collections.calendar.toString());
-    setOption(db, AddressBook, account.collections.addressBook.toString());
-    setOption(db, Journals, account.collections.journals ? QStringLiteral("on") : QStringLiteral("off"));
-    setOption(db, Automatic, account.automatic ? QStringLiteral("on") : QStringLiteral("off"));
+    store::setProgramOption(db, Server, account.server.toString());
+    store::setProgramOption(db, User, account.user);
+    store::setProgramOption(db, Calendar, account.collections.calendar.toString());
+    store::setProgramOption(db, AddressBook, account.collections.addressBook.toString());
+    store::setProgramOption(db, Journals, account.collections.journals ? QStringLiteral("on") : QStringLiteral("off"));
+    store::setProgramOption(db, Automatic, account.automatic ? QStringLiteral("on") : QStringLiteral("off"));
     transaction.commit();
 }
 
