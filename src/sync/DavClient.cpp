@@ -267,4 +267,11 @@ DavAnswer DavClient::makeCollection(const QUrl &url, bool addressBook, const QSt
     return send("MKCOL", url, body, { { "Content-Type", XmlType } });
 }
 
+QUrl asFolder(QUrl collection)
+{
+    if (!collection.path().endsWith(u'/'))
+        collection.setPath(collection.path() + u'/');
+    return collection;
+}
+
 } // namespace syncing

@@ -105,6 +105,9 @@ private:
     QNetworkAccessManager m_network;
 };
 
+/// A collection's URL ending in a slash, so that its members' names resolve inside it.
+QUrl asFolder(QUrl collection);
+
 /// The collections one account syncs.
 struct Collections
 {

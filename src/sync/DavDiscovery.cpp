@@ -33,13 +33,6 @@ bool takesJournals(const DavEntry &entry)
     return entry.components.isEmpty() || entry.components.contains(QStringLiteral("VJOURNAL"));
 }
 
-QUrl asFolder(QUrl url)
-{
-    if (!url.path().endsWith(u'/'))
-        url.setPath(url.path() + u'/');
-    return url;
-}
-
 /// The properties of one resource.
 DavAnswer describe(DavClient &client, const QUrl &url, const QByteArray &props, DavEntry *entry)
 {

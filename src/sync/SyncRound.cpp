@@ -27,13 +27,6 @@ QString memberName(const Resource &resource)
     return base + (resource.kind == Kind::Calendar ? QStringLiteral(".ics") : QStringLiteral(".vcf"));
 }
 
-QUrl asFolder(QUrl collection)
-{
-    if (!collection.path().endsWith(QLatin1Char('/')))
-        collection.setPath(collection.path() + QLatin1Char('/'));
-    return collection;
-}
-
 /// The server's changes to one collection, fetched and not yet stored.
 struct Incoming
 {
