@@ -5,6 +5,7 @@
 //   bench_contacts                  the figures
 //   bench_contacts --grab FOLDER    saves pictures of the editor's four tabs, the list and the search window
 #include "BenchMain.h"
+#include "BenchTiming.h"
 #include "app/Orrisday.h"
 #include "context/RecordWindows.h"
 #include "contacts/FrmContact_Info.h"
@@ -51,12 +52,6 @@ void seed(const QString &folder, int contacts, const QString &picture = {})
         db.insert(store::Table::Birthday, { { 1, i }, { 2, birth }, { 3, i } });
     }
     transaction.commit();
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
 }
 
 int figures()

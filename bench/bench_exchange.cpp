@@ -3,19 +3,16 @@
 // notes and contacts (each with a birthday).
 //
 //   bench_exchange               prints the time of each export and import (median of 5)
+#include "BenchTiming.h"
 #include "exchange/Exchange.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int EachKind = 5000;
-constexpr int Runs = 5;
 
 void seed(store::Database &db)
 {
@@ -37,19 +34,6 @@ void seed(store::Database &db)
         db.insert(Table::Birthday, { { 1, i }, { 2, QStringLiteral("3/%1/1980").arg(1 + i % 28) } });
     }
     transaction.commit();
-}
-
-double medianMs(const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 //   bench_lists                  in-process: open each list, and a save that reopens it
 //   bench_lists --grab DIR       saves pictures of both lists and both editors (a few dozen rows)
 #include "BenchMain.h"
+#include "BenchTiming.h"
 #include "app/Frm_Main.h"
 #include "context/RecordWindows.h"
 #include "support/RecordSteps.h"
@@ -36,12 +37,6 @@ void seed(store::Database &db, int rows)
                 { 3, date }, { 4, QStringLiteral("9 : 30 : 0") } });
     }
     transaction.commit();
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
 }
 
 // Processor time of this process in ms: steadier than the wall clock on a busy machine.

@@ -2,6 +2,7 @@
 // The cost of the series as the reminder scan meets them: 5,000 series of every kind started
 // years ago, each expanded over a two-day window, and read from the store.
 #include "BenchMain.h"
+#include "BenchTiming.h"
 #include "store/Database.h"
 #include "store/Repeats.h"
 
@@ -33,12 +34,6 @@ QList<std::pair<Repeat, QDate>> mixedSeries()
     return made;
 }
 
-double medianOf(QList<double> runs)
-{
-    std::sort(runs.begin(), runs.end());
-    return runs.at(runs.size() / 2);
-}
-
 int measure()
 {
     const auto series = mixedSeries();
@@ -53,7 +48,7 @@ int measure()
         runs << timer.nsecsElapsed() / 1000.0 / SeriesCount;
     }
     std::printf("occurrences over two days, %d series started years ago: %.2f µs a series (%lld found)\n",
-        SeriesCount, medianOf(runs), static_cast<long long>(found / 5));
+        SeriesCount, median(runs), static_cast<long long>(found / 5));
 
     QTemporaryDir dir;
     Database db(dir.filePath(QStringLiteral("store.db")));
@@ -71,7 +66,7 @@ int measure()
         runs << timer.nsecsElapsed() / 1e6;
     }
     std::printf("seriesFrom reading %lld of %d series: %.2f ms\n", static_cast<long long>(found), SeriesCount,
-        medianOf(runs));
+        median(runs));
     return 0;
 }
 

@@ -4,6 +4,7 @@
 //
 //   bench_scan [idle-seconds]   (default 10; 0 skips the idle measure)
 
+#include "BenchTiming.h"
 #include "BenchSeed.h"
 #include "app/Frm_Main.h"
 #include "reminders/ReminderScan.h"
@@ -39,12 +40,6 @@ void seedBirthdays(store::Database &db, int count)
             { i, day.toString(Qt::ISODate) });
     }
     transaction.commit();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct TickFigures

@@ -5,29 +5,10 @@
 //   bench_sync      prints the time to read every member with its digest, and to write them all
 //                   into an empty store as a first round does (medians of 5)
 #include "BenchSeed.h"
+#include "BenchTiming.h"
 #include "sync/LocalResources.h"
 
-#include <QElapsedTimer>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-double medianMs(const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
