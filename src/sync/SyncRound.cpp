@@ -54,9 +54,9 @@ public:
     void run()
     {
         prepareSyncState(m_db);
+        // The server first: a round that cannot reach it does not write the store out for nothing.
+        const QList<Incoming> incoming = { fetch(Kind::Calendar), fetch(Kind::Contacts) };
         QHash<QString, Resource> local = localResources(m_db, m_collections.journals);
-        const QList<Incoming> incoming
-            = { fetch(Kind::Calendar, m_collections.calendar), fetch(Kind::Contacts, m_collections.addressBook) };
         store(incoming, local);
         // Conflict copies made on the way are new records, sent by a second pass.
         for (int pass = 0; pass < 2; ++pass) {
@@ -82,9 +82,9 @@ private:
 
     /// The members added, changed and removed on the server since the saved token; every member
     /// when there is none, the server forgot it, or it keeps no tokens (then the etags tell).
-    Incoming fetch(Kind kind, const QUrl &url)
+    Incoming fetch(Kind kind)
     {
-        const QUrl collection = asFolder(url);
+        const QUrl collection = collectionOf(kind);
         Incoming in { kind, collection.toString(), {}, {}, {} };
         const QString token = syncToken(m_db, in.collection);
         CollectionChanges changes;
