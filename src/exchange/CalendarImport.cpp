@@ -14,7 +14,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QUrl>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <optional>
 
@@ -192,8 +194,10 @@ QString changedOf(icalcomponent *in)
         return {};
     if (changed.zone)
         changed = icaltime_convert_to_zone(changed, icaltimezone_get_utc_timezone());
-    return QString::asprintf("%04d%02d%02dT%02d%02d%02dZ", changed.year, changed.month, changed.day, changed.hour,
-        changed.minute, changed.second);
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d%02dZ", changed.year, changed.month, changed.day,
+        changed.hour, changed.minute, changed.second);
+    return QString::fromLatin1(stamp);
 }
 
 /// The local day and time of a date or date-time property, read in the zone its TZID names.
@@ -779,6 +783,8 @@ Component parsed(const QByteArray &text, QDeadlineTimer deadline)
 void importCalendar(store::Database &db, const QByteArray &text, Report &report, const ImportOptions &options,
     Matcher &matcher)
 {
+    // Times are converted to the local zone as it is now.
+    tzset();
     const QByteArray readable = withTimedTriggers(withoutOverlongLines(text));
     Component root = parsed(readable, options.deadline);
     if (!root) {

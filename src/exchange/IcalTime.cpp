@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QTimeZone>
+#include <ctime>
 
 namespace exchange {
 
@@ -61,8 +62,12 @@ Moment localMoment(icaltimetype value)
         return {};
     if (!value.zone)
         return {date, time};
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(value, value.zone));
-    return {local.date(), local.time()};
+    // The C library's conversion: Qt's looks the system's zone up again for each time it converts.
+    const time_t at = icaltime_as_timet_with_zone(value, value.zone);
+    tm local {};
+    if (!localtime_r(&at, &local))
+        return {};
+    return {QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday), QTime(local.tm_hour, local.tm_min, local.tm_sec)};
 }
 
 } // namespace exchange

@@ -20,7 +20,8 @@ icaltimezone *knownZone(const QByteArray &id);
 /// A new VTIMEZONE of a known zone, named by its IANA id.
 icalcomponent *newZoneComponent(const QByteArray &id);
 /// The local day and time of a value; floating values are taken as they are, zoned ones are
-/// converted. Both invalid when the value is null or no real day.
+/// converted to the zone the C library last read (tzset()). Both invalid when the value is null or
+/// no real day.
 Moment localMoment(icaltimetype value);
 
 } // namespace exchange

@@ -40,7 +40,7 @@ QString storedDay(QDate date)
 
 QString storedTimeOfDay(QTime time)
 {
-    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : store::NoDate;
+    return time.isValid() ? store::storedTimeOf(time) : store::NoDate;
 }
 
 QHash<qint64, Reminder> remindersByNumber(const store::Database &db)

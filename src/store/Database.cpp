@@ -4,11 +4,13 @@
 #include "store/DateTimeText.h"
 #include "store/Identity.h"
 #include "store/Repeats.h"
+#include "store/WriteStatement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <atomic>
@@ -33,25 +35,10 @@ void createPrivateFile(const QString &file)
     f.setPermissions(PrivateFile);
 }
 
-/// The store error of a failed SQLite call, by SQLite's primary result code.
+/// The store error of a failed SQLite call, by SQLite's result code.
 Error sqlError(const QSqlError &error, const QString &context)
 {
-    const QString detail = error.text() + QStringLiteral(" in ") + context;
-    switch (error.nativeErrorCode().toInt() & 0xff) {
-    case 5: // SQLITE_BUSY
-    case 6: // SQLITE_LOCKED
-        return Error(Locked, detail);
-    case 8:  // SQLITE_READONLY
-    case 14: // SQLITE_CANTOPEN: the journal cannot be made beside the file
-        return Error(ReadOnly, detail);
-    case 13: // SQLITE_FULL
-        return Error(DiskFull, detail);
-    case 11: // SQLITE_CORRUPT
-    case 26: // SQLITE_NOTADB
-        return Error(Damaged, detail);
-    default:
-        return Error(OtherError, detail);
-    }
+    return sqliteError(error.nativeErrorCode().toInt(), error.text() + QStringLiteral(" in ") + context);
 }
 
 } // namespace
@@ -166,14 +153,16 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
     return query;
 }
 
-QSqlQuery &Database::write(const QString &sql, const QVariantList &params)
+WriteStatement::Written Database::write(const QString &sql, const QVariantList &params)
 {
     ensureOpen();
     auto prepared = m_writes.find(sql);
-    if (prepared == m_writes.end())
-        prepared = m_writes.insert(sql, prepare(sql));
-    execute(*prepared, params);
-    return *prepared;
+    if (prepared == m_writes.end()) {
+        const QVariant handle = QSqlDatabase::database(m_connection, false).driver()->handle();
+        auto *sqlite = *static_cast<sqlite3 *const *>(handle.constData());
+        prepared = m_writes.emplace(sql, std::make_unique<WriteStatement>(sqlite, sql)).first;
+    }
+    return prepared->second->run(params);
 }
 
 QList<Record> Database::records(Table table, const QString &where, const QVariantList &params) const
@@ -211,18 +200,25 @@ QVariant Database::toStoredValue(const TableInfo &info, int column, const QVaria
 qint64 Database::insert(Table table, const Values &values)
 {
     const TableInfo &info = tableInfo(table);
-    QStringList columns, marks;
     QVariantList params;
+    params.reserve(values.size());
+    quint64 columns = 0;
     for (auto it = values.begin(); it != values.end(); ++it) {
-        columns << info.columns.at(it.key());
-        marks << QStringLiteral("?");
+        columns |= quint64(1) << it.key();
         params << toStoredValue(info, it.key(), it.value());
     }
-    const QString sql = columns.isEmpty()
-        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(info.name)
-        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(info.name, columns.join(QLatin1Char(',')),
-                                                               marks.join(QLatin1Char(',')));
-    return write(sql, params).lastInsertId().toLongLong();
+    // Rows of the same columns share their statement's text; an import writes many.
+    QString &sql = m_insertTexts[{int(table), columns}];
+    if (sql.isEmpty()) {
+        QStringList names;
+        for (auto it = values.begin(); it != values.end(); ++it)
+            names << info.columns.at(it.key());
+        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(info.name)
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(info.name, names.join(QLatin1Char(',')),
+                                        QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    }
+    return write(sql, params).rowid;
 }
 
 void Database::update(Table table, qint64 rowid, const Values &values)
@@ -236,14 +232,14 @@ void Database::update(Table table, qint64 rowid, const Values &values)
     }
     params << rowid;
     const QString set = assignments.isEmpty() ? QStringLiteral("rowid = rowid") : assignments.join(QLatin1Char(','));
-    if (write(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(info.name, set), params).numRowsAffected() == 0)
+    if (write(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(info.name, set), params).changed == 0)
         throw Error(RecordDeleted, QStringLiteral("the row has been deleted"));
 }
 
 void Database::remove(Table table, qint64 rowid)
 {
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tableInfo(table).name);
-    if (write(sql, {rowid}).numRowsAffected() == 0)
+    if (write(sql, {rowid}).changed == 0)
         throw Error(RecordDeleted, QStringLiteral("the row has been deleted"));
 }
 

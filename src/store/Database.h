@@ -4,6 +4,7 @@
 
 #include "store/Schema.h"
 #include "store/StoreError.h"
+#include "store/WriteStatement.h"
 
 #include <QHash>
 #include <QList>
@@ -11,6 +12,8 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <memory>
+#include <unordered_map>
 
 namespace store {
 
@@ -58,7 +61,7 @@ public:
     /// Runs a statement with bound parameters. Throws Error.
     QSqlQuery run(const QString &sql, const QVariantList &params = {}) const;
     /// Runs a statement that writes rows and returns none, kept prepared for the next time.
-    QSqlQuery &write(const QString &sql, const QVariantList &params);
+    WriteStatement::Written write(const QString &sql, const QVariantList &params);
 
     /// Writes a consistent copy of the whole database into `file`, which must not exist or be
     /// empty (SQLite's VACUUM INTO). Throws Error; Locked while another program holds the file.
@@ -83,7 +86,8 @@ private:
     bool m_closed = false;
     // An import or a save writes many rows of the same shape; preparing the statement again for
     // each row would cost more than the write itself.
-    QHash<QString, QSqlQuery> m_writes;
+    std::unordered_map<QString, std::unique_ptr<WriteStatement>> m_writes;
+    QHash<std::pair<int, quint64>, QString> m_insertTexts; ///< by table and columns written
 };
 
 /// Keeps a group of writes all or nothing: rolled back unless committed.

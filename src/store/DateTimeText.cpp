@@ -46,6 +46,13 @@ int digits(const QString &text, int from, int count)
     return value;
 }
 
+/// Writes `value` as `count` digits from `out` on.
+void putDigits(char16_t *out, int value, int count)
+{
+    for (int i = count - 1; i >= 0; --i, value /= 10)
+        out[i] = char16_t(u'0' + value % 10);
+}
+
 // The stored forms have fixed positions; reading them needs no pattern matching, which keeps
 // re-reading thousands of rows cheap.
 std::optional<Parsed> parseStored(const QString &text)
@@ -101,7 +108,7 @@ std::optional<QString> toStored(const QString &text, ValueKind kind)
     if (kind == ValueKind::Date && hasDate && !hasTime)
         return storedDateOf(parsed->date);
     if (kind == ValueKind::Time && hasTime && !hasDate)
-        return parsed->time.toString(QStringLiteral("HH:mm:ss"));
+        return storedTimeOf(parsed->time);
     // An undated reminder keeps the no-date value in its time column as well.
     if (kind == ValueKind::Time && !hasTime && parsed->date == parseDate(NoDate))
         return storedDateOf(parsed->date);
@@ -143,9 +150,29 @@ QString timeText(QTime time)
         .arg(time.second(), 2, 10, QLatin1Char('0'));
 }
 
+// Written by hand: the locale's formatting costs more than the rest of storing an imported record.
 QString storedDateOf(QDate date)
 {
-    return date.toString(QStringLiteral("yyyy-MM-dd"));
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 0 || year > 9999)
+        return date.toString(QStringLiteral("yyyy-MM-dd"));
+    char16_t text[] = u"0000-00-00";
+    putDigits(text, year, 4);
+    putDigits(text + 5, month, 2);
+    putDigits(text + 8, day, 2);
+    return QString::fromUtf16(text, 10);
+}
+
+QString storedTimeOf(QTime time)
+{
+    if (!time.isValid())
+        return {};
+    char16_t text[] = u"00:00:00";
+    putDigits(text, time.hour(), 2);
+    putDigits(text + 3, time.minute(), 2);
+    putDigits(text + 6, time.second(), 2);
+    return QString::fromUtf16(text, 8);
 }
 
 QDate parseDate(const QString &text)

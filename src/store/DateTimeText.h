@@ -34,6 +34,8 @@ QString dateText(QDate date);
 QString timeText(QTime time);
 /// A day in the stored form.
 QString storedDateOf(QDate date);
+/// A time of day in the stored form; empty when it is invalid.
+QString storedTimeOf(QTime time);
 
 /// The day a program text names; invalid when it names none.
 QDate parseDate(const QString &text);

@@ -42,7 +42,7 @@ void putOff(Database &db, ReminderKind kind, qint64 remNo, const QDateTime &mome
 {
     db.run(QStringLiteral("INSERT OR REPLACE INTO reminder_snooze (snooze_kind, rem_no, snooze_date, snooze_time) "
                           "VALUES (?, ?, ?, ?)"),
-        { kindName(kind), remNo, storedDateOf(moment.date()), moment.time().toString(QStringLiteral("HH:mm:ss")) });
+        { kindName(kind), remNo, storedDateOf(moment.date()), storedTimeOf(moment.time()) });
 }
 
 void removeSnooze(Database &db, ReminderKind kind, qint64 remNo)
