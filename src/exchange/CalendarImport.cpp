@@ -2,6 +2,7 @@
 #include "exchange/CalendarImport.h"
 
 #include "exchange/CalendarFields.h"
+#include "exchange/CalendarPieces.h"
 #include "exchange/CalendarNames.h"
 #include "exchange/IcalTime.h"
 #include "exchange/Matching.h"
@@ -17,6 +18,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <future>
+#include <vector>
 #include <memory>
 #include <optional>
 
@@ -27,6 +30,8 @@ namespace exchange {
 namespace {
 
 constexpr qsizetype LongestText = 1 << 20;
+/// Records parsed at a time: small enough that the store waits little for the first piece.
+constexpr int PieceRecords = 500;
 /// No property of ours or of the programs we meet has more; libical reads many far too slowly.
 constexpr int MostParameters = 64;
 /// An alarm further from its record than this is no reminder of it.
@@ -220,13 +225,14 @@ public:
     {
     }
 
-    void read(icalcomponent *calendar)
+    /// Stores the records of a calendar; its changed occurrences wait for readOccurrences(), as
+    /// they are read after every series they may belong to. Whether any waits.
+    bool read(icalcomponent *calendar)
     {
         addMissingZones(calendar);
         if (m_options.replaceKnown)
             m_keptOccurrences = occurrencesKept(calendar);
-        // A changed occurrence is read after every series it may belong to.
-        QList<std::pair<icalcomponent *, int>> occurrences;
+        const qsizetype waiting = m_occurrences.size();
         for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
              c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
             const icalcomponent_kind kind = icalcomponent_isa(c);
@@ -235,12 +241,18 @@ public:
             ++m_seen;
             m_options.checkpoint(m_seen);
             if (icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY))
-                occurrences << std::pair(c, m_seen);
+                m_occurrences << std::pair(c, m_seen);
             else
                 storeNumbered(c, m_seen);
         }
-        for (const auto &[c, number] : std::as_const(occurrences))
+        return m_occurrences.size() > waiting;
+    }
+
+    void readOccurrences()
+    {
+        for (const auto &[c, number] : std::as_const(m_occurrences))
             storeNumbered(c, number);
+        m_occurrences.clear();
     }
 
 private:
@@ -673,6 +685,7 @@ private:
     int m_seen = 0;
     int m_number = 0;                                  ///< of the component being read, in the file
     std::optional<store::OccurrenceLink> m_occurrence; ///< that the component being read changes
+    QList<std::pair<icalcomponent *, int>> m_occurrences; ///< changed occurrences waiting, with their numbers
     QHash<QString, QList<QDate>> m_keptOccurrences;    ///< when the file's copies replace the known ones
 };
 
@@ -785,20 +798,40 @@ void importCalendar(store::Database &db, const QByteArray &text, Report &report,
 {
     // Times are converted to the local zone as it is now.
     tzset();
+    // libical sets its UTC zone up at the first use; here, before a second thread parses.
+    icaltimezone_get_utc_timezone();
     const QByteArray readable = withTimedTriggers(withoutOverlongLines(text));
-    Component root = parsed(readable, options.deadline);
-    if (!root) {
-        report.failure = QStringLiteral("The file holds no calendar that can be read.");
-        return;
-    }
+    // The records are stored a piece at a time while the next piece is parsed beside them. A
+    // calendar whose copies replace the known ones is read whole: its occurrences are weighed
+    // against every series.
+    const QList<QByteArray> pieces
+        = options.replaceKnown ? QList<QByteArray>{readable} : calendarPieces(readable, PieceRecords);
+    const auto parse = [&](qsizetype piece) {
+        return std::async(std::launch::async, [&pieces, piece, deadline = options.deadline] {
+            return parsed(pieces[piece], deadline);
+        });
+    };
     CalendarReader reader(db, report, options, matcher);
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        reader.read(root.get());
-        return;
+    std::vector<Component> waiting; // pieces with changed occurrences still to store
+    std::future<Component> next = parse(0);
+    for (qsizetype piece = 0; piece < pieces.size(); ++piece) {
+        Component root = next.get();
+        if (piece + 1 < pieces.size())
+            next = parse(piece + 1);
+        if (!root) {
+            report.failure = QStringLiteral("The file holds no calendar that can be read.");
+            return;
+        }
+        bool occurrences = false;
+        if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
+            occurrences = reader.read(root.get());
+        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            occurrences = reader.read(c) || occurrences;
+        if (occurrences)
+            waiting.push_back(std::move(root));
     }
-    for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
-         c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-        reader.read(c);
+    reader.readOccurrences();
 }
 
 } // namespace exchange

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ExchangeRows.h"
+#include "exchange/CalendarPieces.h"
 #include "exchange/Exchange.h"
 #include "exchange/Numbering.h"
 #include "exchange/VCardText.h"
@@ -450,6 +451,41 @@ private slots:
         const auto lines = exchange::vcard::contentLines(QString::fromUtf8(folded));
         QCOMPARE(lines.size(), 1);
         QCOMPARE(exchange::vcard::unescaped(lines[0].value), value);
+    }
+
+    void largeCalendarsAreReadInWholePieces_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArrayList>("pieces"); // the summaries of each piece; one piece: the text whole
+        const QByteArray zone = "BEGIN:VTIMEZONE\r\nTZID:Z\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                                "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+        const QByteArray a = vevent("a", "20261207T100000"), b = vevent("b", "20261208T100000"),
+                         c = vevent("c", "20261209T100000");
+        QTest::newRow("no more than a piece") << calendar(a + b) << QByteArrayList{"ab"};
+        QTest::newRow("its zones in every piece") << calendar(a + zone + b + c) << QByteArrayList{"ab", "c"};
+        QTest::newRow("written in small letters")
+            << calendar(a + b + c).replace("BEGIN:VEVENT", "begin:vevent") << QByteArrayList{"ab", "c"};
+        QTest::newRow("two calendars") << calendar(a + b) + calendar(c) << QByteArrayList{"abc"};
+        QTest::newRow("a component not ended") << calendar(a + b + "BEGIN:VEVENT\r\n" + c) << QByteArrayList{"abc"};
+    }
+
+    void largeCalendarsAreReadInWholePieces()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArrayList, pieces);
+        const QList<QByteArray> read = exchange::calendarPieces(text, 2);
+        QCOMPARE(read.size(), pieces.size());
+        if (read.size() == 1)
+            QCOMPARE(read.first(), text);
+        for (qsizetype i = 0; read.size() > 1 && i < read.size(); ++i) {
+            QVERIFY(read[i].startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n") && read[i].endsWith("END:VCALENDAR\r\n"));
+            QCOMPARE(read[i].contains("TZID:Z"), text.contains("TZID:Z"));
+            QByteArray summaries;
+            for (const QByteArray &line : read[i].split('\n'))
+                if (line.startsWith("SUMMARY:"))
+                    summaries += line.mid(8).trimmed();
+            QCOMPARE(summaries, pieces[i]);
+        }
     }
 };
 

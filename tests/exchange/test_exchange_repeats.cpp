@@ -232,6 +232,31 @@ private slots:
         }
     }
 
+    // A calendar too large to parse whole is read in pieces: the zone written after the events and
+    // a series in the last piece still serve the first piece.
+    void aLargeCalendarIsReadInPieces()
+    {
+        const QByteArray zone = "BEGIN:VTIMEZONE\r\nTZID:Plus2\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                                "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0200\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+        QByteArray components = "BEGIN:VEVENT\r\nUID:s\r\nRECURRENCE-ID:20261209T100000\r\nSUMMARY:Standup, later\r\n"
+                                "DTSTART:20261209T120000\r\nEND:VEVENT\r\n";
+        for (int i = 0; i < 1200; ++i)
+            components += "BEGIN:VEVENT\r\nUID:e" + QByteArray::number(i) + "\r\nSUMMARY:Event\r\n"
+                          "DTSTART;TZID=Plus2:20261210T120000\r\nEND:VEVENT\r\n";
+        components += "BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Standup\r\nDTSTART:20261207T100000\r\n"
+                      "RRULE:FREQ=WEEKLY;BYDAY=MO,WE,FR;COUNT=6\r\nEND:VEVENT\r\n" + zone;
+        write("large.ics", calendar(components));
+        auto db = fresh("large.db");
+        const exchange::Report report = exchange::importFile(*db, path("large.ics"));
+        QVERIFY2(report.succeeded() && report.skipped.isEmpty(), qPrintable(report.summary("Imported")));
+        QCOMPARE(report.schedules, 1202);
+        const QList<store::Record> rows = db->records(Table::Schedule);
+        QCOMPARE(rows[600].text(4), "10:00:00"); // 12:00 at +02:00 is 10:00 in UTC
+        const auto link = store::occurrenceLinkOf(*db, Table::Schedule, rows.last().rowid);
+        QVERIFY(link);
+        QCOMPARE(link->series, rows[1200].rowid);
+    }
+
     void aRoundTripChangesNothingUntilTheSeriesChanges_data()
     {
         QTest::addColumn<QByteArray>("zone");
