@@ -233,28 +233,30 @@ public:
     CardReader(store::Database &db, Report &report, const ImportOptions &options, Matcher &matcher)
         : m_db(db), m_report(report), m_options(options), m_matcher(matcher) {}
 
-    void read(const QList<ContentLine> &lines)
+    void read(const QString &text)
     {
-        std::optional<Card> card;
-        for (const ContentLine &line : lines) {
-            if (line.name == QLatin1String("BEGIN") && line.value.trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0) {
-                if (card)
-                    skip(*card, QStringLiteral("no END:VCARD"));
-                card.emplace();
-                ++m_seen;
-                m_options.checkpoint(m_seen);
-            } else if (line.name == QLatin1String("END") && card) {
-                store(*card);
-                card.reset();
-            } else if (card) {
-                exchange::read(*card, line);
-            }
-        }
-        if (card)
-            skip(*card, QStringLiteral("no END:VCARD (the file ends inside it)"));
+        forEachContentLine(text, [this](const ContentLine &line) { take(line); });
+        if (m_card)
+            skip(*m_card, QStringLiteral("no END:VCARD (the file ends inside it)"));
     }
 
 private:
+    void take(const ContentLine &line)
+    {
+        if (line.name == QLatin1String("BEGIN") && line.value.trimmed().compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0) {
+            if (m_card)
+                skip(*m_card, QStringLiteral("no END:VCARD"));
+            m_card.emplace();
+            ++m_seen;
+            m_options.checkpoint(m_seen);
+        } else if (line.name == QLatin1String("END") && m_card) {
+            store(*m_card);
+            m_card.reset();
+        } else if (m_card) {
+            exchange::read(*m_card, line);
+        }
+    }
+
     void skip(const Card &card, const QString &why)
     {
         const QString name = card.fullName.isEmpty() ? QStringList{card.columns[First], card.columns[Last]}.join(QLatin1Char(' ')).trimmed()
@@ -340,6 +342,7 @@ private:
     Report &m_report;
     const ImportOptions &m_options;
     Matcher &m_matcher;
+    std::optional<Card> m_card; ///< being read
     int m_seen = 0;
 };
 
@@ -359,7 +362,7 @@ QByteArray cardsOf(const store::Database &db, Report &report)
 void importCards(store::Database &db, const QByteArray &text, Report &report, const ImportOptions &options,
     Matcher &matcher)
 {
-    CardReader(db, report, options, matcher).read(contentLines(QString::fromUtf8(text)));
+    CardReader(db, report, options, matcher).read(QString::fromUtf8(text));
 }
 
 } // namespace exchange

@@ -9,7 +9,7 @@ namespace {
 constexpr int LineOctets = 75;
 
 /// The position of the first `wanted` outside double quotes, from `from`; -1 when there is none.
-qsizetype unquoted(const QString &text, QChar wanted, qsizetype from = 0)
+qsizetype unquoted(QStringView text, QChar wanted, qsizetype from = 0)
 {
     bool quoted = false;
     for (qsizetype i = from; i < text.size(); ++i) {
@@ -21,13 +21,13 @@ qsizetype unquoted(const QString &text, QChar wanted, qsizetype from = 0)
     return -1;
 }
 
-QStringList parameters(const QString &text)
+QStringList parameters(QStringView text)
 {
     QStringList result;
     qsizetype from = 0;
     for (qsizetype at; (at = unquoted(text, QLatin1Char(';'), from)) >= 0; from = at + 1)
-        result << text.mid(from, at - from);
-    result << text.mid(from);
+        result << text.mid(from, at - from).toString();
+    result << text.mid(from).toString();
     return result;
 }
 
@@ -163,20 +163,21 @@ QByteArray folded(const QString &line)
     return out;
 }
 
-QList<ContentLine> contentLines(const QString &text)
+void forEachContentLine(const QString &text, const std::function<void(const ContentLine &)> &take)
 {
-    QList<ContentLine> lines;
     QString logical;
     const auto finish = [&] {
         const qsizetype colon = unquoted(logical, QLatin1Char(':'));
         if (colon > 0) {
-            QStringList params = parameters(logical.left(colon));
-            QString name = params.takeFirst().trimmed().toUpper();
+            const QStringView head = QStringView(logical).left(colon);
+            const qsizetype semicolon = unquoted(head, QLatin1Char(';'));
+            const QStringList params = semicolon < 0 ? QStringList() : parameters(head.mid(semicolon + 1));
+            QStringView name = head.left(semicolon < 0 ? colon : semicolon).trimmed();
             name = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
             QString value = logical.mid(colon + 1);
             if (isQuotedPrintable(params))
                 value = fromQuotedPrintable(value, parameterValue(params, QLatin1String("CHARSET")));
-            lines << ContentLine{name, typesOf(params), value};
+            take(ContentLine{name.toString().toUpper(), typesOf(params), value});
         }
         logical.clear();
     };
@@ -190,7 +191,7 @@ QList<ContentLine> contentLines(const QString &text)
             line.chop(1);
         // A quoted-printable value that ends in "=" goes on in the next line as it stands.
         const bool softBreak = logical.endsWith(QLatin1Char('='))
-            && isQuotedPrintable(parameters(logical.left(std::max<qsizetype>(unquoted(logical, QLatin1Char(':')), 0))));
+            && isQuotedPrintable(parameters(QStringView(logical).left(std::max<qsizetype>(unquoted(logical, QLatin1Char(':')), 0))));
         if (softBreak)
             logical = logical.chopped(1) + line.toString();
         else if (!line.isEmpty() && (line[0] == QLatin1Char(' ') || line[0] == QLatin1Char('\t')))
@@ -204,7 +205,6 @@ QList<ContentLine> contentLines(const QString &text)
     }
     if (!logical.isEmpty())
         finish();
-    return lines;
 }
 
 } // namespace exchange::vcard

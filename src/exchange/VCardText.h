@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace exchange::vcard {
 
@@ -26,7 +27,7 @@ struct ContentLine
     QString value;     ///< still escaped
 };
 
-/// The content lines of a text after unfolding; lines without a colon are left out.
-QList<ContentLine> contentLines(const QString &text);
+/// Hands each content line of a text to `take`, after unfolding; lines without a colon are left out.
+void forEachContentLine(const QString &text, const std::function<void(const ContentLine &)> &take);
 
 } // namespace exchange::vcard

@@ -448,7 +448,8 @@ private slots:
         for (const QByteArray &line : folded.split('\n'))
             QVERIFY(QByteArray(line).replace('\r', "").size() <= 75);
         QVERIFY(!QString::fromUtf8(folded).contains(QChar::ReplacementCharacter));
-        const auto lines = exchange::vcard::contentLines(QString::fromUtf8(folded));
+        QList<exchange::vcard::ContentLine> lines;
+        exchange::vcard::forEachContentLine(QString::fromUtf8(folded), [&](const auto &line) { lines << line; });
         QCOMPARE(lines.size(), 1);
         QCOMPARE(exchange::vcard::unescaped(lines[0].value), value);
     }
