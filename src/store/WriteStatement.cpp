@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/WriteStatement.h"
 
+#include <QDateTime>
 #include <sqlite3.h>
 
 namespace store {
@@ -46,16 +47,37 @@ void WriteStatement::fail(int code)
 
 namespace {
 
-/// Whether a value is written as NULL: as Qt's driver writes it, a null text is.
+// Values are written as Qt's SQLite driver writes them.
+
+/// Whether a value is written as NULL: a null text or an invalid day or time is.
 bool isNullValue(const QVariant &value)
 {
-    if (value.isNull())
-        return true;
-    if (value.typeId() == QMetaType::QString)
+    switch (value.typeId()) {
+    case QMetaType::QString:
         return static_cast<const QString *>(value.constData())->isNull();
-    if (value.typeId() == QMetaType::QByteArray)
+    case QMetaType::QByteArray:
         return static_cast<const QByteArray *>(value.constData())->isNull();
-    return false;
+    case QMetaType::QDate:
+        return !value.toDate().isValid();
+    case QMetaType::QTime:
+        return !value.toTime().isValid();
+    case QMetaType::QDateTime:
+        return !value.toDateTime().isValid();
+    default:
+        return value.isNull();
+    }
+}
+
+QString textOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QTime:
+        return value.toTime().toString(QStringLiteral("hh:mm:ss.zzz"));
+    case QMetaType::QDateTime:
+        return value.toDateTime().toString(Qt::ISODateWithMs);
+    default:
+        return value.toString();
+    }
 }
 
 } // namespace
@@ -90,7 +112,7 @@ WriteStatement::Written WriteStatement::run(const QVariantList &params)
         default: {
             const QString &text = value.typeId() == QMetaType::QString
                 ? *static_cast<const QString *>(value.constData())
-                : converted.emplace_back(value.toString());
+                : converted.emplace_back(textOf(value));
             code = sqlite3_bind_text16(m_statement, i + 1, text.utf16(), int(text.size() * 2), SQLITE_STATIC);
         }
         }

@@ -266,6 +266,38 @@ private slots:
         db().copyInto(m_dir.filePath("copy.db")); // no statement is left running
     }
 
+    // Rows are written through SQLite itself; each value is stored as Qt's driver stores it.
+    void writesStoreValuesAsQtDoes_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("text") << QVariant(QString("Zoë"));
+        QTest::newRow("empty text") << QVariant(QString(""));
+        QTest::newRow("null text") << QVariant(QString());
+        QTest::newRow("no value") << QVariant();
+        QTest::newRow("whole number") << QVariant(qint64(1) << 40);
+        QTest::newRow("yes") << QVariant(true);
+        QTest::newRow("fraction") << QVariant(2.5);
+        QTest::newRow("bytes") << QVariant(QByteArray("\0\1", 2));
+        QTest::newRow("no day") << QVariant(QDate());
+        QTest::newRow("day") << QVariant(QDate(2026, 12, 10));
+        QTest::newRow("time") << QVariant(QTime(9, 30, 5, 7));
+        QTest::newRow("moment") << QVariant(QDateTime(QDate(2026, 12, 10), QTime(9, 30), Qt::UTC));
+    }
+
+    void writesStoreValuesAsQtDoes()
+    {
+        QFETCH(QVariant, value);
+        db().run("CREATE TABLE kept (way TEXT, value)");
+        db().run("INSERT INTO kept VALUES ('qt', ?)", { value });
+        db().write("INSERT INTO kept VALUES ('ours', ?)", { value });
+        QSqlQuery rows = db().run("SELECT typeof(value), quote(value) FROM kept ORDER BY way");
+        QStringList stored;
+        while (rows.next())
+            stored << rows.value(0).toString() + ' ' + rows.value(1).toString();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0], stored[1]);
+    }
+
     void transactionKeepsAllOrNothing()
     {
         const int error = storeErrorOf([&] {
