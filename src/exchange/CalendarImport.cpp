@@ -806,18 +806,15 @@ void importCalendar(store::Database &db, const QByteArray &text, Report &report,
     // against every series.
     const QList<QByteArray> pieces
         = options.replaceKnown ? QList<QByteArray>{readable} : calendarPieces(readable, PieceRecords);
-    const auto parse = [&](qsizetype piece) {
-        return std::async(std::launch::async, [&pieces, piece, deadline = options.deadline] {
-            return parsed(pieces[piece], deadline);
-        });
-    };
     CalendarReader reader(db, report, options, matcher);
     std::vector<Component> waiting; // pieces with changed occurrences still to store
-    std::future<Component> next = parse(0);
+    Component root = parsed(pieces.first(), options.deadline);
     for (qsizetype piece = 0; piece < pieces.size(); ++piece) {
-        Component root = next.get();
+        std::future<Component> next;
         if (piece + 1 < pieces.size())
-            next = parse(piece + 1);
+            next = std::async(std::launch::async, [&pieces, piece, deadline = options.deadline] {
+                return parsed(pieces[piece + 1], deadline);
+            });
         if (!root) {
             report.failure = QStringLiteral("The file holds no calendar that can be read.");
             return;
@@ -830,6 +827,8 @@ void importCalendar(store::Database &db, const QByteArray &text, Report &report,
             occurrences = reader.read(c) || occurrences;
         if (occurrences)
             waiting.push_back(std::move(root));
+        if (next.valid())
+            root = next.get();
     }
     reader.readOccurrences();
 }
