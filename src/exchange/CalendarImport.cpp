@@ -2,8 +2,8 @@
 #include "exchange/CalendarImport.h"
 
 #include "exchange/CalendarFields.h"
-#include "exchange/CalendarPieces.h"
 #include "exchange/CalendarNames.h"
+#include "exchange/CalendarPieces.h"
 #include "exchange/IcalTime.h"
 #include "exchange/Matching.h"
 #include "exchange/RepeatText.h"
@@ -19,9 +19,9 @@
 #include <cstring>
 #include <ctime>
 #include <future>
-#include <vector>
 #include <memory>
 #include <optional>
+#include <vector>
 
 using store::Table;
 using store::Values;
