@@ -3,6 +3,7 @@
 
 #include "exchange/StoredRows.h"
 #include "exchange/VCardText.h"
+#include "store/DateTimeText.h"
 
 #include <QDateTime>
 #include <QUrl>
@@ -141,23 +142,11 @@ struct Card
     }
 };
 
-/// The number the digits of `text` from `at` on write; -1 when one of them is no digit.
-int number(QStringView text, qsizetype at, qsizetype count)
-{
-    int value = 0;
-    for (const QChar c : text.sliced(at, count)) {
-        if (c < u'0' || c > u'9')
-            return -1;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
 /// The day the first eight digits write as yyyyMMdd; invalid when they are not.
 QDate dateOfDigits(QStringView digits)
 {
-    const int year = digits.size() >= 8 ? number(digits, 0, 4) : -1;
-    return year > 0 ? QDate(year, number(digits, 4, 2), number(digits, 6, 2)) : QDate();
+    const int year = digits.size() >= 8 ? store::digitsAt(digits, 0, 4) : -1;
+    return year > 0 ? QDate(year, store::digitsAt(digits, 4, 2), store::digitsAt(digits, 6, 2)) : QDate();
 }
 
 QDate birthDate(const QString &value)
@@ -173,7 +162,7 @@ QString utcStamp(const QString &value)
     // Read as a day and a time of day: a date-time would look up the local zone for each card.
     const bool valid = digits.size() >= 16 && digits.at(8) == QLatin1Char('T') && digits.endsWith(QLatin1Char('Z'))
         && dateOfDigits(digits).isValid()
-        && QTime(number(digits, 9, 2), number(digits, 11, 2), number(digits, 13, 2)).isValid();
+        && QTime(store::digitsAt(digits, 9, 2), store::digitsAt(digits, 11, 2), store::digitsAt(digits, 13, 2)).isValid();
     return valid ? digits.left(15) + QLatin1Char('Z') : QString();
 }
 

@@ -34,18 +34,6 @@ QTime readTime(const QString &text)
                  m.captured(3).isEmpty() ? 0 : m.captured(3).toInt());
 }
 
-int digits(const QString &text, int from, int count)
-{
-    int value = 0;
-    for (int i = from; i < from + count; ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return -1;
-        value = value * 10 + (c - u'0');
-    }
-    return value;
-}
-
 /// Writes `value` as `count` digits from `out` on.
 void putDigits(char16_t *out, int value, int count)
 {
@@ -57,8 +45,8 @@ void putDigits(char16_t *out, int value, int count)
 // re-reading thousands of rows cheap.
 std::optional<Parsed> parseStored(const QString &text)
 {
-    const auto date = [&](int at) { return QDate(digits(text, at, 4), digits(text, at + 5, 2), digits(text, at + 8, 2)); };
-    const auto time = [&](int at) { return QTime(digits(text, at, 2), digits(text, at + 3, 2), digits(text, at + 6, 2)); };
+    const auto date = [&](int at) { return QDate(digitsAt(text, at, 4), digitsAt(text, at + 5, 2), digitsAt(text, at + 8, 2)); };
+    const auto time = [&](int at) { return QTime(digitsAt(text, at, 2), digitsAt(text, at + 3, 2), digitsAt(text, at + 6, 2)); };
     const auto dateAt = [&](int at) { return text.at(at + 4) == u'-' && text.at(at + 7) == u'-'; };
     const auto timeAt = [&](int at) { return text.at(at + 2) == u':' && text.at(at + 5) == u':'; };
     Parsed parsed;
@@ -173,6 +161,17 @@ QString storedTimeOf(QTime time)
     putDigits(text + 3, time.minute(), 2);
     putDigits(text + 6, time.second(), 2);
     return QString::fromUtf16(text, 8);
+}
+
+int digitsAt(QStringView text, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (const QChar c : text.sliced(from, count)) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
 }
 
 QDate parseDate(const QString &text)

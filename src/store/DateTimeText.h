@@ -37,6 +37,9 @@ QString storedDateOf(QDate date);
 /// A time of day in the stored form; empty when it is invalid.
 QString storedTimeOf(QTime time);
 
+/// The number `count` digits of `text` from `from` on write; -1 when one of them is no digit.
+int digitsAt(QStringView text, qsizetype from, qsizetype count);
+
 /// The day a program text names; invalid when it names none.
 QDate parseDate(const QString &text);
 

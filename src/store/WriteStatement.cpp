@@ -2,6 +2,7 @@
 #include "store/WriteStatement.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 #include <sqlite3.h>
 
 namespace store {
@@ -84,6 +85,11 @@ QString textOf(const QVariant &value)
 
 WriteStatement::Written WriteStatement::run(const QVariantList &params)
 {
+    // Ready for the next run whatever happens: no value kept, no lock held.
+    const auto ready = qScopeGuard([this] {
+        sqlite3_reset(m_statement);
+        sqlite3_clear_bindings(m_statement);
+    });
     // Texts are bound without a copy: each lives in `params`, or in `converted`, until the
     // statement has run.
     QList<QString> converted;
@@ -116,19 +122,12 @@ WriteStatement::Written WriteStatement::run(const QVariantList &params)
             code = sqlite3_bind_text16(m_statement, i + 1, text.utf16(), int(text.size() * 2), SQLITE_STATIC);
         }
         }
-        if (code != SQLITE_OK) {
-            sqlite3_clear_bindings(m_statement);
+        if (code != SQLITE_OK)
             fail(code);
-        }
     }
-    const int code = sqlite3_step(m_statement);
-    const Written written{sqlite3_last_insert_rowid(m_db), sqlite3_changes(m_db)};
-    const QString why = code == SQLITE_DONE || code == SQLITE_ROW ? QString() : QString::fromUtf8(sqlite3_errmsg(m_db));
-    sqlite3_reset(m_statement);
-    sqlite3_clear_bindings(m_statement);
-    if (!why.isNull())
-        throw sqliteError(code, why + QStringLiteral(" in ") + m_sql);
-    return written;
+    if (const int code = sqlite3_step(m_statement); code != SQLITE_DONE && code != SQLITE_ROW)
+        fail(code);
+    return {sqlite3_last_insert_rowid(m_db), sqlite3_changes(m_db)};
 }
 
 } // namespace store
